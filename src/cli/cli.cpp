@@ -1,0 +1,1 @@
+// torvane-cli commands

@@ -1,0 +1,8 @@
+#include "conditions/digit/direct_kill.h"
+
+namespace torvane {
+
+void FilterDirectKill(const DirectKillState&, FilterContext&) {}
+
+}  // namespace torvane
+namespace torvane { const char* const kDirectKillHint = ""; }

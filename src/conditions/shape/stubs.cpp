@@ -1,0 +1,25 @@
+// Temporary: replaced filter by filter.
+#include "conditions/shape/digit_classes.h"
+#include "conditions/shape/min_max_digit.h"
+#include "conditions/shape/ratios.h"
+#include "conditions/shape/route_patterns.h"
+#include "conditions/shape/shape_patterns.h"
+#include "conditions/shape/special_exclusion.h"
+#include "conditions/shape/sum_span.h"
+
+namespace torvane {
+std::array<uint8_t, 10> ClassTable(const char*) { return {}; }
+std::string RatioCaption(int) { return ""; }
+void FilterBigSmallRatio(const RatiosState&, FilterContext&) {}
+void FilterOddEvenRatio(const RatiosState&, FilterContext&) {}
+void FilterPrimeCompositeRatio(const RatiosState&, FilterContext&) {}
+void FilterMinMaxDigit(const MinMaxDigitState&, FilterContext&) {}
+std::string ShapeCaption(int, int) { return ""; }
+void FilterShapePatterns(const ShapePatternsState&, FilterContext&) {}
+std::string RouteCaption(int) { return ""; }
+void FilterRoutePatterns(const RoutePatternsState&, FilterContext&) {}
+const char* SpecialCaption(int) { return ""; }
+void FilterSpecialExclusion(const SpecialExclusionState&, FilterContext&) {}
+const char* const kSumHint = "";
+std::optional<std::string> FilterSumSpan(const SumSpanState&, FilterContext&) { return {}; }
+}  // namespace torvane

@@ -1,0 +1,39 @@
+#pragma once
+// Number text: free text in, sorted duplicate-free digit table and canonical text out.
+// Texts are UTF-8; line breaks in canonical output are CR LF.
+
+#include <string>
+#include <string_view>
+
+#include "core/digit_table.h"
+
+namespace torvane {
+
+enum class ParseMode {
+  Base,  // ten numbers per line
+  Join,  // five numbers per line
+  List,  // five numbers per line; the caller stores nothing
+};
+
+struct ParsedNumbers {
+  DigitTable table;
+  std::string text;  // canonical text; empty when no number was accepted
+};
+
+ParsedNumbers ParseNumberText(std::string_view text, ParseMode mode);
+
+// Canonical text of a table: numbers separated by one space, CR LF inserted after the
+// separating space before every perLine-th number.
+std::string FormatNumberText(const DigitTable& table, int perLine);
+
+// Numbers joined by single spaces on one line.
+std::string JoinNumbers(const DigitTable& table);
+
+std::string NormalizeConditionText(std::string_view text, int perLine, int minLen, int maxLen,
+                                   std::string_view strip, int stripCount);
+bool SameConditionText(std::string_view a, std::string_view b);
+
+// Number of UTF-8 code points.
+int Utf8Length(std::string_view s);
+
+}  // namespace torvane

@@ -1,0 +1,17 @@
+#pragma once
+// Small string helpers shared by the engine (VB-like semantics where the rules need them).
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace torvane {
+
+// Replaces non-overlapping occurrences left to right.
+std::string ReplaceAll(std::string_view s, std::string_view from, std::string_view to);
+// Removes leading and trailing blanks (spaces only).
+std::string_view TrimBlanks(std::string_view s);
+// Splits at every single space; empty pieces are kept.
+std::vector<std::string_view> SplitAtSpaces(std::string_view s);
+
+}  // namespace torvane

@@ -1,0 +1,16 @@
+#pragma once
+// Plain-text clipboard access. Writes report failure instead of showing anything,
+// so each caller shows its own message.
+
+#include <QString>
+
+namespace torvane::ui {
+
+QString ReadClipboardText();
+// Clears the clipboard and puts text on it; false when it did not take.
+bool WriteClipboardText(const QString& text);
+
+// Tests make the next writes fail.
+void SetClipboardFailuresForTests(int count);
+
+}  // namespace torvane::ui

@@ -1,0 +1,10 @@
+#pragma once
+
+class QWidget;
+
+namespace torvane::ui {
+
+// The green "复制成功" window titled "成功提示", modal, closing itself after 600 ms.
+void ShowCopyNotice(QWidget* parent);
+
+}  // namespace torvane::ui

@@ -1,0 +1,48 @@
+#include "ui/dialogs.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+#include "ui/copy_notice.h"
+#include "ui/text_editor_window.h"
+
+namespace torvane::ui {
+
+void QtDialogs::information(QWidget* parent, const QString& title, const QString& text) {
+  QMessageBox::information(parent, title, text);
+}
+
+void QtDialogs::warning(QWidget* parent, const QString& title, const QString& text) {
+  QMessageBox::warning(parent, title, text);
+}
+
+void QtDialogs::plain(QWidget* parent, const QString& title, const QString& text) {
+  QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
+  box.exec();
+}
+
+bool QtDialogs::question(QWidget* parent, const QString& title, const QString& text,
+                         bool warningIcon) {
+  QMessageBox box(warningIcon ? QMessageBox::Warning : QMessageBox::NoIcon, title, text,
+                  QMessageBox::Yes | QMessageBox::No, parent);
+  box.setButtonText(QMessageBox::Yes, QStringLiteral("是(&Y)"));
+  box.setButtonText(QMessageBox::No, QStringLiteral("否(&N)"));
+  return box.exec() == QMessageBox::Yes;
+}
+
+QString QtDialogs::openFile(QWidget* parent, const QString& filter) {
+  return QFileDialog::getOpenFileName(parent, QString(), QString(), filter);
+}
+
+QString QtDialogs::saveFile(QWidget* parent, const QString& filter, const QString& suggested) {
+  return QFileDialog::getSaveFileName(parent, QString(), suggested, filter);
+}
+
+void QtDialogs::copyNotice(QWidget* parent) { ShowCopyNotice(parent); }
+
+void QtDialogs::openTextEditor(QWidget* parent, const QString& title, const QString& text) {
+  auto* w = new TextEditorWindow(*this, title, text, parent);
+  w->show();
+}
+
+}  // namespace torvane::ui

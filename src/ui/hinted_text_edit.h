@@ -1,0 +1,57 @@
+#pragma once
+// A multi-line box with the shared box conventions: a grey hint shown while empty (a text
+// equal to the hint counts as empty), an optional paste merge, a leave check that can keep
+// the focus, and clear on double click.
+
+#include <QPlainTextEdit>
+#include <functional>
+
+namespace torvane::ui {
+
+class HintedTextEdit : public QPlainTextEdit {
+  Q_OBJECT
+ public:
+  explicit HintedTextEdit(QWidget* parent = nullptr);
+
+  void setHint(const QString& hint);  // then ShowHintIfEmpty
+  const QString& hint() const { return hint_; }
+  bool showsHint() const;
+
+  QString text() const { return toPlainText(); }
+  // One call for any length (SetBoxTextFast).
+  void setText(const QString& text);
+
+  void hideHint();         // on focus in
+  void showHintIfEmpty();  // on focus out, after a clear, at start-up
+
+  // With a handler, a paste is not inserted: the handler gets the box text with the pasted
+  // text in place of the selection, and sets the box itself.
+  void setPasteHandler(std::function<void(const QString& merged)> handler);
+  // Runs when the box is left; false keeps the focus in the box.
+  void setLeaveCheck(std::function<bool()> check);
+  void setClearOnDoubleClick(bool on) { clearOnDoubleClick_ = on; }
+  // Light-yellow background while focused (the condition boxes).
+  void setFocusHighlight(bool on) { focusHighlight_ = on; }
+  void setBackground(const QColor& color);  // invalid: the window colour
+
+ signals:
+  void left();  // after the leave check accepted
+
+ protected:
+  void focusInEvent(QFocusEvent* e) override;
+  void focusOutEvent(QFocusEvent* e) override;
+  void insertFromMimeData(const QMimeData* source) override;
+  void mouseDoubleClickEvent(QMouseEvent* e) override;
+
+ private:
+  void setGrey(bool grey);
+
+  QString hint_;
+  std::function<void(const QString&)> pasteHandler_;
+  std::function<bool()> leaveCheck_;
+  bool clearOnDoubleClick_ = false;
+  bool focusHighlight_ = false;
+  bool checking_ = false;
+};
+
+}  // namespace torvane::ui

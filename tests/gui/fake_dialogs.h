@@ -1,0 +1,67 @@
+#pragma once
+// Scripted dialogs: records every box and answers from queues, never blocks.
+
+#include <QString>
+#include <deque>
+#include <vector>
+
+#include "ui/dialogs.h"
+
+namespace torvane::ui {
+
+struct DialogCall {
+  QString kind;  // "information", "warning", "plain", "question", "openFile", "saveFile",
+                 // "copyNotice", "editor"
+  QString title;
+  QString text;
+};
+
+class FakeDialogs : public Dialogs {
+ public:
+  std::vector<DialogCall> calls;
+  std::deque<bool> answers;        // question(); Yes when empty
+  std::deque<QString> files;       // openFile()/saveFile(); cancelled when empty
+
+  void information(QWidget*, const QString& title, const QString& text) override {
+    calls.push_back({"information", title, text});
+  }
+  void warning(QWidget*, const QString& title, const QString& text) override {
+    calls.push_back({"warning", title, text});
+  }
+  void plain(QWidget*, const QString& title, const QString& text) override {
+    calls.push_back({"plain", title, text});
+  }
+  bool question(QWidget*, const QString& title, const QString& text, bool) override {
+    calls.push_back({"question", title, text});
+    if (answers.empty()) return true;
+    bool a = answers.front();
+    answers.pop_front();
+    return a;
+  }
+  QString openFile(QWidget*, const QString& filter) override {
+    calls.push_back({"openFile", QString(), filter});
+    return next();
+  }
+  QString saveFile(QWidget*, const QString& filter, const QString&) override {
+    calls.push_back({"saveFile", QString(), filter});
+    return next();
+  }
+  void copyNotice(QWidget*) override { calls.push_back({"copyNotice", QString(), QString()}); }
+  void openTextEditor(QWidget*, const QString& title, const QString& text) override {
+    calls.push_back({"editor", title, text});
+  }
+
+  const DialogCall* last() const { return calls.empty() ? nullptr : &calls.back(); }
+  QString lastText() const { return calls.empty() ? QString() : calls.back().text; }
+  void reset() { calls.clear(); }
+
+ private:
+  QString next() {
+    if (files.empty()) return QString();
+    QString f = files.front();
+    files.pop_front();
+    return f;
+  }
+};
+
+}  // namespace torvane::ui
