@@ -5,4 +5,3 @@ namespace torvane {
 void FilterDirectKill(const DirectKillState&, FilterContext&) {}
 
 }  // namespace torvane
-namespace torvane { const char* const kDirectKillHint = ""; }

@@ -8,17 +8,12 @@
 #include "conditions/shape/sum_span.h"
 
 namespace torvane {
-std::array<uint8_t, 10> ClassTable(const char*) { return {}; }
-std::string RatioCaption(int) { return ""; }
 void FilterBigSmallRatio(const RatiosState&, FilterContext&) {}
 void FilterOddEvenRatio(const RatiosState&, FilterContext&) {}
 void FilterPrimeCompositeRatio(const RatiosState&, FilterContext&) {}
 void FilterMinMaxDigit(const MinMaxDigitState&, FilterContext&) {}
-std::string ShapeCaption(int, int) { return ""; }
 void FilterShapePatterns(const ShapePatternsState&, FilterContext&) {}
-std::string RouteCaption(int) { return ""; }
 void FilterRoutePatterns(const RoutePatternsState&, FilterContext&) {}
-const char* SpecialCaption(int) { return ""; }
 void FilterSpecialExclusion(const SpecialExclusionState&, FilterContext&) {}
 const char* const kSumHint = "";
 std::optional<std::string> FilterSumSpan(const SumSpanState&, FilterContext&) { return {}; }
