@@ -1,7 +1,44 @@
 #include "conditions/digit/pattern_kill.h"
 
-namespace torvane {
+#include <cstring>
+#include <vector>
 
-void FilterPatternKill(const PatternKillState&, FilterContext&) {}
+#include "conditions/digit/condition_tokens.h"
+#include "conditions/digit/position_sets.h"
+#include "core/errors.h"
+
+namespace torvane {
+namespace {
+
+// "1***7": a digit fixes its position, a star allows any digit there.
+PositionSets ParsePattern(std::string_view entry) {
+  if (entry.size() != kDigits) throw RunError("组合定位杀: pattern is not five characters");
+  PositionSets p;
+  for (int i = 0; i < kDigits; ++i) {
+    const char ch = entry[i];
+    if (ch == '*') {
+      std::memset(p.allowed[i], 1, sizeof p.allowed[i]);
+    } else if (IsDigitChar(ch)) {
+      p.allowed[i][ch - '0'] = 1;
+    } else {
+      throw RunError("组合定位杀: not a digit or a star");
+    }
+  }
+  return p;
+}
+
+}  // namespace
+
+void FilterPatternKill(const PatternKillState& state, FilterContext& ctx) {
+  if (state.text.empty() || state.text == kPatternHint) return;
+  const std::vector<std::string_view> entries = ConditionEntries(state.text);
+  if (entries.empty()) return;
+
+  std::vector<PositionSets> patterns;
+  patterns.reserve(entries.size());
+  for (std::string_view e : entries) patterns.push_back(ParsePattern(e));
+
+  FlagMatching(patterns, ctx.candidates, ctx.kills.appendRow("组合定位杀"));
+}
 
 }  // namespace torvane
