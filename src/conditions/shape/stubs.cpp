@@ -8,13 +8,12 @@
 #include "conditions/shape/sum_span.h"
 
 namespace torvane {
-void FilterBigSmallRatio(const RatiosState&, FilterContext&) {}
-void FilterOddEvenRatio(const RatiosState&, FilterContext&) {}
-void FilterPrimeCompositeRatio(const RatiosState&, FilterContext&) {}
 void FilterMinMaxDigit(const MinMaxDigitState&, FilterContext&) {}
 void FilterShapePatterns(const ShapePatternsState&, FilterContext&) {}
 void FilterRoutePatterns(const RoutePatternsState&, FilterContext&) {}
 void FilterSpecialExclusion(const SpecialExclusionState&, FilterContext&) {}
 const char* const kSumHint = "";
-std::optional<std::string> FilterSumSpan(const SumSpanState&, FilterContext&) { return {}; }
+std::optional<std::string> FilterSumSpan(const SumSpanState&, FilterContext&) {
+  return {};
+}
 }  // namespace torvane

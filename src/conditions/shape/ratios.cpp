@@ -1,0 +1,48 @@
+// 大小比, 奇偶比, 质合比: count the digits of the counted class, kill unkept counts.
+#include "conditions/shape/ratios.h"
+
+#include <cstdint>
+
+#include "conditions/shape/digit_classes.h"
+
+namespace torvane {
+namespace {
+
+constexpr const char* kRatioRowNames[3] = {"大小比", "奇偶比", "质合比"};
+
+void FilterRatio(int kind, const RatiosState& state, FilterContext& ctx) {
+  uint8_t keep[6] = {};
+  bool any = false;
+  for (int n = 0; n <= 5; ++n) {
+    if (state.selected[6 * kind + n]) {
+      keep[n] = 1;
+      any = true;
+    }
+  }
+  if (!any) return;
+
+  const std::array<uint8_t, 10> cls = ClassTable(kCountedClass[kind]);
+  uint8_t* flags = ctx.kills.appendRow(kRatioRowNames[kind]);
+  const int count = ctx.candidates.count();
+  for (int i = 0; i < count; ++i) {
+    const uint8_t* d = ctx.candidates.row(i);
+    const int n = cls[d[0]] + cls[d[1]] + cls[d[2]] + cls[d[3]] + cls[d[4]];
+    flags[i] = static_cast<uint8_t>(keep[n] ^ 1);
+  }
+}
+
+}  // namespace
+
+void FilterBigSmallRatio(const RatiosState& state, FilterContext& ctx) {
+  FilterRatio(static_cast<int>(DigitClassKind::BigSmall), state, ctx);
+}
+
+void FilterOddEvenRatio(const RatiosState& state, FilterContext& ctx) {
+  FilterRatio(static_cast<int>(DigitClassKind::OddEven), state, ctx);
+}
+
+void FilterPrimeCompositeRatio(const RatiosState& state, FilterContext& ctx) {
+  FilterRatio(static_cast<int>(DigitClassKind::PrimeComposite), state, ctx);
+}
+
+}  // namespace torvane
