@@ -1,7 +1,12 @@
-#include <cstdio>
+// torvane-cli entry point: argv in, exit status out; the work lives in torvane_cli_lib.
+#include <iostream>
+#include <string>
+#include <vector>
 
-int main() {
-  std::fprintf(stderr, "usage: torvane-cli run SCHEME [--base FILE] [--group] [--stats] [--out FILE]\n"
-                       "       torvane-cli setop and|or|a-b|b-a FILE_A FILE_B [--out FILE]\n");
-  return 2;
+#include "cli/cli.h"
+
+int main(int argc, char** argv) {
+  std::ios::sync_with_stdio(false);
+  std::vector<std::string> args(argv + 1, argv + argc);
+  return torvane::cli::RunCli(args, std::cout, std::cerr);
 }

@@ -1,0 +1,22 @@
+#pragma once
+// torvane-cli: shrinking and set operations from the command line, no window.
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace torvane::cli {
+
+enum ExitCode {
+  kExitDone = 0,
+  kExitUsage = 2,
+  kExitBadFile = 3,  // unreadable or invalid scheme or number file, unwritable --out
+  kExitRunFailed = 4,
+};
+
+// args without the program name. Results go to out (or --out), messages to err.
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+extern const char* const kUsage;
+
+}  // namespace torvane::cli
