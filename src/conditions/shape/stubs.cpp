@@ -8,7 +8,6 @@
 #include "conditions/shape/sum_span.h"
 
 namespace torvane {
-void FilterMinMaxDigit(const MinMaxDigitState&, FilterContext&) {}
 void FilterShapePatterns(const ShapePatternsState&, FilterContext&) {}
 void FilterRoutePatterns(const RoutePatternsState&, FilterContext&) {}
 void FilterSpecialExclusion(const SpecialExclusionState&, FilterContext&) {}
