@@ -19,7 +19,9 @@ void DigitTable::appendKey(int key) {
   appendRow(d);
 }
 
-int DigitTable::key(int i) const { return DigitsToKey(row(i)); }
+int DigitTable::key(int i) const {
+  return DigitsToKey(row(i));
+}
 
 DigitTable MakeFullSet() {
   DigitTable t;

@@ -1,8 +1,8 @@
 #pragma once
 // A number set: five digit bytes per number (position 1 first), rows contiguous.
 
-#include <cstdint>
 #include <cstddef>
+#include <cstdint>
 #include <vector>
 
 namespace torvane {

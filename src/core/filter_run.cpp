@@ -44,7 +44,8 @@ RunResult RunFilters(const DigitTable& baseSet, const Conditions& c) {
     if (sums[i] >= out.tolerance.min && sums[i] <= out.tolerance.max)
       out.results.appendRow(candidates.row(i));
 
-  for (int r = 1; r < kills.rowCount(); ++r) out.stats.push_back({kills.name(r), kills.killedBy(r)});
+  for (int r = 1; r < kills.rowCount(); ++r)
+    out.stats.push_back({kills.name(r), kills.killedBy(r)});
   return out;
 }
 

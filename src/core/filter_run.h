@@ -27,7 +27,7 @@ struct KillRowStat {
 struct RunResult {
   DigitTable results;  // survivors, ascending as the start set
   ToleranceRange tolerance;
-  std::vector<KillRowStat> stats;  // one per applied condition, pipeline order
+  std::vector<KillRowStat> stats;             // one per applied condition, pipeline order
   std::optional<std::string> cleanedSumText;  // what txtHKD shows after the run
 };
 

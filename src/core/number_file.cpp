@@ -44,8 +44,9 @@ std::string DecodeUtf16(std::string_view s, bool bigEndian) {
   std::string out;
   out.reserve(s.size() / 2);
   for (size_t i = 0; i + 1 < s.size(); i += 2) {
-    uint32_t u = bigEndian ? (static_cast<unsigned char>(s[i]) << 8) | static_cast<unsigned char>(s[i + 1])
-                           : (static_cast<unsigned char>(s[i + 1]) << 8) | static_cast<unsigned char>(s[i]);
+    uint32_t u =
+        bigEndian ? (static_cast<unsigned char>(s[i]) << 8) | static_cast<unsigned char>(s[i + 1])
+                  : (static_cast<unsigned char>(s[i + 1]) << 8) | static_cast<unsigned char>(s[i]);
     if (u >= 0xD800 && u <= 0xDFFF) u = 0xFFFD;  // surrogates carry nothing a number needs
     AppendUtf8(out, u);
   }
@@ -65,11 +66,16 @@ std::string DecodeGbk(std::string_view s) {
       unsigned char t = static_cast<unsigned char>(s[i + 1]);
       if (t >= 0x40 && t <= 0xFE && t != 0x7F) {
         ++i;
-        if (c == 0xA1 && t == 0xA2) AppendUtf8(out, 0x3001);       // 、
-        else if (c == 0xA3 && t == 0xAC) AppendUtf8(out, 0xFF0C);  // ，
-        else if (c == 0xA3 && t == 0xBB) AppendUtf8(out, 0xFF1B);  // ；
-        else if (c == 0xA3 && t >= 0xB0 && t <= 0xB9) AppendUtf8(out, 0xFF10 + (t - 0xB0));
-        else AppendUtf8(out, 0xFFFD);
+        if (c == 0xA1 && t == 0xA2)
+          AppendUtf8(out, 0x3001);  // 、
+        else if (c == 0xA3 && t == 0xAC)
+          AppendUtf8(out, 0xFF0C);  // ，
+        else if (c == 0xA3 && t == 0xBB)
+          AppendUtf8(out, 0xFF1B);  // ；
+        else if (c == 0xA3 && t >= 0xB0 && t <= 0xB9)
+          AppendUtf8(out, 0xFF10 + (t - 0xB0));
+        else
+          AppendUtf8(out, 0xFFFD);
         continue;
       }
     }

@@ -11,7 +11,14 @@ namespace {
 size_t SeparatorAt(std::string_view s, size_t i) {
   unsigned char c = static_cast<unsigned char>(s[i]);
   switch (c) {
-    case '\r': case '\n': case ',': case ';': case '|': case '\t': case '.': case ' ':
+    case '\r':
+    case '\n':
+    case ',':
+    case ';':
+    case '|':
+    case '\t':
+    case '.':
+    case ' ':
       return 1;
     case 0xE3:  // 、 U+3001
       if (s.substr(i, 3) == "\xE3\x80\x81") return 3;
@@ -46,8 +53,9 @@ ParsedNumbers ParseNumberText(std::string_view text, ParseMode mode) {
     }
     if (digits && i - start == kDigits) {
       const char* t = text.data() + start;
-      int key = ((((t[0] - '0') * 10 + (t[1] - '0')) * 10 + (t[2] - '0')) * 10 + (t[3] - '0')) * 10 +
-                (t[4] - '0');
+      int key =
+          ((((t[0] - '0') * 10 + (t[1] - '0')) * 10 + (t[2] - '0')) * 10 + (t[3] - '0')) * 10 +
+          (t[4] - '0');
       present[key] = 1;
       any = true;
     }
@@ -74,7 +82,9 @@ std::string FormatNumberText(const DigitTable& table, int perLine) {
   return s;
 }
 
-std::string JoinNumbers(const DigitTable& table) { return FormatNumberText(table, 0); }
+std::string JoinNumbers(const DigitTable& table) {
+  return FormatNumberText(table, 0);
+}
 
 int Utf8Length(std::string_view s) {
   int n = 0;

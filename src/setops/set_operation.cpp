@@ -11,10 +11,18 @@ DigitTable ApplySetOperation(const DigitTable& a, const DigitTable& b, SetOp op)
   std::vector<uint8_t> keep(kNumberSpace, 0);
   for (int k = 0; k < kNumberSpace; ++k) {
     switch (op) {
-      case SetOp::Intersection: keep[k] = inA[k] & inB[k]; break;
-      case SetOp::Union: keep[k] = inA[k] | inB[k]; break;
-      case SetOp::AMinusB: keep[k] = inA[k] & !inB[k]; break;
-      case SetOp::BMinusA: keep[k] = inB[k] & !inA[k]; break;
+      case SetOp::Intersection:
+        keep[k] = inA[k] & inB[k];
+        break;
+      case SetOp::Union:
+        keep[k] = inA[k] | inB[k];
+        break;
+      case SetOp::AMinusB:
+        keep[k] = inA[k] & !inB[k];
+        break;
+      case SetOp::BMinusA:
+        keep[k] = inB[k] & !inA[k];
+        break;
     }
   }
   return TableFromPresence(keep);

@@ -25,6 +25,8 @@ bool WriteClipboardText(const QString& text) {
   return cb->text() == text;
 }
 
-void SetClipboardFailuresForTests(int count) { g_failures = count; }
+void SetClipboardFailuresForTests(int count) {
+  g_failures = count;
+}
 
 }  // namespace torvane::ui

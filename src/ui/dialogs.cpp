@@ -38,7 +38,9 @@ QString QtDialogs::saveFile(QWidget* parent, const QString& filter, const QStrin
   return QFileDialog::getSaveFileName(parent, QString(), suggested, filter);
 }
 
-void QtDialogs::copyNotice(QWidget* parent) { ShowCopyNotice(parent); }
+void QtDialogs::copyNotice(QWidget* parent) {
+  ShowCopyNotice(parent);
+}
 
 void QtDialogs::openTextEditor(QWidget* parent, const QString& title, const QString& text) {
   auto* w = new TextEditorWindow(*this, title, text, parent);

@@ -29,7 +29,9 @@ void HintedTextEdit::setHint(const QString& hint) {
   showHintIfEmpty();
 }
 
-bool HintedTextEdit::showsHint() const { return !hint_.isEmpty() && toPlainText() == hint_; }
+bool HintedTextEdit::showsHint() const {
+  return !hint_.isEmpty() && toPlainText() == hint_;
+}
 
 void HintedTextEdit::setText(const QString& text) {
   setPlainText(text);
@@ -38,9 +40,9 @@ void HintedTextEdit::setText(const QString& text) {
 
 void HintedTextEdit::setGrey(bool grey) {
   QPalette p = palette();
-  p.setColor(QPalette::Text, grey ? QApplication::palette().color(QPalette::Disabled,
-                                                                   QPalette::WindowText)
-                                  : QApplication::palette().color(QPalette::Text));
+  p.setColor(QPalette::Text,
+             grey ? QApplication::palette().color(QPalette::Disabled, QPalette::WindowText)
+                  : QApplication::palette().color(QPalette::Text));
   setPalette(p);
 }
 
@@ -67,11 +69,14 @@ void HintedTextEdit::setPasteHandler(std::function<void(const QString&)> handler
   pasteHandler_ = std::move(handler);
 }
 
-void HintedTextEdit::setLeaveCheck(std::function<bool()> check) { leaveCheck_ = std::move(check); }
+void HintedTextEdit::setLeaveCheck(std::function<bool()> check) {
+  leaveCheck_ = std::move(check);
+}
 
 void HintedTextEdit::setBackground(const QColor& color) {
   QPalette p = palette();
-  p.setColor(QPalette::Base, color.isValid() ? color : QApplication::palette().color(QPalette::Base));
+  p.setColor(QPalette::Base,
+             color.isValid() ? color : QApplication::palette().color(QPalette::Base));
   setPalette(p);
 }
 

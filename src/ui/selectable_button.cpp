@@ -8,15 +8,19 @@ namespace torvane::ui {
 void SetButtonColor(QAbstractButton* b, const QColor& color) {
   b->setProperty("backColor", color);
   if (color.isValid())
-    b->setStyleSheet(QStringLiteral("background-color: %1; border: 1px solid #808080;")
-                         .arg(color.name()));
+    b->setStyleSheet(
+        QStringLiteral("background-color: %1; border: 1px solid #808080;").arg(color.name()));
   else
     b->setStyleSheet(QString());
 }
 
-QColor ButtonColor(const QAbstractButton* b) { return b->property("backColor").value<QColor>(); }
+QColor ButtonColor(const QAbstractButton* b) {
+  return b->property("backColor").value<QColor>();
+}
 
-bool IsSelected(const QAbstractButton* b) { return !b->property("Tag").toString().isEmpty(); }
+bool IsSelected(const QAbstractButton* b) {
+  return !b->property("Tag").toString().isEmpty();
+}
 
 void SelectButton(QAbstractButton* b, Highlight color) {
   b->setProperty("Tag", QStringLiteral("1"));

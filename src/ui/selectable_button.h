@@ -10,10 +10,18 @@ namespace torvane::ui {
 
 enum class Highlight { Yellow, Green };
 
-inline QColor YellowColor() { return QColor(255, 255, 0); }
-inline QColor GreenColor() { return QColor(0, 255, 0); }
-inline QColor RedColor() { return QColor(255, 0, 0); }
-inline QColor LightYellowColor() { return QColor(255, 255, 192); }
+inline QColor YellowColor() {
+  return QColor(255, 255, 0);
+}
+inline QColor GreenColor() {
+  return QColor(0, 255, 0);
+}
+inline QColor RedColor() {
+  return QColor(255, 0, 0);
+}
+inline QColor LightYellowColor() {
+  return QColor(255, 255, 192);
+}
 
 void ToggleButton(QAbstractButton* b, Highlight color);
 void ClearButton(QAbstractButton* b);

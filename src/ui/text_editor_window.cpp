@@ -25,11 +25,13 @@ TextEditorWindow::TextEditorWindow(Dialogs& dialogs, const QString& title, const
   resize(640, 480);
 }
 
-QString TextEditorWindow::text() const { return edit_->toPlainText(); }
+QString TextEditorWindow::text() const {
+  return edit_->toPlainText();
+}
 
 void TextEditorWindow::save() {
-  QString path = dialogs_.saveFile(this, QStringLiteral("文本文件 (*.txt)"),
-                                   QStringLiteral("号码.txt"));
+  QString path =
+      dialogs_.saveFile(this, QStringLiteral("文本文件 (*.txt)"), QStringLiteral("号码.txt"));
   if (!path.isEmpty()) saveTo(path);
 }
 

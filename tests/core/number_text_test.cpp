@@ -26,19 +26,21 @@ TEST_P(ParseNumberTextTest, Canonical) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, ParseNumberTextTest,
     ::testing::Values(
-        ParseCase{"DuplicatesAndFullWidth", "12345,12345\xEF\xBC\x9B" "00001", ParseMode::Base,
-                  "00001 12345"},
+        ParseCase{"DuplicatesAndFullWidth",
+                  "12345,12345\xEF\xBC\x9B"
+                  "00001",
+                  ParseMode::Base, "00001 12345"},
         ParseCase{"Sorted", "99999 00000", ParseMode::Base, "00000 99999"},
         ParseCase{"NothingValid", "1234 123456 12a45 -1234 +1234", ParseMode::Base, ""},
         ParseCase{"DotSeparates", "12345.67890", ParseMode::List, "12345 67890"},
-        ParseCase{"AllSeparators", "00001\r\n00002\r00003\n00004|00005\t00006\xE3\x80\x81" "00007",
+        ParseCase{"AllSeparators",
+                  "00001\r\n00002\r00003\n00004|00005\t00006\xE3\x80\x81"
+                  "00007",
                   ParseMode::Join, "00001 00002 00003 00004 00005 \r\n00006 00007"},
-        ParseCase{"ElevenBase",
-                  "00001 00002 00003 00004 00005 00006 00007 00008 00009 00010 00011",
+        ParseCase{"ElevenBase", "00001 00002 00003 00004 00005 00006 00007 00008 00009 00010 00011",
                   ParseMode::Base,
                   "00001 00002 00003 00004 00005 00006 00007 00008 00009 00010 \r\n00011"},
-        ParseCase{"ElevenJoin",
-                  "00011 00002 00003 00004 00005 00006 00007 00008 00009 00010 00001",
+        ParseCase{"ElevenJoin", "00011 00002 00003 00004 00005 00006 00007 00008 00009 00010 00001",
                   ParseMode::Join,
                   "00001 00002 00003 00004 00005 \r\n00006 00007 00008 00009 00010 \r\n00011"},
         ParseCase{"ChineseTextAround", "\xE5\x8F\xB7 12345\xE5\x8F\xB7 54321", ParseMode::List,
@@ -73,21 +75,20 @@ TEST_P(NormalizeConditionTextTest, Output) {
       NormalizeConditionText(c.text, c.perLine, c.minLen, c.maxLen, c.strip, c.stripCount);
   EXPECT_EQ(out, c.expected);
   // Whatever normalization keeps compares equal to itself.
-  EXPECT_TRUE(SameConditionText(out, NormalizeConditionText(out, c.perLine, c.minLen, c.maxLen,
-                                                            c.strip, c.stripCount)));
+  EXPECT_TRUE(SameConditionText(
+      out, NormalizeConditionText(out, c.perLine, c.minLen, c.maxLen, c.strip, c.stripCount)));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, NormalizeConditionTextTest,
-    ::testing::Values(
-        NormalizeCase{"DotIsDeleted", "12345.67890", 10, 4, 10, "", 0, "1234567890"},
-        NormalizeCase{"CompoundFourStars", "17*235*12*789*01 17*235*12*789 *****", 1, 5, 49, "*",
-                      4, "17*235*12*789*01"},
-        NormalizeCase{"PerLine", "12,34;56 78", 2, 2, 2, "", 0, "12 34 \r\n56 78"},
-        NormalizeCase{"WrongLengthDropped", "1 22 333", 10, 2, 2, "", 0, "22"},
-        NormalizeCase{"PatternAnyStars", "1***7 ***** 12*** 1**7", 1, 5, 5, "*", 0,
-                      "1***7 \r\n12***"},
-        NormalizeCase{"LoneLineFeedIsNotASeparator", "12\n34", 10, 2, 2, "", 0, ""}),
+    ::testing::Values(NormalizeCase{"DotIsDeleted", "12345.67890", 10, 4, 10, "", 0, "1234567890"},
+                      NormalizeCase{"CompoundFourStars", "17*235*12*789*01 17*235*12*789 *****", 1,
+                                    5, 49, "*", 4, "17*235*12*789*01"},
+                      NormalizeCase{"PerLine", "12,34;56 78", 2, 2, 2, "", 0, "12 34 \r\n56 78"},
+                      NormalizeCase{"WrongLengthDropped", "1 22 333", 10, 2, 2, "", 0, "22"},
+                      NormalizeCase{"PatternAnyStars", "1***7 ***** 12*** 1**7", 1, 5, 5, "*", 0,
+                                    "1***7 \r\n12***"},
+                      NormalizeCase{"LoneLineFeedIsNotASeparator", "12\n34", 10, 2, 2, "", 0, ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SameConditionText, FoldsSeparatorsButNotLoneLineFeeds) {
