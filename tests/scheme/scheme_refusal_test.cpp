@@ -1,0 +1,129 @@
+// Files a control could not hold are refused, naming file, key and value.
+#include <gtest/gtest.h>
+
+#include "scheme/scheme_file.h"
+
+namespace torvane {
+namespace {
+
+struct RefusalCase {
+  const char* name;
+  const char* json;
+  const char* key;    // dotted path in the message
+  const char* value;  // the value as shown in the message
+};
+
+class SchemeRefusal : public ::testing::TestWithParam<RefusalCase> {};
+
+TEST_P(SchemeRefusal, MessageNamesFileKeyAndValue) {
+  const RefusalCase& p = GetParam();
+  try {
+    ParseScheme(p.json, "plan.json");
+    FAIL() << "accepted " << p.json;
+  } catch (const SchemeError& e) {
+    const std::string m = e.what();
+    EXPECT_NE(m.find("plan.json"), std::string::npos) << m;
+    EXPECT_NE(m.find(std::string("键 ") + p.key + " "), std::string::npos) << m;
+    EXPECT_NE(m.find(p.value), std::string::npos) << m;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, SchemeRefusal,
+    ::testing::Values(
+        RefusalCase{"UnknownTopKey", R"({"colour": 1})", "colour", "1"},
+        RefusalCase{"UnknownNestedKey", R"({"positional": {"rowz": []}})", "positional.rowz", "[]"},
+        RefusalCase{"UnknownBankerRowKey", R"({"banker": {"rows": [{"digit": "1"}]}})",
+                    "banker.rows[0].digit", R"("1")"},
+        RefusalCase{"RootIsNotAnObject", "[1]", "（文件顶层）", "[1]"},
+        RefusalCase{"WrongFormat", R"({"format": "torvane-scheme/2"})", "format",
+                    R"("torvane-scheme/2")"},
+        RefusalCase{"ToleranceNotAnArray", R"({"tolerance": "0"})", "tolerance", R"("0")"},
+        RefusalCase{"ToleranceThreeValues", R"({"tolerance": ["0", "1", "2"]})", "tolerance",
+                    R"(["0","1","2"])"},
+        RefusalCase{"ToleranceLongerThanItsBox", R"({"tolerance": ["0", "100"]})", "tolerance[1]",
+                    R"("100")"},
+        RefusalCase{"ToleranceNumberNotText", R"({"tolerance": [0, "1"]})", "tolerance[0]", "0"},
+        RefusalCase{"RowWithLetter", R"({"positional": {"rows": ["", "", "1a", "", ""]}})",
+                    "positional.rows[2]", R"("1a")"},
+        RefusalCase{"RowWithDuplicate", R"({"positional": {"rows": ["", "55", "", "", ""]}})",
+                    "positional.rows[1]", R"("55")"},
+        RefusalCase{"FourRows", R"({"positional": {"rows": ["", "", "", ""]}})", "positional.rows",
+                    R"(["","","",""])"},
+        RefusalCase{"RangeWithLineBreak", R"({"positional": {"range": ["0\n", "1"]}})",
+                    "positional.range[0]", R"("0\n")"},
+        RefusalCase{"TailsWithSeparator", R"({"sumSpan": {"tails": "3,4"}})", "sumSpan.tails",
+                    R"("3,4")"},
+        RefusalCase{"SumsNotText", R"({"sumSpan": {"sums": 12}})", "sumSpan.sums", "12"},
+        RefusalCase{"SevenBankerRows", R"({"banker": {"rows": [{}, {}, {}, {}, {}, {}, {}]}})",
+                    "banker.rows", "[{},{},{},{},{},{},{}]"},
+        RefusalCase{"BankerCountSix", R"({"banker": {"rows": [{"digits": "1", "counts": "16"}]}})",
+                    "banker.rows[0].counts", R"("16")"},
+        RefusalCase{"BankerRepeatAsText", R"({"banker": {"repeat": "yes"}})", "banker.repeat",
+                    R"("yes")"},
+        RefusalCase{"ShapeCaptionTooShort", R"({"shapes": {"bigSmall": ["大大大"]}})",
+                    "shapes.bigSmall[0]", R"("大大大")"},
+        RefusalCase{"ShapeCaptionOfAnotherKind", R"({"shapes": {"oddEven": ["大大大大大"]}})",
+                    "shapes.oddEven[0]", R"("大大大大大")"},
+        RefusalCase{"RouteDigitThree", R"({"routes": ["00000", "00003"]})", "routes[1]",
+                    R"("00003")"},
+        RefusalCase{"SpecialUnknown", R"({"special": ["6连"]})", "special[0]", R"("6连")"},
+        RefusalCase{"RatioUnknown", R"({"ratios": {"bigSmall": ["3:3"]}})", "ratios.bigSmall[0]",
+                    R"("3:3")"},
+        RefusalCase{"MinMaxNumber", R"({"minMax": {"smallest": 3}})", "minMax.smallest", "3"},
+        RefusalCase{"DirectKillShortNumber", R"({"directKill": "12345 1234"})", "directKill",
+                    R"("12345 1234")"},
+        RefusalCase{"DirectKillLetter", R"({"directKill": "12a45"})", "directKill", R"("12a45")"},
+        RefusalCase{"CompoundThreeStars", R"({"compound": "17*235*12*789"})", "compound",
+                    R"("17*235*12*789")"},
+        RefusalCase{"CompoundTooLong",
+                    R"({"compound": "0123456789*0123456789*0123456789*0123456789*0123456789"})",
+                    "compound", "0123456789*"},
+        RefusalCase{"PatternOnlyStars", R"({"patterns": "1***7 *****"})", "patterns",
+                    R"("1***7 *****")"},
+        RefusalCase{"PatternSixLong", R"({"patterns": "1****7"})", "patterns", R"("1****7")"},
+        RefusalCase{"KillFourLetter", R"({"combinations": {"kill4": "12a4"}})",
+                    "combinations.kill4", R"("12a4")"},
+        RefusalCase{"KillTwoThreeDigits", R"({"combinations": {"kill2": "89 123"}})",
+                    "combinations.kill2", R"("89 123")"},
+        RefusalCase{"MustFourTenDigits", R"({"combinations": {"must4": "0123456789"}})",
+                    "combinations.must4", R"("0123456789")"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(SchemeRefusal, BadJsonNamesFileAndPosition) {
+  try {
+    ReadSchemeFile(TORVANE_TEST_DATA "/schemes/bad_json.json");
+    FAIL();
+  } catch (const SchemeError& e) {
+    const std::string m = e.what();
+    EXPECT_NE(m.find("bad_json.json"), std::string::npos) << m;
+    EXPECT_NE(m.find("字节"), std::string::npos) << m;
+    EXPECT_NE(m.find("line 3"), std::string::npos) << m;
+  }
+}
+
+TEST(SchemeRefusal, MissingFileNamesIt) {
+  try {
+    ReadSchemeFile("/nonexistent/dir/plan.json");
+    FAIL();
+  } catch (const SchemeError& e) {
+    EXPECT_NE(std::string(e.what()).find("/nonexistent/dir/plan.json"), std::string::npos);
+  }
+}
+
+TEST(SchemeRefusal, UnwritableFileThrows) {
+  EXPECT_THROW(WriteSchemeFile("/nonexistent/dir/plan.json", Conditions{}), SchemeError);
+}
+
+TEST(SchemeRefusal, LongValueIsShortenedInTheMessage) {
+  const std::string json = R"({"directKill": ")" + std::string(5000, 'x') + R"("})";
+  try {
+    ParseScheme(json, "plan.json");
+    FAIL();
+  } catch (const SchemeError& e) {
+    EXPECT_LT(std::string(e.what()).size(), 400u);
+  }
+}
+
+}  // namespace
+}  // namespace torvane
