@@ -2,18 +2,64 @@
 // The "交集功能" page: boxes A and B, the four operations and the result box.
 
 #include <QWidget>
+#include <array>
+
+#include "core/digit_table.h"
+#include "setops/set_operation.h"
+
+class QLabel;
+class QPushButton;
 
 namespace torvane::ui {
 
 class Dialogs;
+class HintedTextEdit;
 
 class SetOpsPage : public QWidget {
   Q_OBJECT
  public:
   explicit SetOpsPage(Dialogs& dialogs, QWidget* parent = nullptr);
 
+  // Controls by their window index: box 0 = A, 1 = B, 2 = result; count 0 = A, 1 = B,
+  // 2 = result; cmdJoin(0..8).
+  HintedTextEdit* box(int i) const { return boxes_[static_cast<size_t>(i)]; }
+  QLabel* countLabel(int i) const { return counts_[static_cast<size_t>(i)]; }
+  QPushButton* button(int i) const { return buttons_[static_cast<size_t>(i)]; }
+  QPushButton* helpButton() const { return help_; }
+
+  // OperandSelector: which operand a join-mode parse fills (0 = A, 1 = B).
+  int operandSelector() const { return selector_; }
+  int operandCount(int which) const;
+
+  // What leaving box A or B does: parse it, show it canonical, update its count.
+  void commitBox(int which);
+
  signals:
   void helpRequested(int index);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void buildControls();
+  void buildLayout();
+  void onButton(int index);
+  void parseInto(int which, const QString& text, bool reportEmptyImport);
+  void clearOperand(int which);
+  void importOperand(int which);
+  void runOperation(SetOp op);
+  void copyResult();
+
+  Dialogs& dialogs_;
+  std::array<HintedTextEdit*, 3> boxes_{};
+  std::array<QLabel*, 3> counts_{};
+  std::array<QLabel*, 2> captions_{};
+  QLabel* resultCaption_ = nullptr;
+  std::array<QPushButton*, 9> buttons_{};
+  std::array<QLabel*, 3> tips_{};
+  QPushButton* help_ = nullptr;
+  std::array<DigitTable, 2> operands_;
+  int selector_ = 0;
 };
 
 }  // namespace torvane::ui
