@@ -8,8 +8,6 @@
 #include "conditions/shape/sum_span.h"
 
 namespace torvane {
-void FilterShapePatterns(const ShapePatternsState&, FilterContext&) {}
-void FilterRoutePatterns(const RoutePatternsState&, FilterContext&) {}
 void FilterSpecialExclusion(const SpecialExclusionState&, FilterContext&) {}
 const char* const kSumHint = "";
 std::optional<std::string> FilterSumSpan(const SumSpanState&, FilterContext&) {
