@@ -12,6 +12,9 @@ struct RefusalCase {
   const char* key;    // dotted path in the message
   const char* value;  // the value as shown in the message
 };
+void PrintTo(const RefusalCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class SchemeRefusal : public ::testing::TestWithParam<RefusalCase> {};
 

@@ -105,6 +105,9 @@ struct LoadCase {
   std::string expected;
   std::string (*get)(const Conditions&);
 };
+void PrintTo(const LoadCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 std::string DirectKill(const Conditions& c) {
   return c.directKill.text;

@@ -1,0 +1,84 @@
+// Exit status of torvane-cli for each kind of failure, in process and as a real program.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <cstdlib>
+#include <sstream>
+
+#include "cli/cli.h"
+
+namespace torvane::cli {
+namespace {
+
+const std::string kSchemes = TORVANE_TEST_DATA "/schemes/";
+const std::string kNumbers = TORVANE_TEST_DATA "/numbers/";
+
+struct ExitCase {
+  const char* name;
+  std::vector<std::string> args;
+  int code;
+  const char* messagePart;  // what stderr must mention
+};
+void PrintTo(const ExitCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
+class CliExitCode : public ::testing::TestWithParam<ExitCase> {};
+
+TEST_P(CliExitCode, InProcess) {
+  std::ostringstream out, err;
+  EXPECT_EQ(RunCli(GetParam().args, out, err), GetParam().code) << err.str();
+  EXPECT_NE(err.str().find(GetParam().messagePart), std::string::npos) << err.str();
+  if (GetParam().code != kExitDone) EXPECT_EQ(out.str(), "");
+}
+
+TEST_P(CliExitCode, AsAProgram) {
+  std::string command = TORVANE_CLI_PATH;
+  for (const std::string& a : GetParam().args) command += " '" + a + "'";
+  command += " >/dev/null 2>&1";
+  const int status = std::system(command.c_str());
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), GetParam().code);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Failures, CliExitCode,
+    ::testing::Values(
+        ExitCase{"NoArguments", {}, kExitUsage, "usage:"},
+        ExitCase{"UnknownCommand", {"shrink", "x.json"}, kExitUsage, "shrink"},
+        ExitCase{"RunWithoutScheme", {"run"}, kExitUsage, "usage:"},
+        ExitCase{"RunTwoSchemes", {"run", "a.json", "b.json"}, kExitUsage, "usage:"},
+        ExitCase{"UnknownOption", {"run", "a.json", "--fast"}, kExitUsage, "--fast"},
+        ExitCase{"OutWithoutFile", {"run", "a.json", "--out"}, kExitUsage, "--out"},
+        ExitCase{"StatsTwice", {"run", "a.json", "--stats", "--stats"}, kExitUsage, "twice"},
+        ExitCase{"GroupOnSetop", {"setop", "and", "a", "b", "--group"}, kExitUsage, "--group"},
+        ExitCase{"UnknownSetop", {"setop", "xor", "a", "b"}, kExitUsage, "xor"},
+        ExitCase{"SetopOneFile", {"setop", "and", "a"}, kExitUsage, "usage:"},
+        ExitCase{"MissingScheme", {"run", kSchemes + "no_such.json"}, kExitBadFile, "no_such.json"},
+        ExitCase{"BadJson", {"run", kSchemes + "bad_json.json"}, kExitBadFile, "bad_json.json"},
+        ExitCase{"BadKey", {"run", kSchemes + "bad_key.json"}, kExitBadFile, "ratio"},
+        ExitCase{"BaseWithoutNumbers",
+                 {"run", kSchemes + "empty.json", "--base", kNumbers + "no_numbers.txt"},
+                 kExitBadFile,
+                 "no_numbers.txt"},
+        ExitCase{"MissingBase",
+                 {"run", kSchemes + "empty.json", "--base", kNumbers + "nope.txt"},
+                 kExitBadFile,
+                 "nope.txt"},
+        ExitCase{"SetopFileWithoutNumbers",
+                 {"setop", "or", kNumbers + "set_a.txt", kNumbers + "no_numbers.txt"},
+                 kExitBadFile,
+                 "no_numbers.txt"},
+        ExitCase{"UnwritableOut",
+                 {"run", kSchemes + "empty.json", "--out", "/nonexistent/dir/out.txt"},
+                 kExitBadFile,
+                 "/nonexistent/dir/out.txt"},
+        ExitCase{"ToleranceNotANumber",
+                 {"run", kSchemes + "tolerance_not_a_number.json"},
+                 kExitRunFailed,
+                 "run failed"},
+        ExitCase{"Help", {"--help"}, kExitDone, ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace torvane::cli
