@@ -8,7 +8,6 @@
 #include "conditions/shape/sum_span.h"
 
 namespace torvane {
-void FilterSpecialExclusion(const SpecialExclusionState&, FilterContext&) {}
 const char* const kSumHint = "";
 std::optional<std::string> FilterSumSpan(const SumSpanState&, FilterContext&) {
   return {};
