@@ -1,9 +1,44 @@
 #include <QApplication>
-#include <QLabel>
+#include <QFont>
+#include <QFontDatabase>
+
+#include "ui/dialogs.h"
+#include "ui/main_window.h"
+
+namespace {
+
+// The window is designed for SimSun; elsewhere any installed CJK font keeps the captions
+// readable.
+void ChooseFont(QApplication& app) {
+  const QStringList wanted = {
+      QStringLiteral("SimSun"),
+      QStringLiteral("宋体"),
+      QStringLiteral("NSimSun"),
+      QStringLiteral("WenQuanYi Micro Hei"),
+      QStringLiteral("AR PL UMing CN"),
+      QStringLiteral("Noto Sans CJK SC"),
+      QStringLiteral("Noto Serif CJK SC"),
+      QStringLiteral("WenQuanYi Zen Hei"),
+  };
+  const QStringList installed = QFontDatabase::families();
+  for (const QString& family : wanted) {
+    if (installed.contains(family, Qt::CaseInsensitive)) {
+      QFont font(family, 9);
+      app.setFont(font);
+      return;
+    }
+  }
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  QLabel placeholder(QStringLiteral("Torvane"));
-  placeholder.show();
+  ChooseFont(app);
+  torvane::ui::QtDialogs dialogs;
+  torvane::ui::MainWindow window(dialogs);
+  QObject::connect(&window, &torvane::ui::MainWindow::quitRequested, &app, &QApplication::quit,
+                   Qt::QueuedConnection);
+  window.show();
   return app.exec();
 }

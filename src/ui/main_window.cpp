@@ -1,0 +1,206 @@
+#include "ui/main_window.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStackedWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "results/result_panel.h"
+#include "ui/base_page.h"
+#include "ui/condition_help.h"
+#include "ui/condition_pages.h"
+#include "ui/dialogs.h"
+#include "ui/flash_frame.h"
+#include "ui/set_ops_page.h"
+#include "ui/tab_bar.h"
+
+namespace torvane::ui {
+namespace {
+
+constexpr int kFlashIntervalMs = 300;
+constexpr int kFlashTicks = 6;
+constexpr int kComposeBoxes = 8;
+constexpr int kFirstComposeTab = 4;
+constexpr int kSetOpsTab = 3;
+constexpr int kMainTab = 1;
+
+}  // namespace
+
+MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), dialogs_(dialogs) {
+  setWindowTitle(QStringLiteral("Torvane"));
+  setObjectName(QStringLiteral("frmMain"));
+  help_ = new ConditionHelp(dialogs_, this);
+  buildLayout();
+  buildSchemeMenu();
+
+  flashTimer_ = new QTimer(this);
+  flashTimer_->setObjectName(QStringLiteral("tmrFlash"));
+  flashTimer_->setInterval(kFlashIntervalMs);
+  connect(flashTimer_, &QTimer::timeout, this, &MainWindow::flashTick);
+
+  connect(tabs_, &TabBar::tabClicked, this, &MainWindow::selectTab);
+  connect(runPanel_, &RunPanel::actionRequested, this, &MainWindow::performRunAction);
+  auto showHelp = [this](int index) { help_->ShowConditionHelp(index); };
+  connect(pages_, &ConditionPages::helpRequested, this, showHelp);
+  connect(resultPanel_, &ResultPanel::helpRequested, this, showHelp);
+  connect(setOps_, &SetOpsPage::helpRequested, this, showHelp);
+  connect(basePage_, &BasePage::helpRequested, this, showHelp);
+  connect(runPanel_, &RunPanel::helpRequested, this, showHelp);
+
+  // Start-up: empty base box, empty result panel, main page in front.
+  basePage_->clear();
+  resultPanel_->ShowResultPages(0, true);
+  selectTab(kMainTab);
+  fitPageArea();
+  placeWindow();
+  QTimer::singleShot(0, this, &MainWindow::startupStep);
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildLayout() {
+  auto* central = new QWidget(this);
+  auto* column = new QVBoxLayout(central);
+  column->setContentsMargins(4, 4, 4, 4);
+  column->setSpacing(4);
+
+  tabs_ = new TabBar(central);
+  column->addWidget(tabs_);
+
+  auto* row = new QHBoxLayout;
+  row->setSpacing(4);
+  column->addLayout(row, 1);
+
+  pageArea_ = new QScrollArea(central);
+  pageArea_->setObjectName(QStringLiteral("pageArea"));
+  pageArea_->setWidgetResizable(true);
+  pageArea_->setFrameShape(QFrame::NoFrame);
+  auto* content = new QWidget;
+  auto* contentColumn = new QVBoxLayout(content);
+  contentColumn->setContentsMargins(0, 0, 0, 0);
+  stack_ = new QStackedWidget(content);
+  contentColumn->addWidget(stack_, 1);
+
+  basePage_ = new BasePage(dialogs_, baseSet_, stack_);
+  pages_ = new ConditionPages(dialogs_, stack_);
+  setOps_ = new SetOpsPage(dialogs_, stack_);
+  pagesOf_[0] = basePage_;
+  pagesOf_[1] = pages_->mainPage();
+  pagesOf_[2] = pages_->routePage();
+  pagesOf_[3] = setOps_;
+  pagesOf_[4] = pages_->composePage();
+  for (int j = 0; j < 5; ++j) {
+    pagesOf_[j]->setObjectName(QStringLiteral("fraTab(%1)").arg(j));
+    stack_->addWidget(pagesOf_[j]);
+  }
+  QWidget* special = pages_->specialFrame();
+  special->setParent(content);
+  if (special->objectName().isEmpty()) special->setObjectName(QStringLiteral("fraFilterSpecial"));
+  contentColumn->addWidget(special);
+  pageArea_->setWidget(content);
+  row->addWidget(pageArea_, 1);
+
+  resultPanel_ = new ResultPanel(dialogs_, central);
+  resultPanel_->setObjectName(QStringLiteral("fraResult"));
+  runPanel_ = new RunPanel(resultPanel_);
+  resultPanel_->setRunPanel(runPanel_);
+  row->addWidget(resultPanel_);
+
+  QWidget* composePage = pages_->composePage();
+  flash_ = new FlashFrame(composePage);
+  composePage->installEventFilter(this);
+  for (int i = 0; i < kComposeBoxes; ++i)
+    if (QWidget* box = pages_->composeBox(i)) box->installEventFilter(this);
+
+  setCentralWidget(central);
+}
+
+// Pages whose panels are placed by coordinates report no size of their own; the page
+// area must still be large enough to show them whole (and scroll when the screen is not).
+void MainWindow::fitPageArea() {
+  QSize need(0, 0);
+  for (QWidget* page : pagesOf_) {
+    need = need.expandedTo(page->minimumSizeHint());
+    need = need.expandedTo(page->sizeHint());
+    const QRect children = page->childrenRect();
+    need = need.expandedTo(QSize(children.right() + 1, children.bottom() + 1));
+  }
+  stack_->setMinimumSize(need);
+}
+
+void MainWindow::placeWindow() {
+  QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+  const QSize wanted = sizeHint().expandedTo(
+      QSize(stack_->minimumWidth() + resultPanel_->sizeHint().width() + 40,
+            stack_->minimumHeight() + pages_->specialFrame()->sizeHint().height() +
+                tabs_->sizeHint().height() + 60));
+  if (!screen) {
+    resize(wanted);
+    return;
+  }
+  const QRect avail = screen->availableGeometry();
+  // Room for the title bar and borders the window system adds.
+  const QSize room = avail.size() - QSize(16, 48);
+  resize(wanted.boundedTo(room));
+  move(avail.x() + (avail.width() - width()) / 2, avail.y() + (avail.height() - height() - 32) / 2);
+}
+
+QWidget* MainWindow::currentPage() const {
+  return stack_->currentWidget();
+}
+
+void MainWindow::startupStep() {
+  help_->load();
+}
+
+void MainWindow::selectTab(int index) {
+  if (index < 0 || index >= kTabCount) return;
+  tabs_->select(index);
+  if (index < kFirstComposeTab) {
+    stack_->setCurrentWidget(pagesOf_[index]);
+  } else {
+    stack_->setCurrentWidget(pagesOf_[4]);
+    composeIndex_ = index - kFirstComposeTab;
+    pages_->selectComposeBox(composeIndex_);
+    flashCount_ = 0;
+    flashTimer_->start(kFlashIntervalMs);
+  }
+  // The set-operations page is wider and takes the place of the result frame.
+  const bool setOps = index == kSetOpsTab;
+  resultPanel_->setVisible(!setOps);
+  pages_->specialFrame()->setVisible(!setOps);
+}
+
+void MainWindow::flashTick() {
+  if (QWidget* box = pages_->composeBox(composeIndex_)) flash_->surround(box);
+  flash_->setVisible(flash_->isHidden());
+  if (++flashCount_ >= kFlashTicks) {
+    flash_->show();
+    flashTimer_->stop();
+  }
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* e) {
+  const bool geometry = e->type() == QEvent::Move || e->type() == QEvent::Resize;
+  if (geometry && !flash_->isHidden()) {
+    QWidget* box = pages_->composeBox(composeIndex_);
+    if (box && (watched == box || watched == pages_->composePage())) flash_->surround(box);
+  }
+  return QMainWindow::eventFilter(watched, e);
+}
+
+void MainWindow::closeEvent(QCloseEvent* e) {
+  if (!dialogs_.question(this, QStringLiteral("Torvane"),
+                         QStringLiteral("亲，您确定要退出软件吗？？"), false)) {
+    e->ignore();
+    return;
+  }
+  e->accept();
+  emit quitRequested();
+}
+
+}  // namespace torvane::ui

@@ -1,0 +1,103 @@
+#pragma once
+// The one window: tab bar, the five pages, the special-exclusion frame, the result frame
+// with the run panel, and the scheme menu. It owns BaseSet and the results.
+
+#include <QMainWindow>
+
+#include "conditions/conditions.h"
+#include "core/digit_table.h"
+#include "ui/run_panel.h"
+
+class QScrollArea;
+class QStackedWidget;
+class QTimer;
+
+namespace torvane::ui {
+
+class BasePage;
+class ConditionHelp;
+class ConditionPages;
+class Dialogs;
+class FlashFrame;
+class ResultPanel;
+class SetOpsPage;
+class TabBar;
+
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+ public:
+  explicit MainWindow(Dialogs& dialogs, QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  TabBar* tabBar() const { return tabs_; }
+  BasePage* basePage() const { return basePage_; }
+  RunPanel* runPanel() const { return runPanel_; }
+  ResultPanel* resultPanel() const { return resultPanel_; }
+  ConditionPages* conditionPages() const { return pages_; }
+  QWidget* currentPage() const;
+  QTimer* flashTimer() const { return flashTimer_; }
+  FlashFrame* flashFrame() const { return flash_; }
+  int flashCount() const { return flashCount_; }
+  int currentComposeBox() const { return composeIndex_; }
+
+  const DigitTable& baseSet() const { return baseSet_; }
+  const DigitTable& results() const { return results_; }
+
+  // Every condition the window shows, fault tolerance included.
+  Conditions gatherConditions() const;
+  void applyConditions(const Conditions& c);
+
+  // The scheme menu's work once a file is chosen; false after a message.
+  bool loadScheme(const QString& path);
+  bool saveScheme(const QString& path);
+
+ public slots:
+  void selectTab(int index);
+  void flashTick();
+  void performRunAction(torvane::ui::RunAction action);
+  void startupStep();  // the one-shot step shortly after the window is shown
+
+ signals:
+  // The player confirmed the exit question; the application should end.
+  void quitRequested();
+
+ protected:
+  void closeEvent(QCloseEvent* e) override;
+  bool eventFilter(QObject* watched, QEvent* e) override;
+
+ private:
+  void buildLayout();
+  void buildSchemeMenu();
+  void chooseAndLoadScheme();
+  void chooseAndSaveScheme();
+  void placeWindow();
+  void fitPageArea();
+
+  void runFilters();
+  void convertToGroup();
+  void clearAllConditions();
+  void handOverResults(bool exportThem);
+  bool checkResultCount();
+  void showResults(DigitTable results);
+
+  Dialogs& dialogs_;
+  DigitTable baseSet_;
+  DigitTable results_;
+
+  TabBar* tabs_ = nullptr;
+  QStackedWidget* stack_ = nullptr;
+  QScrollArea* pageArea_ = nullptr;
+  QWidget* pagesOf_[5] = {};  // fraTab(0..4)
+  BasePage* basePage_ = nullptr;
+  ConditionPages* pages_ = nullptr;
+  SetOpsPage* setOps_ = nullptr;
+  ResultPanel* resultPanel_ = nullptr;
+  RunPanel* runPanel_ = nullptr;
+  ConditionHelp* help_ = nullptr;
+  FlashFrame* flash_ = nullptr;
+  QTimer* flashTimer_ = nullptr;
+  int flashCount_ = 0;
+  int composeIndex_ = 0;
+};
+
+}  // namespace torvane::ui

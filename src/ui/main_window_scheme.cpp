@@ -1,0 +1,82 @@
+// The "方案" menu: scheme files hold every condition of the window. A file that is refused
+// changes nothing.
+
+#include <QFile>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMenuBar>
+#include <exception>
+
+#include "scheme/scheme_file.h"
+#include "ui/dialogs.h"
+#include "ui/main_window.h"
+
+namespace torvane::ui {
+namespace {
+
+const QString kSchemeFilter = QStringLiteral("方案文件 (*.json)");
+
+std::string LocalPath(const QString& path) {
+  return QFile::encodeName(path).toStdString();
+}
+
+}  // namespace
+
+void MainWindow::buildSchemeMenu() {
+  QMenu* menu = menuBar()->addMenu(QStringLiteral("方案"));
+  menu->setObjectName(QStringLiteral("mnuScheme"));
+  QAction* load = menu->addAction(QStringLiteral("载入方案…"));
+  QAction* save = menu->addAction(QStringLiteral("保存方案…"));
+  menu->addSeparator();
+  QAction* quit = menu->addAction(QStringLiteral("退出"));
+  load->setObjectName(QStringLiteral("mnuLoadScheme"));
+  save->setObjectName(QStringLiteral("mnuSaveScheme"));
+  quit->setObjectName(QStringLiteral("mnuExit"));
+  connect(load, &QAction::triggered, this, &MainWindow::chooseAndLoadScheme);
+  connect(save, &QAction::triggered, this, &MainWindow::chooseAndSaveScheme);
+  connect(quit, &QAction::triggered, this, &QWidget::close);
+}
+
+void MainWindow::chooseAndLoadScheme() {
+  const QString path = dialogs_.openFile(this, kSchemeFilter);
+  if (!path.isEmpty()) loadScheme(path);
+}
+
+void MainWindow::chooseAndSaveScheme() {
+  QString path = dialogs_.saveFile(this, kSchemeFilter, QStringLiteral("方案.json"));
+  if (path.isEmpty()) return;
+  if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".json");
+  saveScheme(path);
+}
+
+bool MainWindow::loadScheme(const QString& path) {
+  Conditions scheme;
+  try {
+    scheme = ReadSchemeFile(LocalPath(path));
+  } catch (const std::exception& e) {
+    dialogs_.warning(this, QStringLiteral("Torvane"), QString::fromUtf8(e.what()));
+    return false;
+  }
+  const Conditions before = gatherConditions();
+  try {
+    applyConditions(scheme);
+  } catch (const std::exception& e) {
+    // A panel refused part of it: put back what was shown.
+    applyConditions(before);
+    dialogs_.warning(this, QStringLiteral("Torvane"), QString::fromUtf8(e.what()));
+    return false;
+  }
+  return true;
+}
+
+bool MainWindow::saveScheme(const QString& path) {
+  try {
+    WriteSchemeFile(LocalPath(path), gatherConditions());
+  } catch (const std::exception& e) {
+    dialogs_.warning(this, QStringLiteral("Torvane"), QString::fromUtf8(e.what()));
+    return false;
+  }
+  return true;
+}
+
+}  // namespace torvane::ui
