@@ -1,44 +1,319 @@
 #include "results/result_panel.h"
 
 #include <QLabel>
-#include <QVBoxLayout>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <algorithm>
+
+#include "controls/result_list.h"
+#include "results/copy_text.h"
+#include "results/digit_line_edit.h"
+#include "results/page_grid.h"
+#include "results/page_legend.h"
+#include "results/page_size.h"
+#include "results/winning_number.h"
+#include "ui/dialogs.h"
 
 namespace torvane::ui {
+namespace {
 
-// Placeholder until the result list and page buttons land.
-struct ResultPanel::Impl {
-  DigitTable results;
-  QLabel* count;
-  QLabel* status;
-  QVBoxLayout* layout;
-};
+// Design geometry in pixels (15 twips each).
+constexpr int kFrameWidth = 251;
+constexpr int kFrameHeight = 683;
+constexpr int kListLeft = 4;
+constexpr int kListTop = 64;
+constexpr int kCopyTipTop = 24;  // picResult shrinks to this without results
+constexpr int kGridTop = 64;     // in picResult
+constexpr int kRunPanelHeight = 129;
+constexpr int kMinListHeight = 40;
 
-ResultPanel::ResultPanel(Dialogs&, QWidget* parent) : QWidget(parent), d_(new Impl) {
-  d_->layout = new QVBoxLayout(this);
-  auto* row = new QHBoxLayout;
-  row->addWidget(new QLabel(QStringLiteral("结果注数")));
-  d_->count = new QLabel(QStringLiteral("0"));
-  d_->count->setObjectName(QStringLiteral("lblCount"));
-  d_->status = new QLabel(QStringLiteral("未开始过滤"));
-  d_->status->setObjectName(QStringLiteral("L_ztai"));
-  row->addWidget(d_->count);
-  row->addWidget(d_->status);
-  d_->layout->addLayout(row);
-  d_->layout->addStretch();
+const QString kTitle = QStringLiteral("Torvane");
+const QString kNoResults = QStringLiteral("结果注数为 0，请先进行过滤！");
+
+QLabel* AddLabel(QWidget* parent, const QString& text, int x, int y, const char* name = nullptr) {
+  auto* l = new QLabel(text, parent);
+  if (name) l->setObjectName(QString::fromLatin1(name));
+  l->move(x, y);
+  l->adjustSize();
+  return l;
 }
 
-ResultPanel::~ResultPanel() { delete d_; }
-void ResultPanel::setRunPanel(QWidget* runPanel) { d_->layout->addWidget(runPanel); }
+QFont BoldFont(double points) {
+  QFont f = ResultListFont();
+  f.setPointSizeF(points);
+  f.setBold(true);
+  return f;
+}
+
+}  // namespace
+
+struct ResultPanel::Impl {
+  explicit Impl(Dialogs& d) : dialogs(d) {}
+  Dialogs& dialogs;
+  DigitTable results;
+  bool firstBuildDone = false;
+  int acceptedPageSize = kDefaultPageSize;
+  int picResultHeight = kCopyTipTop;
+
+  DigitLineEdit* lotto = nullptr;
+  QPushButton* bonus = nullptr;
+  ResultList* list = nullptr;
+  QPlainTextEdit* notice = nullptr;
+  QWidget* picResult = nullptr;
+  QLabel* count = nullptr;
+  QLabel* status = nullptr;
+  DigitLineEdit* page = nullptr;
+  PageGrid* grid = nullptr;
+  QWidget* legend = nullptr;
+  QWidget* runPanel = nullptr;
+};
+
+ResultPanel::ResultPanel(Dialogs& dialogs, QWidget* parent)
+    : QWidget(parent), d_(new Impl(dialogs)) {
+  setObjectName(QStringLiteral("fraResult"));
+  setFont(ResultListFont());
+  buildWidgets();
+  resize(kFrameWidth, kFrameHeight);
+  ShowResultPages(0, true);
+}
+
+ResultPanel::~ResultPanel() {
+  delete d_;
+}
+
+void ResultPanel::buildWidgets() {
+  // Winning-number row.
+  AddLabel(this, QStringLiteral("输入奖号"), 6, 44, "Label7");
+  d_->lotto = new DigitLineEdit(this);
+  d_->lotto->setObjectName(QStringLiteral("txtLottoNumber"));
+  d_->lotto->setMaxLength(5);
+  d_->lotto->setFont(BoldFont(10.5));
+  d_->lotto->setGeometry(66, 39, 76, 22);
+  d_->bonus = new QPushButton(QStringLiteral("兑奖匹配"), this);
+  d_->bonus->setObjectName(QStringLiteral("cmdBonus"));
+  d_->bonus->setGeometry(148, 37, 80, 25);
+  d_->bonus->setEnabled(false);
+  d_->lotto->setLeaveCheck([this] { return checkLottoLeave(); });
+  connect(d_->lotto, &QLineEdit::textChanged, this,
+          [this](const QString& t) { d_->bonus->setEnabled(t.size() == 5); });
+  connect(d_->lotto, &DigitLineEdit::enterAccepted, this, [this] {
+    if (d_->bonus->isEnabled()) d_->bonus->click();
+  });
+  connect(d_->bonus, &QPushButton::clicked, this, &ResultPanel::checkWinningNumber);
+
+  // The list, and the zero-result notice that covers it.
+  d_->list = new ResultList(this);
+  d_->list->setObjectName(QStringLiteral("lstResult"));
+  d_->list->setBackColor(QColor(255, 255, 255));
+  d_->list->setListFont(ResultListFont());
+  d_->notice = new QPlainTextEdit(this);
+  d_->notice->setObjectName(QStringLiteral("T_nonb"));
+  d_->notice->setReadOnly(true);
+  d_->notice->hide();
+
+  // picResult: count row, copy tip, page size, page grid, legend.
+  auto* pic = d_->picResult = new QWidget(this);
+  pic->setObjectName(QStringLiteral("picResult"));
+  AddLabel(pic, QStringLiteral("结果注数"), 4, 4, "Label8");
+  d_->count = AddLabel(pic, QStringLiteral("0"), 56, 4, "lblCount");
+  d_->status = AddLabel(pic, QStringLiteral("未开始过滤"), 124, 4, "L_ztai");
+  for (QLabel* l : {d_->count, d_->status}) {
+    l->setFont(BoldFont(9));
+    l->setStyleSheet(QStringLiteral("color: rgb(0,0,192);"));
+    l->adjustSize();
+  }
+  QLabel* tip = AddLabel(pic, QStringLiteral("点下面按键复制号码，可分多次投注"), 4, kCopyTipTop,
+                         "lblCopyTip");
+  tip->setStyleSheet(QStringLiteral("color: rgb(255,0,0);"));
+  QLabel* label1 = AddLabel(pic, QStringLiteral("每个按键设为"), 4, 44, "Label1");
+  d_->page = new DigitLineEdit(pic);
+  d_->page->setObjectName(QStringLiteral("txtPage"));
+  d_->page->setMaxLength(6);
+  d_->page->setText(QString::number(kDefaultPageSize));
+  d_->page->setGeometry(label1->x() + label1->width() + 2, 41, 48, 20);
+  d_->page->setLeaveCheck([this] {
+    ValidatePageSize();
+    return true;
+  });
+  QLabel* label2 =
+      AddLabel(pic, QStringLiteral("注号码"), d_->page->x() + d_->page->width() + 2, 44, "Label2");
+  auto* help = new QPushButton(QStringLiteral("说明"), pic);
+  help->setObjectName(QStringLiteral("cmdEx(23)"));
+  help->setGeometry(label2->x() + label2->width() + 6, 39, 40, 23);
+  connect(help, &QPushButton::clicked, this, [this] { emit helpRequested(23); });
+
+  d_->grid = new PageGrid(pic);
+  d_->grid->move(4, kGridTop);
+  connect(d_->grid, &PageGrid::pagePressed, this, [this](int k) { ShowResultPages(k, false); });
+  d_->legend = MakePageLegend(pic);
+}
+
+void ResultPanel::setRunPanel(QWidget* runPanel) {
+  d_->runPanel = runPanel;
+  runPanel->setParent(this);
+  runPanel->show();
+  layoutFrame();
+}
+
 void ResultPanel::setResults(const DigitTable& results) {
   d_->results = results;
   ShowResultPages(0, true);
 }
-const DigitTable& ResultPanel::results() const { return d_->results; }
-int ResultPanel::resultCount() const { return d_->results.count(); }
-void ResultPanel::ShowResultPages(int, bool) { d_->count->setText(QString::number(resultCount())); }
-void ResultPanel::setStatusText(const QString& text) { d_->status->setText(text); }
-QString ResultPanel::statusText() const { return d_->status->text(); }
-void ResultPanel::copyAll() {}
-void ResultPanel::exportAll() {}
+
+const DigitTable& ResultPanel::results() const {
+  return d_->results;
+}
+int ResultPanel::resultCount() const {
+  return d_->results.count();
+}
+ResultList* ResultPanel::resultList() const {
+  return d_->list;
+}
+PageGrid* ResultPanel::pageGrid() const {
+  return d_->grid;
+}
+QSize ResultPanel::sizeHint() const {
+  return {kFrameWidth, kFrameHeight};
+}
+
+void ResultPanel::setStatusText(const QString& text) {
+  d_->status->setText(text);
+  d_->status->adjustSize();
+}
+
+QString ResultPanel::statusText() const {
+  return d_->status->text();
+}
+
+int ResultPanel::pageSize() const {
+  return CheckPageSize(d_->page->text()).size;
+}
+
+void ResultPanel::resizeEvent(QResizeEvent*) {
+  layoutFrame();
+}
+
+void ResultPanel::layoutFrame() {
+  const int runHeight =
+      d_->runPanel ? std::max(kRunPanelHeight, d_->runPanel->sizeHint().height()) : 0;
+  const int listHeight =
+      std::max(kMinListHeight, height() - kListTop - d_->picResultHeight - runHeight);
+  const int listWidth = std::max(100, width() - 2 * kListLeft);
+  d_->list->setGeometry(kListLeft, kListTop, listWidth, listHeight);
+  d_->notice->setGeometry(d_->list->geometry());
+  d_->picResult->setGeometry(0, kListTop + listHeight, width(), d_->picResultHeight);
+  if (d_->runPanel)
+    d_->runPanel->setGeometry(0, d_->picResult->y() + d_->picResultHeight, width(), runHeight);
+}
+
+void ResultPanel::ShowResultPages(int page, bool rebuild) {
+  const int count = resultCount();
+  d_->notice->hide();
+  if (!rebuild) {
+    d_->count->setText(QString::number(count));
+    d_->count->adjustSize();
+    if (count < 1 || page < 0 || page >= d_->grid->pageCount()) return;
+    d_->grid->select(page);
+    const PageRange range = ParsePageTooltip(d_->grid->button(page)->toolTip());
+    const QString text = BuildCopyResult(d_->results, range.first, range.last, kCopyPage);
+    d_->list->SetTopIndex(range.first / 5);
+    if (text.isEmpty())
+      ShowEmptyCopyText(d_->dialogs, this);
+    else
+      data_cp(d_->dialogs, this, getvbsdata(text));
+    d_->firstBuildDone = true;
+    return;
+  }
+
+  if (count < 1) {
+    // Only the count row stays; the old buttons are cut off with the rest.
+    d_->picResultHeight = kCopyTipTop;
+  } else {
+    d_->grid->rebuild(count, pageSize());
+    d_->legend->move(4, d_->grid->y() + d_->grid->height());
+    d_->picResultHeight = d_->legend->y() + d_->legend->height();
+  }
+  layoutFrame();
+  d_->count->setText(QString::number(count));
+  d_->count->adjustSize();
+  d_->list->Clear();
+  if (count >= 1) d_->list->SetData(d_->results);
+  if (count == 0 && d_->firstBuildDone) {
+    d_->notice->setPlainText(
+        QStringLiteral("本次缩水结果为0注\n请检查您输入的条件\n注意：\n"
+                       "同一条件选项不要全部打勾\n否则得0注"));
+    d_->notice->show();
+    d_->notice->raise();
+  }
+  d_->firstBuildDone = true;
+}
+
+void ResultPanel::ValidatePageSize() {
+  const PageSizeCheck check = CheckPageSize(d_->page->text());
+  d_->page->setText(QString::number(check.size));
+  if (check.size != d_->acceptedPageSize) {
+    d_->acceptedPageSize = check.size;
+    ShowResultPages(0, true);
+  }
+  if (!check.message.isEmpty()) d_->dialogs.warning(this, kTitle, check.message);
+}
+
+bool ResultPanel::checkLottoLeave() {
+  const WinningInput in = CleanWinningNumber(d_->lotto->text());
+  if (in.text != d_->lotto->text()) d_->lotto->setText(in.text);
+  if (in.accepted) return true;
+  d_->dialogs.warning(this, kTitle, QStringLiteral("请输入5位数字组成的奖号！"));
+  d_->lotto->selectAll();
+  return false;
+}
+
+void ResultPanel::checkWinningNumber() {
+  if (resultCount() == 0) {
+    d_->dialogs.information(this, kTitle, kNoResults);
+    return;
+  }
+  const QString number = d_->lotto->text();
+  // A press can follow a rejected leave check; such a text was already answered.
+  const WinningInput in = CleanWinningNumber(number);
+  if (!in.accepted || in.text != number || number.isEmpty()) return;
+  if (ContainsNumber(d_->results, number))
+    d_->dialogs.information(
+        this, kTitle, QStringLiteral("恭喜您！结果中包含奖号 ") + number + QStringLiteral(" ！"));
+  else
+    d_->dialogs.information(this, kTitle, QStringLiteral("很遗憾，结果中没有这个奖号。"));
+}
+
+QString ResultPanel::allNumbersText() {
+  const QString text = BuildCopyResult(d_->results, 0, resultCount() - 1, kCopyAll);
+  if (text.isEmpty()) {
+    ShowEmptyCopyText(d_->dialogs, this);
+    return text;
+  }
+  return getvbsdata(text);
+}
+
+void ResultPanel::copyAll() {
+  if (resultCount() == 0) {
+    d_->dialogs.information(this, kTitle, kNoResults);
+    return;
+  }
+  const QString text = allNumbersText();
+  if (text.isEmpty()) return;
+  // A failed copy has already said so; claiming success as well would be false.
+  if (!data_cp_notishi(d_->dialogs, this, text)) return;
+  d_->dialogs.information(this, kTitle,
+                          QStringLiteral("所有结果共%1注，已复制到剪贴板。").arg(resultCount()));
+}
+
+void ResultPanel::exportAll() {
+  if (resultCount() == 0) {
+    d_->dialogs.information(this, kTitle, kNoResults);
+    return;
+  }
+  const QString text = allNumbersText();
+  if (text.isEmpty()) return;
+  data_cp_notishi(d_->dialogs, this, text);
+  d_->dialogs.openTextEditor(this, QStringLiteral("导出全部号码"), text);
+}
 
 }  // namespace torvane::ui

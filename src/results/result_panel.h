@@ -9,6 +9,8 @@
 namespace torvane::ui {
 
 class Dialogs;
+class ResultList;
+class PageGrid;
 
 class ResultPanel : public QWidget {
   Q_OBJECT
@@ -32,12 +34,32 @@ class ResultPanel : public QWidget {
   void copyAll();
   void exportAll();
 
+  // Enter in txtPage and leaving it: clamp to 1000..100000, rebuild when the size changed.
+  void ValidatePageSize();
+  // 兑奖匹配.
+  void checkWinningNumber();
+  // The page size the pages are built with.
+  int pageSize() const;
+
+  ResultList* resultList() const;
+  PageGrid* pageGrid() const;
+
+  QSize sizeHint() const override;
+
  signals:
   void helpRequested(int index);
+
+ protected:
+  void resizeEvent(QResizeEvent*) override;
 
  private:
   struct Impl;
   Impl* d_;
+
+  void layoutFrame();
+  void buildWidgets();
+  bool checkLottoLeave();
+  QString allNumbersText();
 };
 
 }  // namespace torvane::ui
