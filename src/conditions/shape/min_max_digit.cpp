@@ -37,8 +37,9 @@ void FilterMinMaxDigit(const MinMaxDigitState& state, FilterContext& ctx) {
 
   uint8_t* flags = ctx.kills.appendRow("最小/最大号码");
   const int count = ctx.candidates.count();
+  const uint8_t* rows = ctx.candidates.row(0);
   for (int i = 0; i < count; ++i) {
-    const uint8_t* d = ctx.candidates.row(i);
+    const uint8_t* d = rows + static_cast<size_t>(i) * kDigits;
     uint8_t lo = lower[lower[lower[lower[d[0]][d[1]]][d[2]]][d[3]]][d[4]];
     uint8_t hi = upper[upper[upper[upper[d[0]][d[1]]][d[2]]][d[3]]][d[4]];
     flags[i] = static_cast<uint8_t>((minOk[lo] & maxOk[hi]) ^ 1);

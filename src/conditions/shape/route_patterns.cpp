@@ -21,8 +21,9 @@ void FilterRoutePatterns(const RoutePatternsState& state, FilterContext& ctx) {
 
   uint8_t* flags = ctx.kills.appendRow("杀012排列");
   const int count = ctx.candidates.count();
+  const uint8_t* rows = ctx.candidates.row(0);
   for (int i = 0; i < count; ++i) {
-    const uint8_t* d = ctx.candidates.row(i);
+    const uint8_t* d = rows + static_cast<size_t>(i) * kDigits;
     const int shape =
         (((route[d[0]] * 3 + route[d[1]]) * 3 + route[d[2]]) * 3 + route[d[3]]) * 3 + route[d[4]];
     flags[i] = ticked[shape];

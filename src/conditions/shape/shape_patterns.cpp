@@ -33,8 +33,9 @@ void FilterShapePatterns(const ShapePatternsState& state, FilterContext& ctx) {
   for (int h = 0; h < 4; ++h) killHits[h] = (h > hi || h < lo) ? 1 : 0;
 
   const int count = ctx.candidates.count();
+  const uint8_t* rows = ctx.candidates.row(0);
   for (int i = 0; i < count; ++i) {
-    const uint8_t* d = ctx.candidates.row(i);
+    const uint8_t* d = rows + static_cast<size_t>(i) * kDigits;
     int hits = 0;
     for (int k = 0; k < 3; ++k) {
       const uint8_t* c = second[k].data();

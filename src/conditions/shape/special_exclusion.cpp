@@ -83,8 +83,9 @@ DigitSetInfo DescribeCandidates(const DigitTable& candidates) {
 
   const int count = candidates.count();
   DigitSetInfo info{std::vector<uint8_t>(count), std::vector<uint8_t>(count)};
+  const uint8_t* rows = candidates.row(0);
   for (int i = 0; i < count; ++i) {
-    const uint8_t* d = candidates.row(i);
+    const uint8_t* d = rows + static_cast<size_t>(i) * kDigits;
     uint8_t seen[10] = {};
     int mask = 0, distinct = 0, most = 0;
     for (int k = 0; k < 5; ++k) {
@@ -110,8 +111,9 @@ void KillTrend(bool rising, const char* name, FilterContext& ctx) {
     }
   uint8_t* flags = ctx.kills.appendRow(name);
   const int count = ctx.candidates.count();
+  const uint8_t* rows = ctx.candidates.row(0);
   for (int i = 0; i < count; ++i) {
-    const uint8_t* d = ctx.candidates.row(i);
+    const uint8_t* d = rows + static_cast<size_t>(i) * kDigits;
     const int score = step[d[0]][d[1]] + step[d[1]][d[2]] + step[d[2]][d[3]] + step[d[3]][d[4]];
     flags[i] = score > 0 ? 1 : 0;
   }

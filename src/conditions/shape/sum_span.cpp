@@ -41,7 +41,8 @@ template <class Measure>
 void KillBy(const char* name, const uint8_t* kill, Measure measure, FilterContext& ctx) {
   uint8_t* flags = ctx.kills.appendRow(name);
   const int count = ctx.candidates.count();
-  for (int i = 0; i < count; ++i) flags[i] = kill[measure(ctx.candidates.row(i))];
+  const uint8_t* rows = ctx.candidates.row(0);
+  for (int i = 0; i < count; ++i) flags[i] = kill[measure(rows + static_cast<size_t>(i) * kDigits)];
 }
 
 int DigitSum(const uint8_t* d) {
@@ -105,8 +106,9 @@ std::optional<std::string> FilterSumSpan(const SumSpanState& state, FilterContex
     for (int v = 0; v < 10; ++v) killDigit[v] = state.digits[v] ? 1 : 0;
     uint8_t* flags = ctx.kills.appendRow("通杀码");
     const int count = ctx.candidates.count();
+    const uint8_t* rows = ctx.candidates.row(0);
     for (int i = 0; i < count; ++i) {
-      const uint8_t* d = ctx.candidates.row(i);
+      const uint8_t* d = rows + static_cast<size_t>(i) * kDigits;
       flags[i] =
           killDigit[d[0]] | killDigit[d[1]] | killDigit[d[2]] | killDigit[d[3]] | killDigit[d[4]];
     }
