@@ -106,8 +106,8 @@ void KillTrend(bool rising, const char* name, FilterContext& ctx) {
   int8_t step[10][10];
   for (int a = 0; a < 10; ++a)
     for (int b = 0; b < 10; ++b) {
-      const bool up = b > a, down = b < a;
-      step[a][b] = static_cast<int8_t>((rising ? up : down) ? 1 : (rising ? down : up) ? -10 : 0);
+      const int way = rising ? (b > a) - (b < a) : (b < a) - (b > a);  // +1 right, -1 wrong
+      step[a][b] = static_cast<int8_t>(way > 0 ? 1 : way < 0 ? -10 : 0);
     }
   uint8_t* flags = ctx.kills.appendRow(name);
   const int count = ctx.candidates.count();
