@@ -12,17 +12,32 @@ struct PositionSets {
   uint8_t allowed[kDigits][10] = {};  // [position][digit], 1 = allowed
 };
 
-// Flags (sets to 1) every candidate whose digit at each position is allowed there by at
-// least one of the sets; other flags are left as they are.
+// Writes every candidate's flag: 1 when its digit at each position is allowed there by at
+// least one of the sets, else 0. Each set marks the numbers it spans in a key map (usually
+// far fewer than the candidates), then one pass reads it, so many entries do not mean many
+// passes over the candidates.
 inline void FlagMatching(const std::vector<PositionSets>& sets, const DigitTable& candidates,
                          uint8_t* flags) {
-  const int n = candidates.count();
+  std::vector<uint8_t> spanned(kNumberSpace, 0);
   for (const PositionSets& s : sets) {
-    const auto& a = s.allowed;
-    for (int i = 0; i < n; ++i) {
-      const uint8_t* d = candidates.row(i);
-      flags[i] |= a[0][d[0]] & a[1][d[1]] & a[2][d[2]] & a[3][d[3]] & a[4][d[4]];
-    }
+    int digits[kDigits][10];
+    int sizes[kDigits] = {};
+    for (int p = 0; p < kDigits; ++p)
+      for (int d = 0; d < 10; ++d)
+        if (s.allowed[p][d]) digits[p][sizes[p]++] = d;
+    for (int a = 0; a < sizes[0]; ++a)
+      for (int b = 0; b < sizes[1]; ++b)
+        for (int c = 0; c < sizes[2]; ++c)
+          for (int d = 0; d < sizes[3]; ++d) {
+            const int base =
+                (((digits[0][a] * 10 + digits[1][b]) * 10 + digits[2][c]) * 10 + digits[3][d]) * 10;
+            for (int e = 0; e < sizes[4]; ++e) spanned[base + digits[4][e]] = 1;
+          }
+  }
+  const int n = candidates.count();
+  for (int i = 0; i < n; ++i) {
+    const uint8_t* d = candidates.row(i);
+    flags[i] = spanned[(((d[0] * 10 + d[1]) * 10 + d[2]) * 10 + d[3]) * 10 + d[4]];
   }
 }
 
