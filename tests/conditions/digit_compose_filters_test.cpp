@@ -280,6 +280,12 @@ INSTANTIATE_TEST_SUITE_P(
                    73,
                    {99999, 12170},
                    {99998}},
+        FilterCase{"CandidatesOfABaseSet",
+                   [](Conditions& c) { c.compound.text = "1*2*3*4*5\r\n5*4*3*2*1"; },
+                   {12345, 54321, 12346, 11111},
+                   2,
+                   {12345, 54321},
+                   {12346, 11111}},
         FilterCase{"RepeatedDigitsInASet",
                    [](Conditions& c) { c.compound.text = "11*2*3*4*5"; },
                    {},
@@ -325,6 +331,16 @@ INSTANTIATE_TEST_SUITE_P(
                                  1990,
                                  {12000, 12999, 45689, 12389},
                                  {13000, 11189 + 1}},
+                      FilterCase{"EveryFirstDigitKillsAll",
+                                 [](Conditions& c) {
+                                   c.patterns.text =
+                                       "0****\r\n1****\r\n2****\r\n3****\r\n4****\r\n"
+                                       "5****\r\n6****\r\n7****\r\n8****\r\n9****";
+                                 },
+                                 {},
+                                 100000,
+                                 {0, 99999},
+                                 {}},
                       FilterCase{"CandidatesOfABaseSet",
                                  [](Conditions& c) { c.patterns.text = "1*3*5"; },
                                  {12345, 10305, 12346, 54321},
