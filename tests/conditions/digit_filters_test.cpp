@@ -39,91 +39,45 @@ TEST_P(PositionalKill, KillsAsMarked) {
   digit_test::CheckFilterCase(GetParam());
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Cases, PositionalKill,
-    ::testing::Values(FilterCase{"ExampleRange00",
-                                 [](Conditions& c) { ExampleMarks(c, "0", "0"); },
-                                 {1235, 12345, 12347},
-                                 2,
-                                 {1235, 12345},
-                                 {12347}},
-                      FilterCase{"ExampleRange01",
-                                 [](Conditions& c) { ExampleMarks(c, "0", "1"); },
-                                 {1235, 12345, 12347},
-                                 1,
-                                 {1235},
-                                 {12345, 12347}},
-                      FilterCase{"ExampleRange11",
-                                 [](Conditions& c) { ExampleMarks(c, "1", "1"); },
-                                 {1235, 12345, 12347},
-                                 2,
-                                 {1235, 12347},
-                                 {12345}},
-                      FilterCase{"RangeOneToFiveMakesMustHave",
-                                 [](Conditions& c) {
-                                   Mark(c, 0, {9});
-                                   c.positional.rangeMin = "1";
-                                   c.positional.rangeMax = "5";
-                                 },
-                                 {},
-                                 90000,
-                                 {0, 89999, 12345},
-                                 {90000, 99999, 95555}},
-                      FilterCase{"FullRowKillsEverything",
-                                 [](Conditions& c) {
-                                   Mark(c, 2, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
-                                 },
-                                 {},
-                                 100000,
-                                 {0, 99999},
-                                 {}},
-                      FilterCase{"MinAboveMaxKillsAll",
-                                 [](Conditions& c) { ExampleMarks(c, "3", "1"); },
-                                 {1235, 12345, 12347, 99999},
-                                 4,
-                                 {12347, 99999},
-                                 {}},
-                      FilterCase{"MinAboveActiveRowsKillsAll",
-                                 [](Conditions& c) { ExampleMarks(c, "3", "5"); },
-                                 {1235, 12345, 12347},
-                                 3,
-                                 {},
-                                 {}},
-                      FilterCase{"NegativeMinAndLargeMaxNeverKill",
-                                 [](Conditions& c) { ExampleMarks(c, "-1", "9"); },
-                                 {1235, 12345, 12347},
-                                 0,
-                                 {},
-                                 {1235, 12345, 12347}},
-                      // 2.5 -> 2 and 3.5 -> 4: two to four 1s survive.
-                      FilterCase{"HalvesRoundToEven",
-                                 [](Conditions& c) { OnesEverywhere(c, "2.5", "3.5"); },
-                                 {10000, 11200, 11100, 11110, 11111},
-                                 2,
-                                 {10000, 11111},
-                                 {11200, 11100, 11110}},
-                      FilterCase{"BlanksInsideRangeTextIgnored",
-                                 [](Conditions& c) { OnesEverywhere(c, " 2", "1 2x"); },
-                                 {10000, 11000, 11111},
-                                 1,
-                                 {10000},
-                                 {11000, 11111}},
-                      FilterCase{"LettersCountAsZero",
-                                 [](Conditions& c) { OnesEverywhere(c, "abc", "x"); },
-                                 {10000, 22222},
-                                 1,
-                                 {10000},
-                                 {22222}},
-                      FilterCase{"NothingMarkedNoKillRow",
-                                 [](Conditions& c) {
-                                   c.positional.rangeMin = "1";
-                                   c.positional.rangeMax = "5";
-                                 },
-                                 {},
-                                 -1,
-                                 {},
-                                 {}}),
+    ::testing::Values(
+    FilterCase{"ExampleRange00", [](Conditions& c) { ExampleMarks(c, "0", "0"); },
+               {1235, 12345, 12347}, 2, {1235, 12345}, {12347}},
+    FilterCase{"ExampleRange01", [](Conditions& c) { ExampleMarks(c, "0", "1"); },
+               {1235, 12345, 12347}, 1, {1235}, {12345, 12347}},
+    FilterCase{"ExampleRange11", [](Conditions& c) { ExampleMarks(c, "1", "1"); },
+               {1235, 12345, 12347}, 2, {1235, 12347}, {12345}},
+    FilterCase{"RangeOneToFiveMakesMustHave",
+               [](Conditions& c) {
+                 Mark(c, 0, {9});
+                 c.positional.rangeMin = "1";
+                 c.positional.rangeMax = "5";
+               },
+               {}, 90000, {0, 89999, 12345}, {90000, 99999, 95555}},
+    FilterCase{"FullRowKillsEverything",
+               [](Conditions& c) { Mark(c, 2, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}); },
+               {}, 100000, {0, 99999}, {}},
+    FilterCase{"MinAboveMaxKillsAll", [](Conditions& c) { ExampleMarks(c, "3", "1"); },
+               {1235, 12345, 12347, 99999}, 4, {12347, 99999}, {}},
+    FilterCase{"MinAboveActiveRowsKillsAll", [](Conditions& c) { ExampleMarks(c, "3", "5"); },
+               {1235, 12345, 12347}, 3, {}, {}},
+    FilterCase{"NegativeMinAndLargeMaxNeverKill", [](Conditions& c) { ExampleMarks(c, "-1", "9"); },
+               {1235, 12345, 12347}, 0, {}, {1235, 12345, 12347}},
+    // 2.5 -> 2 and 3.5 -> 4: two to four 1s survive.
+    FilterCase{"HalvesRoundToEven", [](Conditions& c) { OnesEverywhere(c, "2.5", "3.5"); },
+               {10000, 11200, 11100, 11110, 11111}, 2, {10000, 11111}, {11200, 11100, 11110}},
+    FilterCase{"BlanksInsideRangeTextIgnored",
+               [](Conditions& c) { OnesEverywhere(c, " 2", "1 2x"); },
+               {10000, 11000, 11111}, 1, {10000}, {11000, 11111}},
+    FilterCase{"LettersCountAsZero", [](Conditions& c) { OnesEverywhere(c, "abc", "x"); },
+               {10000, 22222}, 1, {10000}, {22222}},
+    FilterCase{"NothingMarkedNoKillRow",
+               [](Conditions& c) { c.positional.rangeMin = "1"; c.positional.rangeMax = "5"; },
+               {}, -1, {}, {}}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST(PositionalKill, RangeBeyondSixteenBitsFailsEvenWithNothingMarked) {
   for (const char* text : {"70000", "-40000", "32767.5"}) {
@@ -145,111 +99,58 @@ void BankerRow(Conditions& c, int row, std::initializer_list<int> digits,
   for (int n : counts) c.banker.counts[row][n] = true;
 }
 
+// Row 1 with banker digit 1 and no count.
+void OneBankerDigit(Conditions& c, const char* min, const char* max) {
+  BankerRow(c, 0, {1}, {});
+  c.banker.rangeMin = min;
+  c.banker.rangeMax = max;
+}
+
 class BankerRows : public ::testing::TestWithParam<FilterCase> {};
 TEST_P(BankerRows, KillsAsSelected) {
   digit_test::CheckFilterCase(GetParam());
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Cases, BankerRows,
-    ::testing::Values(FilterCase{"DistinctDigitsCountOnce",
-                                 [](Conditions& c) {
-                                   BankerRow(c, 0, {1, 2, 3}, {2});
-                                 },
-                                 {11245, 12345, 45678, 12456},
-                                 2,
-                                 {12345, 45678},
-                                 {11245, 12456}},
-                      FilterCase{"RepeatCountsEveryOccurrence",
-                                 [](Conditions& c) {
-                                   BankerRow(c, 0, {1, 2, 3}, {2});
-                                   c.banker.repeat = true;
-                                 },
-                                 {11245, 12345, 45678, 12456},
-                                 3,
-                                 {11245, 12345, 45678},
-                                 {12456}},
-                      FilterCase{"NoCountMeansAtLeastOne",
-                                 [](Conditions& c) {
-                                   BankerRow(c, 0, {1, 2, 3}, {});
-                                 },
-                                 {11245, 12345, 45678, 33333},
-                                 1,
-                                 {45678},
-                                 {11245, 12345, 33333}},
-                      FilterCase{"TwoRowsWithOneMissAllowed",
-                                 [](Conditions& c) {
-                                   BankerRow(c, 0, {1, 2, 3}, {2});
-                                   BankerRow(c, 1, {9}, {});
-                                   c.banker.rangeMax = "1";
-                                 },
-                                 {12459, 12349, 12345, 45678},
-                                 2,
-                                 {12345, 45678},
-                                 {12459, 12349}},
-                      FilterCase{"CountZeroOnlyIsInverseBanker",
-                                 [](Conditions& c) {
-                                   BankerRow(c, 0, {1, 2, 3}, {0});
-                                 },
-                                 {45678, 12345, 90000, 30000, 99991},
-                                 3,
-                                 {12345, 30000, 99991},
-                                 {45678, 90000}},
-                      FilterCase{"RepeatAllowsFiveOfOneDigit",
-                                 [](Conditions& c) {
-                                   BankerRow(c, 0, {7}, {5});
-                                   c.banker.repeat = true;
-                                 },
-                                 {77777, 77771, 12345},
-                                 2,
-                                 {77771, 12345},
-                                 {77777}},
-                      FilterCase{"AllTenDigitsNoCountNeverMisses",
-                                 [](Conditions& c) {
-                                   BankerRow(c, 3, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, {});
-                                 },
-                                 {},
-                                 0,
-                                 {},
-                                 {0, 99999}},
-                      FilterCase{"MinAboveUsedRowsKillsAll",
-                                 [](Conditions& c) {
-                                   BankerRow(c, 0, {1}, {});
-                                   c.banker.rangeMin = "2";
-                                   c.banker.rangeMax = "6";
-                                 },
-                                 {11111, 22222},
-                                 2,
-                                 {11111, 22222},
-                                 {}},
-                      FilterCase{"MinAboveMaxKillsAll",
-                                 [](Conditions& c) {
-                                   BankerRow(c, 0, {1}, {});
-                                   c.banker.rangeMin = "1";
-                                   c.banker.rangeMax = "0";
-                                 },
-                                 {11111, 22222},
-                                 2,
-                                 {},
-                                 {}},
-                      FilterCase{"LastRowCountsToo",
-                                 [](Conditions& c) {
-                                   BankerRow(c, 5, {4}, {1});
-                                   c.banker.repeat = true;
-                                 },
-                                 {44000, 40000, 12345, 11111},
-                                 2,
-                                 {44000, 11111},
-                                 {40000, 12345}},
-                      FilterCase{"CountsWithoutDigitsNoKillRow",
-                                 [](Conditions& c) {
-                                   BankerRow(c, 2, {}, {0, 3});
-                                 },
-                                 {},
-                                 -1,
-                                 {},
-                                 {}}),
+    ::testing::Values(
+    FilterCase{"DistinctDigitsCountOnce", [](Conditions& c) { BankerRow(c, 0, {1, 2, 3}, {2}); },
+               {11245, 12345, 45678, 12456}, 2, {12345, 45678}, {11245, 12456}},
+    FilterCase{"RepeatCountsEveryOccurrence",
+               [](Conditions& c) { BankerRow(c, 0, {1, 2, 3}, {2}); c.banker.repeat = true; },
+               {11245, 12345, 45678, 12456}, 3, {11245, 12345, 45678}, {12456}},
+    FilterCase{"NoCountMeansAtLeastOne", [](Conditions& c) { BankerRow(c, 0, {1, 2, 3}, {}); },
+               {11245, 12345, 45678, 33333}, 1, {45678}, {11245, 12345, 33333}},
+    FilterCase{"TwoRowsWithOneMissAllowed",
+               [](Conditions& c) {
+                 BankerRow(c, 0, {1, 2, 3}, {2});
+                 BankerRow(c, 1, {9}, {});
+                 c.banker.rangeMax = "1";
+               },
+               {12459, 12349, 12345, 45678}, 2, {12345, 45678}, {12459, 12349}},
+    FilterCase{"CountZeroOnlyIsInverseBanker",
+               [](Conditions& c) { BankerRow(c, 0, {1, 2, 3}, {0}); },
+               {45678, 12345, 90000, 30000, 99991}, 3, {12345, 30000, 99991}, {45678, 90000}},
+    FilterCase{"RepeatAllowsFiveOfOneDigit",
+               [](Conditions& c) { BankerRow(c, 0, {7}, {5}); c.banker.repeat = true; },
+               {77777, 77771, 12345}, 2, {77771, 12345}, {77777}},
+    FilterCase{"AllTenDigitsNoCountNeverMisses",
+               [](Conditions& c) { BankerRow(c, 3, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, {}); },
+               {}, 0, {}, {0, 99999}},
+    FilterCase{"MinAboveUsedRowsKillsAll",
+               [](Conditions& c) { OneBankerDigit(c, "2", "6"); },
+               {11111, 22222}, 2, {11111, 22222}, {}},
+    FilterCase{"MinAboveMaxKillsAll",
+               [](Conditions& c) { OneBankerDigit(c, "1", "0"); },
+               {11111, 22222}, 2, {}, {}},
+    FilterCase{"LastRowCountsToo",
+               [](Conditions& c) { BankerRow(c, 5, {4}, {1}); c.banker.repeat = true; },
+               {44000, 40000, 12345, 11111}, 2, {44000, 11111}, {40000, 12345}},
+    FilterCase{"CountsWithoutDigitsNoKillRow", [](Conditions& c) { BankerRow(c, 2, {}, {0, 3}); },
+               {}, -1, {}, {}}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST(BankerRows, RangeBeyondThirtyTwoBitsFailsOnlyWhenARowIsUsed) {
   Conditions c;
@@ -305,55 +206,31 @@ TEST_P(DirectKill, KillsListedNumbers) {
   digit_test::CheckFilterCase(GetParam());
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Cases, DirectKill,
     ::testing::Values(
-        FilterCase{"TwoNumbers",
-                   [](Conditions& c) { c.directKill.text = "12345 58920"; },
-                   {},
-                   2,
-                   {12345, 58920},
-                   {12346, 58902}},
-        FilterCase{
-            "CanonicalLines",
-            [](Conditions& c) { c.directKill.text = "00001 00002 00003 00004 00005 \r\n00006"; },
-            {},
-            6,
-            {1, 6},
-            {0, 7}},
-        FilterCase{"RepeatedNumberOnce",
-                   [](Conditions& c) { c.directKill.text = "12345 12345"; },
-                   {},
-                   1,
-                   {12345},
-                   {}},
-        FilterCase{"LongBlankRunsSeparate",
-                   [](Conditions& c) { c.directKill.text = "  12345      58920  "; },
-                   {},
-                   2,
-                   {12345, 58920},
-                   {}},
-        FilterCase{"OnlyFirstFiveCharactersCount",
-                   [](Conditions& c) { c.directKill.text = "123456 58920,1"; },
-                   {},
-                   2,
-                   {12345, 58920},
-                   {23456}},
-        FilterCase{"NotACandidateKillsNothing",
-                   [](Conditions& c) { c.directKill.text = "12345"; },
-                   {11111, 22222},
-                   0,
-                   {},
-                   {11111, 22222}},
-        FilterCase{"HintCountsAsEmpty",
-                   [](Conditions& c) { c.directKill.text = kDirectKillHint; },
-                   {},
-                   -1,
-                   {},
-                   {}},
-        FilterCase{
-            "BlanksOnly", [](Conditions& c) { c.directKill.text = " \r\n  "; }, {}, -1, {}, {}}),
+    FilterCase{"TwoNumbers", [](Conditions& c) { c.directKill.text = "12345 58920"; },
+               {}, 2, {12345, 58920}, {12346, 58902}},
+    FilterCase{ "CanonicalLines",
+               [](Conditions& c) { c.directKill.text = "00001 00002 00003 00004 00005 \r\n00006"; },
+               {}, 6, {1, 6}, {0, 7}},
+    FilterCase{"RepeatedNumberOnce", [](Conditions& c) { c.directKill.text = "12345 12345"; },
+               {}, 1, {12345}, {}},
+    FilterCase{"LongBlankRunsSeparate",
+               [](Conditions& c) { c.directKill.text = "  12345      58920  "; },
+               {}, 2, {12345, 58920}, {}},
+    FilterCase{"OnlyFirstFiveCharactersCount",
+               [](Conditions& c) { c.directKill.text = "123456 58920,1"; },
+               {}, 2, {12345, 58920}, {23456}},
+    FilterCase{"NotACandidateKillsNothing", [](Conditions& c) { c.directKill.text = "12345"; },
+               {11111, 22222}, 0, {}, {11111, 22222}},
+    FilterCase{"HintCountsAsEmpty", [](Conditions& c) { c.directKill.text = kDirectKillHint; },
+               {}, -1, {}, {}},
+    FilterCase{"BlanksOnly", [](Conditions& c) { c.directKill.text = " \r\n  "; },
+               {}, -1, {}, {}}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST(DirectKill, UnreadableTokenFailsTheRun) {
   for (const char* text : {"1234", "12345 1234", "12a45", "-1234", "1234\r\n5"}) {
