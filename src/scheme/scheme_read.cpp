@@ -269,6 +269,9 @@ Conditions ParseScheme(std::string_view text, const std::string& fileName) {
   } catch (const Json::parse_error& e) {
     throw SchemeError("方案文件 " + fileName + " 不是有效的 JSON（第 " + std::to_string(e.byte) +
                       " 字节附近）：" + e.what());
+  } catch (const Json::exception& e) {
+    // A number too large for a double ("1e999") is reported as out_of_range, not parse_error.
+    throw SchemeError("方案文件 " + fileName + " 不是有效的 JSON：" + e.what());
   }
   Reader r(fileName);
   Conditions c;

@@ -105,6 +105,17 @@ TEST(SchemeRefusal, BadJsonNamesFileAndPosition) {
   }
 }
 
+// Found by fuzz_scheme: the JSON library reports this overflow with another exception type.
+TEST(SchemeRefusal, NumberTooLargeIsBadJsonNotACrash) {
+  try {
+    ParseScheme(R"({"sumSpan": 1e999})", "plan.json");
+    FAIL();
+  } catch (const SchemeError& e) {
+    EXPECT_NE(std::string(e.what()).find("plan.json"), std::string::npos);
+    EXPECT_NE(std::string(e.what()).find("1e999"), std::string::npos) << e.what();
+  }
+}
+
 TEST(SchemeRefusal, MissingFileNamesIt) {
   try {
     ReadSchemeFile("/nonexistent/dir/plan.json");
