@@ -146,6 +146,8 @@ void ResultPanel::buildWidgets() {
   d_->grid->move(4, kGridTop);
   connect(d_->grid, &PageGrid::pagePressed, this, [this](int k) { ShowResultPages(k, false); });
   d_->legend = MakePageLegend(pic);
+  // Below the count row from the start, so a panel cut to that row hides it.
+  d_->legend->move(4, kGridTop);
 }
 
 void ResultPanel::setRunPanel(QWidget* runPanel) {
