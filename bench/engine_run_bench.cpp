@@ -53,4 +53,33 @@ void BM_RunAllConditions(benchmark::State& state) {
 }
 BENCHMARK(BM_RunAllConditions)->Unit(benchmark::kMicrosecond);
 
+// One panel at a time, to see which filter a slow BM_RunAllConditions spends its time in.
+struct Single {
+  const char* name;
+  void (*set)(Conditions&);
+};
+const Single kSingles[] = {
+    {"direct", [](Conditions& c) { c.directKill = AllConditions().directKill; }},
+    {"positional", [](Conditions& c) { c.positional = AllConditions().positional; }},
+    {"sumSpan", [](Conditions& c) { c.sumSpan = AllConditions().sumSpan; }},
+    {"banker", [](Conditions& c) { c.banker = AllConditions().banker; }},
+    {"shapes", [](Conditions& c) { c.shapes = AllConditions().shapes; }},
+    {"routes", [](Conditions& c) { c.routes = AllConditions().routes; }},
+    {"special", [](Conditions& c) { c.special = AllConditions().special; }},
+    {"ratios", [](Conditions& c) { c.ratios = AllConditions().ratios; }},
+    {"minMax", [](Conditions& c) { c.minMax = AllConditions().minMax; }},
+    {"compound", [](Conditions& c) { c.compound = AllConditions().compound; }},
+    {"combinations", [](Conditions& c) { c.combinations = AllConditions().combinations; }},
+    {"patterns", [](Conditions& c) { c.patterns = AllConditions().patterns; }},
+};
+
+void BM_RunOnePanel(benchmark::State& state) {
+  const Single& single = kSingles[state.range(0)];
+  Conditions c;
+  single.set(c);
+  state.SetLabel(single.name);
+  for (auto _ : state) benchmark::DoNotOptimize(torvane::RunFilters({}, c));
+}
+BENCHMARK(BM_RunOnePanel)->DenseRange(0, 11)->Unit(benchmark::kMicrosecond);
+
 }  // namespace
