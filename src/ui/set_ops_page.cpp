@@ -172,9 +172,15 @@ bool SetOpsPage::eventFilter(QObject* watched, QEvent* event) {
 
 void SetOpsPage::commitBox(int which) {
   HintedTextEdit* box = boxes_[static_cast<size_t>(which)];
-  // Untouched since the page last wrote it: the operand already holds exactly these numbers.
-  if (!box->document()->isModified()) return;
-  parseInto(which, box->text(), false);
+  // Unchanged since the page last wrote it: the operand already holds exactly these numbers,
+  // and a large box need not be parsed and laid out again.
+  QString text = box->text();
+  if (text != shown_[static_cast<size_t>(which)]) {
+    parseInto(which, text, false);
+    return;
+  }
+  selector_ = which;
+  counts_[static_cast<size_t>(which)]->setText(QString::number(operandCount(which)));
 }
 
 void SetOpsPage::parseInto(int which, const QString& text, bool reportEmptyImport) {
@@ -183,8 +189,8 @@ void SetOpsPage::parseInto(int which, const QString& text, bool reportEmptyImpor
   DigitTable& operand = operands_[static_cast<size_t>(which)];
   operand = std::move(parsed.table);
   HintedTextEdit* box = boxes_[static_cast<size_t>(which)];
-  box->setText(FromEngineText(parsed.text));
-  box->document()->setModified(false);
+  shown_[static_cast<size_t>(which)] = FromEngineText(parsed.text);
+  box->setText(shown_[static_cast<size_t>(which)]);
   counts_[static_cast<size_t>(which)]->setText(QString::number(operand.count()));
   if (reportEmptyImport && operand.empty()) dialogs_.warning(this, kImportTitle, kImportFormat);
 }
@@ -226,7 +232,7 @@ void SetOpsPage::onButton(int index) {
 void SetOpsPage::clearOperand(int which) {
   HintedTextEdit* box = boxes_[static_cast<size_t>(which)];
   box->setText(QString());
-  box->document()->setModified(false);
+  shown_[static_cast<size_t>(which)].clear();
   counts_[static_cast<size_t>(which)]->setText(QStringLiteral("0"));
   operands_[static_cast<size_t>(which)].clear();
 }

@@ -59,6 +59,7 @@ class SetOpsPage : public QWidget {
   std::array<QLabel*, 3> tips_{};
   QPushButton* help_ = nullptr;
   std::array<DigitTable, 2> operands_;
+  std::array<QString, 2> shown_;  // what the page last wrote into box A / B
   int selector_ = 0;
 };
 
