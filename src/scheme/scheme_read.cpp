@@ -1,5 +1,7 @@
 // Conditions from scheme text. Every value is checked the way the window's controls would
 // hold it; the first bad one refuses the whole file, naming its key and value.
+#include <algorithm>
+
 #include <nlohmann/json.hpp>
 
 #include "core/number_text.h"
@@ -260,9 +262,37 @@ void ReadTolerance(const Reader& r, const Json& v, const std::string& key, Toler
   if (Utf8Length(s.max) > 2) r.Fail(Item(key, 1), v[1], "超过两个字符");
 }
 
+// Deepest nesting of arrays and objects outside strings. A scheme is four levels deep; a
+// file nested millions deep would overflow the stack of the recursive JSON code.
+int NestingDepth(std::string_view text) {
+  int depth = 0, deepest = 0;
+  bool inString = false;
+  for (size_t i = 0; i < text.size(); ++i) {
+    const char ch = text[i];
+    if (inString) {
+      if (ch == '\\')
+        ++i;
+      else if (ch == '"')
+        inString = false;
+    } else if (ch == '"') {
+      inString = true;
+    } else if (ch == '[' || ch == '{') {
+      deepest = std::max(deepest, ++depth);
+    } else if (ch == ']' || ch == '}') {
+      --depth;
+    }
+  }
+  return deepest;
+}
+
+constexpr int kMaxNesting = 32;
+
 }  // namespace
 
 Conditions ParseScheme(std::string_view text, const std::string& fileName) {
+  if (NestingDepth(text) > kMaxNesting)
+    throw SchemeError("方案文件 " + fileName + " 不是方案文件：嵌套超过 " +
+                      std::to_string(kMaxNesting) + " 层");
   Json root;
   try {
     root = Json::parse(text);

@@ -116,6 +116,19 @@ TEST(SchemeRefusal, NumberTooLargeIsBadJsonNotACrash) {
   }
 }
 
+// Deep nesting once overflowed the stack while the message was being built.
+TEST(SchemeRefusal, DeeplyNestedFileIsRefusedNotACrash) {
+  const int n = 2000000;
+  const std::string deep = std::string(n, '[') + std::string(n, ']');
+  EXPECT_THROW(ParseScheme(deep, "plan.json"), SchemeError);
+  EXPECT_THROW(ParseScheme(R"({"routes": )" + deep + "}", "plan.json"), SchemeError);
+}
+
+TEST(SchemeRefusal, BracketsInsideStringsDoNotCountAsNesting) {
+  const std::string text = R"({"minMax": {"smallest": ")" + std::string(100, '[') + R"("}})";
+  EXPECT_EQ(ParseScheme(text, "plan.json").minMax.smallest, std::string(100, '['));
+}
+
 TEST(SchemeRefusal, MissingFileNamesIt) {
   try {
     ReadSchemeFile("/nonexistent/dir/plan.json");
