@@ -50,6 +50,7 @@ void Emit(const DigitTable& table, const std::optional<std::string>& outPath, st
   if (!outPath) {
     out.write(text.data(), static_cast<std::streamsize>(text.size()));
     out.flush();
+    if (!out) throw FileProblem{"cannot write the results to standard output"};
     return;
   }
   std::ofstream file(*outPath, std::ios::binary | std::ios::trunc);

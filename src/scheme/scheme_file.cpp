@@ -30,11 +30,19 @@ Conditions ReadSchemeFile(const std::string& path) {
 
 void WriteSchemeFile(const std::string& path, const Conditions& conditions) {
   const std::string text = WriteSchemeText(conditions);
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  // Written beside the target and renamed over it, so a failed write never leaves the
+  // previous scheme half overwritten.
+  const std::string temp = path + ".saving";
+  std::ofstream out(temp, std::ios::binary | std::ios::trunc);
   if (!out) throw SchemeError("方案文件 " + path + " 无法写入");
   out.write(text.data(), static_cast<std::streamsize>(text.size()));
   out.close();
-  if (!out) throw SchemeError("方案文件 " + path + " 写入失败");
+  std::error_code ec;
+  if (out) std::filesystem::rename(temp, path, ec);
+  if (!out || ec) {
+    std::filesystem::remove(temp, ec);
+    throw SchemeError("方案文件 " + path + " 写入失败");
+  }
 }
 
 }  // namespace torvane

@@ -65,6 +65,15 @@ TEST(SchemeRoundTrip, ThroughAFile) {
   std::filesystem::remove(path);
 }
 
+TEST(SchemeRoundTrip, SavingOverAnOlderFileReplacesItWhole) {
+  const auto path = std::filesystem::temp_directory_path() / "torvane_overwrite.json";
+  WriteSchemeFile(path.string(), EveryPanelSet());
+  WriteSchemeFile(path.string(), Conditions{});
+  EXPECT_EQ(ReadSchemeFile(path.string()), Conditions{});
+  EXPECT_FALSE(std::filesystem::exists(path.string() + ".saving"));
+  std::filesystem::remove(path);
+}
+
 TEST(SchemeRoundTrip, BoxShowingItsHintIsWrittenEmpty) {
   Conditions c;
   c.compound.text = kCompoundHint;
