@@ -1,6 +1,7 @@
 #include "ui/hinted_text_edit.h"
 
 #include <QApplication>
+#include <QFocusEvent>
 #include <QMimeData>
 #include <QTextCursor>
 #include <QTimer>
@@ -89,6 +90,11 @@ void HintedTextEdit::focusInEvent(QFocusEvent* e) {
 void HintedTextEdit::focusOutEvent(QFocusEvent* e) {
   QPlainTextEdit::focusOutEvent(e);
   if (checking_) return;
+  // Switching to another program, opening a menu or closing the window does not leave the
+  // box: the focus comes back to it, and no question may pop up on the way out.
+  if (e->reason() == Qt::ActiveWindowFocusReason || e->reason() == Qt::PopupFocusReason ||
+      !isVisible())
+    return;
   if (leaveCheck_) {
     checking_ = true;
     bool ok = leaveCheck_();

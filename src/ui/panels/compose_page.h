@@ -1,0 +1,46 @@
+#pragma once
+// fraTab(4): the eight condition text boxes txtCompose(0..7), one editable at a time once a
+// combination tab was chosen.
+
+#include <QWidget>
+#include <array>
+
+#include "conditions/digit/combination.h"
+#include "conditions/digit/compound_kill.h"
+#include "conditions/digit/pattern_kill.h"
+
+namespace torvane::ui {
+
+class Dialogs;
+class HintedTextEdit;
+
+class ComposePage : public QWidget {
+  Q_OBJECT
+ public:
+  explicit ComposePage(Dialogs& dialogs, QWidget* parent = nullptr);
+
+  CompoundKillState compound() const;
+  CombinationState combinations() const;
+  PatternKillState patterns() const;
+  void setState(const CompoundKillState& compound, const CombinationState& combinations,
+                const PatternKillState& patterns);
+  // Every box empty, hints back.
+  void clear();
+
+  // Only box i enabled and light yellow; the others keep their texts.
+  void selectBox(int i);
+  HintedTextEdit* box(int i) const { return boxes_[i]; }
+
+ signals:
+  void helpRequested(int index);
+
+ private:
+  bool leaveCheck(int i);
+  std::string boxText(int i) const;  // engine form; the hint counts as empty
+  void setBoxText(int i, const std::string& text);
+
+  Dialogs& dialogs_;
+  std::array<HintedTextEdit*, 8> boxes_{};
+};
+
+}  // namespace torvane::ui

@@ -1,0 +1,81 @@
+#pragma once
+// A host widget with every condition page, driven by widget name like a player would.
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
+#include <QWidget>
+#include <initializer_list>
+
+#include "core/digit_table.h"
+#include "core/filter_run.h"
+#include "gui/fake_dialogs.h"
+#include "ui/condition_pages.h"
+
+namespace torvane::ui {
+
+class PanelsTest : public ::testing::Test {
+ public:
+  PanelsTest() : pages(dialogs, &host) {}
+
+  template <typename T = QWidget>
+  T* find(const QString& name) const {
+    T* w = host.findChild<T*>(name);
+    EXPECT_NE(w, nullptr) << name.toStdString();
+    return w;
+  }
+
+  void click(const QString& name) {
+    if (auto* b = find<QAbstractButton>(name)) QTest::mouseClick(b, Qt::LeftButton);
+  }
+
+  void type(const QString& name, const QString& text) { QTest::keyClicks(find(name), text); }
+
+  void setCombo(const QString& name, const QString& text) {
+    if (auto* c = find<QComboBox>(name)) {
+      c->lineEdit()->clear();
+      QTest::keyClicks(c->lineEdit(), text);
+    }
+  }
+
+  // Shows the host and gives it the focus, for tests of leaving a box.
+  void showActive() {
+    host.resize(1100, 700);
+    host.show();
+    QApplication::setActiveWindow(&host);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&host));
+  }
+
+  Conditions gathered() const {
+    Conditions c;
+    pages.gather(c);
+    return c;
+  }
+
+  // Runs the gathered conditions on base (all numbers when empty).
+  RunResult run(const DigitTable& base = DigitTable()) const {
+    return RunFilters(base, gathered());
+  }
+
+  static DigitTable Table(std::initializer_list<int> keys) {
+    DigitTable t;
+    for (int k : keys) t.appendKey(k);
+    return t;
+  }
+
+  static std::vector<int> Keys(const DigitTable& t) {
+    std::vector<int> keys;
+    for (int i = 0; i < t.count(); ++i) keys.push_back(t.key(i));
+    return keys;
+  }
+
+  FakeDialogs dialogs;  // outlives the boxes, whose leave checks may ask
+  QWidget host;
+  ConditionPages pages;
+};
+
+}  // namespace torvane::ui
