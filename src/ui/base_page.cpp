@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QTextCursor>
 #include <QVBoxLayout>
 
 #include "core/number_file.h"
@@ -61,7 +62,7 @@ BasePage::BasePage(Dialogs& dialogs, DigitTable& baseSet, QWidget* parent)
   row->addWidget(help);
   page->addLayout(row);
 
-  box_->setPasteHandler([this](const QString& merged) { parseIntoBox(merged); });
+  box_->setPasteHandler([this](const QString& merged) { pasteMerged(merged); });
   connect(box_, &HintedTextEdit::left, this, &BasePage::commit);
   connect(clearButton, &QPushButton::clicked, this, &BasePage::clear);
   connect(importButton, &QPushButton::clicked, this, &BasePage::importFile);
@@ -77,6 +78,17 @@ void BasePage::parseIntoBox(const QString& text) {
   baseSet_ = std::move(parsed.table);
   box_->setText(FromEngineText(parsed.text));
   showCount();
+}
+
+// A paste is a whole list of numbers: it is kept apart from the numbers beside the caret,
+// so "22222" pasted right after "11111 " does not glue onto a following "33333".
+void BasePage::pasteMerged(const QString& merged) {
+  const QTextCursor c = box_->textCursor();
+  const QString all = box_->toPlainText();
+  const QString left = all.left(c.selectionStart());
+  const QString right = all.mid(c.selectionEnd());
+  const QString pasted = merged.mid(left.size(), merged.size() - left.size() - right.size());
+  parseIntoBox(left + QChar(' ') + pasted + QChar(' ') + right);
 }
 
 void BasePage::commit() {

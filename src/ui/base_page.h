@@ -35,6 +35,7 @@ class BasePage : public QWidget {
 
  private:
   void showCount();
+  void pasteMerged(const QString& merged);
 
   Dialogs& dialogs_;
   DigitTable& baseSet_;
