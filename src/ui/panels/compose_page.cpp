@@ -71,7 +71,9 @@ ComposePage::ComposePage(Dialogs& dialogs, QWidget* parent) : QWidget(parent), d
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     box->setClearOnDoubleClick(true);
     box->setFocusHighlight(true);
-    box->setMinimumSize(300, 100);
+    // Room for the longest hint (six lines) without scrolling.
+    box->setMinimumWidth(380);
+    box->setFixedHeight(7 * box->fontMetrics().lineSpacing() + 16);
     box->setHint(FromEngineText(BoxHint(i)));
     box->setLeaveCheck([this, i] { return leaveCheck(i); });
     boxes_[i] = box;
@@ -79,6 +81,7 @@ ComposePage::ComposePage(Dialogs& dialogs, QWidget* parent) : QWidget(parent), d
     // Left column 0, 2, 4, 6; right column 1, 3, 5, 7.
     grid->addLayout(cell, i / 2, i % 2);
   }
+  grid->setRowStretch(4, 1);
 }
 
 bool ComposePage::leaveCheck(int i) {

@@ -75,8 +75,10 @@ QGroupBox* ShapePatternsPanel::buildFrame(int kind) {
     top->addWidget(help);
   }
 
+  // Twelve captions of five characters side by side: keep the tick close to its caption.
+  frame->setStyleSheet(QStringLiteral("QCheckBox { spacing: 2px; }"));
   auto* grid = new QGridLayout;
-  grid->setHorizontalSpacing(4);
+  grid->setHorizontalSpacing(6);
   grid->setVerticalSpacing(0);
   for (int i = 0; i < 32; ++i) {
     QCheckBox* c =
@@ -86,7 +88,7 @@ QGroupBox* ShapePatternsPanel::buildFrame(int kind) {
   }
 
   auto* v = new QVBoxLayout(frame);
-  v->setContentsMargins(6, 2, 6, 4);
+  v->setContentsMargins(4, 2, 4, 4);
   v->setSpacing(2);
   v->addLayout(top);
   v->addLayout(grid);
