@@ -20,6 +20,7 @@ namespace {
 // Design geometry in pixels (15 twips each).
 constexpr int kFrameWidth = 251;
 constexpr int kFrameHeight = 683;
+constexpr int kMinFrameHeight = 480;
 constexpr int kListLeft = 4;
 constexpr int kListTop = 64;
 constexpr int kCopyTipTop = 24;  // picResult shrinks to this without results
@@ -72,9 +73,11 @@ ResultPanel::ResultPanel(Dialogs& dialogs, QWidget* parent)
     : QWidget(parent), d_(new Impl(dialogs)) {
   setObjectName(QStringLiteral("fraResult"));
   setFont(ResultListFont());
+  setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
   buildWidgets();
   resize(kFrameWidth, kFrameHeight);
-  ShowResultPages(0, true);
+  // Laid out as an empty result; the window's start-up build is the first build.
+  layoutFrame();
 }
 
 ResultPanel::~ResultPanel() {
@@ -176,6 +179,9 @@ PageGrid* ResultPanel::pageGrid() const {
 }
 QSize ResultPanel::sizeHint() const {
   return {kFrameWidth, kFrameHeight};
+}
+QSize ResultPanel::minimumSizeHint() const {
+  return {kFrameWidth, kMinFrameHeight};
 }
 
 void ResultPanel::setStatusText(const QString& text) {

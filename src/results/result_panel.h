@@ -45,6 +45,7 @@ class ResultPanel : public QWidget {
   PageGrid* pageGrid() const;
 
   QSize sizeHint() const override;
+  QSize minimumSizeHint() const override;
 
  signals:
   void helpRequested(int index);

@@ -38,6 +38,8 @@ DigitTable Rows(const DigitTable& t, int first, int last) {
 
 class ResultPanelTest : public testing::Test {
  protected:
+  // As the window does at start-up.
+  void SetUp() override { panel.ShowResultPages(0, true); }
   void TearDown() override { SetClipboardFailuresForTests(0); }
 
   template <class T>
@@ -86,6 +88,17 @@ TEST_F(ResultPanelTest, ZeroResultsShowTheNoticeAndCutThePanel) {
   EXPECT_FALSE(panel.resultList()->hasData());
   panel.setResults(FirstKeys(10));
   EXPECT_TRUE(notice->isHidden());
+}
+
+TEST(ResultPanel, OnlyTheStartUpBuildGoesWithoutNotice) {
+  FakeDialogs dialogs;
+  ResultPanel panel(dialogs);
+  auto* notice = panel.findChild<QWidget*>(QStringLiteral("T_nonb"));
+  EXPECT_TRUE(notice->isHidden());
+  panel.ShowResultPages(0, true);
+  EXPECT_TRUE(notice->isHidden());
+  panel.ShowResultPages(0, true);
+  EXPECT_FALSE(notice->isHidden());
 }
 
 TEST_F(ResultPanelTest, PageSizeChangeBeforeAnyRunShowsTheNotice) {
