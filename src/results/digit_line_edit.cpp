@@ -37,6 +37,8 @@ void DigitLineEdit::keyPressEvent(QKeyEvent* e) {
 void DigitLineEdit::focusOutEvent(QFocusEvent* e) {
   QLineEdit::focusOutEvent(e);
   if (checking_ || !check_) return;
+  // Switching to another window or opening a menu is not leaving the box.
+  if (e->reason() == Qt::ActiveWindowFocusReason || e->reason() == Qt::PopupFocusReason) return;
   if (!runCheck()) {
     setFocus();
     selectAll();

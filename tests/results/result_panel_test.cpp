@@ -320,6 +320,23 @@ INSTANTIATE_TEST_SUITE_P(
                     LeaveCase{"Empty", "", "", true, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST_F(ResultPanelTest, LeavingABadNumberKeepsTheFocus) {
+  panel.setResults(Keys({12340}));
+  panel.show();
+  panel.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&panel));
+  lotto()->setFocus();
+  QTest::keyClicks(lotto(), QStringLiteral("123"));
+  pageBox()->setFocus(Qt::TabFocusReason);
+  EXPECT_TRUE(lotto()->hasFocus());
+  ASSERT_EQ(dialogs.calls.size(), 1u);
+  EXPECT_EQ(dialogs.calls[0].text, QStringLiteral("请输入5位数字组成的奖号！"));
+  lotto()->setText(QStringLiteral("12340"));
+  pageBox()->setFocus(Qt::TabFocusReason);
+  EXPECT_TRUE(pageBox()->hasFocus());
+  EXPECT_EQ(dialogs.calls.size(), 1u);
+}
+
 TEST_F(ResultPanelTest, EnterOnFiveCharactersWithADotRejectsWithoutChecking) {
   panel.setResults(Keys({12340}));
   QTest::keyClicks(lotto(), QStringLiteral("12.34"));
