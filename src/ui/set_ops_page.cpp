@@ -58,6 +58,9 @@ void SetOpsPage::buildControls() {
   captions_[0] = new QLabel(QStringLiteral("五星大底A"), this);
   captions_[1] = new QLabel(QStringLiteral("五星大底B"), this);
   resultCaption_ = new QLabel(QStringLiteral("最终注数"), this);
+  captions_[0]->setObjectName(QStringLiteral("Label3"));
+  captions_[1]->setObjectName(QStringLiteral("Label12"));
+  resultCaption_->setObjectName(QStringLiteral("Label10"));
   const QColor navy(0, 0, 128), darkRed(128, 0, 0);
   counts_[0] = CountLabel(navy, this);
   counts_[1] = CountLabel(navy, this);

@@ -10,7 +10,11 @@ namespace torvane {
 namespace {
 
 // The shipped resource and its UTF-8 source, read from the source tree.
-const std::string kHelpDir = std::string(TORVANE_TEST_DATA) + "/../../src/help/";
+std::string HelpDir() {
+  std::string data = TORVANE_TEST_DATA;
+  return data.substr(0, data.rfind("tests/data")) + "src/help/";
+}
+const std::string kHelpDir = HelpDir();
 
 std::string ReadFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);

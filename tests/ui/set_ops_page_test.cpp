@@ -220,17 +220,29 @@ TEST_F(SetOpsPageTest, ImportOfAnUnusableFileEmptiesTheBoxAndExplains) {
 }
 
 TEST_F(SetOpsPageTest, AFileThatCannotBeReadChangesNothing) {
+  struct Case {
+    QString path;
+    QString reason;
+  };
+  const Case cases[] = {
+      {dir.filePath(QStringLiteral("不存在.txt")), QStringLiteral("文件不存在")},
+      {dir.path(), QStringLiteral("文件夹")},
+  };
   Enter(1, QStringLiteral("11111 22222"));
-  QString missing = dir.filePath(QStringLiteral("不存在.txt"));
-  dialogs.files.push_back(missing);
-  Press(8);
-  EXPECT_EQ(Text(1), QStringLiteral("11111 22222"));
-  EXPECT_EQ(Count(1), "2");
-  ASSERT_EQ(dialogs.calls.size(), 2u);
-  EXPECT_EQ(dialogs.calls[1].kind, "warning");
-  EXPECT_EQ(dialogs.calls[1].title, QStringLiteral("导入提示"));
-  EXPECT_TRUE(dialogs.calls[1].text.contains(missing));
-  EXPECT_TRUE(dialogs.calls[1].text.contains(QStringLiteral("文件不存在")));
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.path.toStdString());
+    dialogs.reset();
+    dialogs.files.push_back(c.path);
+    Press(8);
+    EXPECT_EQ(Text(1), QStringLiteral("11111 22222"));
+    EXPECT_EQ(Count(1), "2");
+    EXPECT_EQ(page.operandCount(1), 2);
+    ASSERT_EQ(dialogs.calls.size(), 2u);
+    EXPECT_EQ(dialogs.calls[1].kind, "warning");
+    EXPECT_EQ(dialogs.calls[1].title, QStringLiteral("导入提示"));
+    EXPECT_TRUE(dialogs.calls[1].text.contains(c.path));
+    EXPECT_TRUE(dialogs.calls[1].text.contains(c.reason));
+  }
 }
 
 TEST_F(SetOpsPageTest, CancelledImportDoesNothing) {
