@@ -56,10 +56,10 @@ BasePage::BasePage(Dialogs& dialogs, DigitTable& baseSet, QWidget* parent)
   auto* help = MakeButton(QStringLiteral("说明"), QStringLiteral("cmdEx(14)"), this);
   row->addWidget(caption);
   row->addWidget(count_);
-  row->addStretch();
   row->addWidget(clearButton);
   row->addWidget(importButton);
   row->addWidget(help);
+  row->addStretch();
   page->addLayout(row);
 
   box_->setPasteHandler([this](const QString& merged) { pasteMerged(merged); });

@@ -55,7 +55,6 @@ MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent),
   basePage_->clear();
   resultPanel_->ShowResultPages(0, true);
   selectTab(kMainTab);
-  fitPageArea();
   placeWindow();
   QTimer::singleShot(0, this, &MainWindow::startupStep);
 }
@@ -119,14 +118,17 @@ void MainWindow::buildLayout() {
   setCentralWidget(central);
 }
 
-// Pages whose panels are placed by coordinates report no size of their own; the page
-// area must still be large enough to show them whole (and scroll when the screen is not).
+// The page area is as large as the page in front needs, not the largest page: the
+// set-operations page also takes the result frame's place. Pages whose panels are placed
+// by coordinates report no size of their own, so their children are measured.
 void MainWindow::fitPageArea() {
-  QSize need(0, 0);
-  for (QWidget* page : pagesOf_) {
-    need = need.expandedTo(page->minimumSizeHint());
-    need = need.expandedTo(page->sizeHint());
-    const QRect children = page->childrenRect();
+  QWidget* front = stack_->currentWidget();
+  for (QWidget* page : pagesOf_)
+    page->setSizePolicy(page == front ? QSizePolicy::Preferred : QSizePolicy::Ignored,
+                        page == front ? QSizePolicy::Preferred : QSizePolicy::Ignored);
+  QSize need = front->minimumSizeHint().expandedTo(QSize(0, 0));
+  if (!front->layout()) {
+    const QRect children = front->childrenRect();
     need = need.expandedTo(QSize(children.right() + 1, children.bottom() + 1));
   }
   stack_->setMinimumSize(need);
@@ -173,6 +175,7 @@ void MainWindow::selectTab(int index) {
   const bool setOps = index == kSetOpsTab;
   resultPanel_->setVisible(!setOps);
   pages_->specialFrame()->setVisible(!setOps);
+  fitPageArea();
 }
 
 void MainWindow::flashTick() {
