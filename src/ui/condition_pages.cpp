@@ -54,18 +54,18 @@ ConditionPages::ConditionPages(Dialogs& dialogs, QWidget* pageParent)
 
   // Two columns on top, the three shape frames side by side below: about 1000 × 650.
   auto* left = new QVBoxLayout;
-  left->setSpacing(4);
+  left->setSpacing(2);
   left->addWidget(d.direct);
   left->addWidget(d.positional);
   left->addWidget(d.sumSpan);
   left->addStretch(1);
   auto* right = new QVBoxLayout;
-  right->setSpacing(4);
+  right->setSpacing(2);
   right->addWidget(d.banker);
   right->addWidget(d.ratios);
   right->addStretch(1);
   auto* grid = new QGridLayout(d.main);
-  grid->setContentsMargins(4, 4, 4, 4);
+  grid->setContentsMargins(4, 2, 4, 2);
   grid->setSpacing(4);
   grid->addLayout(left, 0, 0);
   grid->addLayout(right, 0, 1);

@@ -22,7 +22,7 @@ DirectKillBox::DirectKillBox(QWidget* parent) : PanelFrame(QString(), parent) {
   box_->setObjectName(QStringLiteral("txtDan5"));
   box_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   box_->setClearOnDoubleClick(true);
-  box_->setFixedHeight(64);
+  box_->setFixedHeight(2 * box_->fontMetrics().lineSpacing() + 14);  // the two hint lines
   box_->setHint(FromEngineText(kDirectKillHint));
   // A paste shows at once the canonical list of the merged text; the clipboard is untouched.
   box_->setPasteHandler([this](const QString& merged) { showCanonical(merged); });

@@ -16,19 +16,21 @@ RoutePatternsPage::RoutePatternsPage(QWidget* parent) : QWidget(parent) {
   auto* frame = new QGroupBox(QStringLiteral("杀012排列"), this);
   frame->setObjectName(QStringLiteral("fra012"));
 
-  auto* top = new QHBoxLayout;
-  top->addStretch(1);
+  // The buttons stand beside the grid: the page is as tall as its 27 rows.
+  auto* side = new QVBoxLayout;
+  side->setSpacing(4);
   const char* const kCaptions[2] = {"全", "清"};
   for (int i = 0; i < 2; ++i) {
     QPushButton* b = MakeButton(frame, ArrayName("cmd012", i), QString::fromUtf8(kCaptions[i]));
     connect(b, &QPushButton::clicked, this, [this, i] {
       for (QCheckBox* c : boxes_) c->setChecked(i == 0);
     });
-    top->addWidget(b);
+    side->addWidget(b, 0, Qt::AlignHCenter);
   }
   QPushButton* help = MakeButton(frame, ArrayName("cmdEx", 1), QStringLiteral("说明"));
   connect(help, &QPushButton::clicked, this, [this] { emit helpRequested(1); });
-  top->addWidget(help);
+  side->addWidget(help);
+  side->addStretch(1);
 
   auto* grid = new QGridLayout;
   grid->setHorizontalSpacing(10);
@@ -38,14 +40,14 @@ RoutePatternsPage::RoutePatternsPage(QWidget* parent) : QWidget(parent) {
     grid->addWidget(boxes_[j], j / 9, j % 9);
   }
 
-  auto* inner = new QVBoxLayout(frame);
-  inner->setContentsMargins(8, 4, 8, 4);
-  inner->setSpacing(4);
-  inner->addLayout(top);
+  auto* inner = new QHBoxLayout(frame);
+  inner->setContentsMargins(8, 2, 8, 2);
+  inner->setSpacing(12);
   inner->addLayout(grid);
+  inner->addLayout(side);
 
   auto* outer = new QHBoxLayout(this);
-  outer->setContentsMargins(4, 4, 4, 4);
+  outer->setContentsMargins(4, 0, 4, 0);
   outer->addWidget(frame);
   outer->addStretch(1);
 }
