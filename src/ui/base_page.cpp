@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTextCursor>
 #include <QVBoxLayout>
+#include <exception>
 
 #include "core/number_file.h"
 #include "core/number_text.h"
@@ -104,7 +105,13 @@ void BasePage::clear() {
 void BasePage::importFile() {
   const QString path = dialogs_.openFile(this, QStringLiteral("文本文件 (*.txt)"));
   if (path.isEmpty()) return;
-  FileReadResult file = ReadNumberFile(QFile::encodeName(path).toStdString());
+  FileReadResult file;
+  try {
+    file = ReadNumberFile(QFile::encodeName(path).toStdString());
+  } catch (const std::exception&) {  // out of memory on a huge file
+    file.ok = false;
+    file.reason = "内存不足，无法读取";
+  }
   if (!file.ok) {
     // The box and BaseSet keep what they had.
     dialogs_.warning(

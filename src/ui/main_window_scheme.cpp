@@ -15,6 +15,7 @@ namespace torvane::ui {
 namespace {
 
 const QString kSchemeFilter = QStringLiteral("方案文件 (*.json)");
+const QString kUnreadable = QStringLiteral("方案文件 %1 无法载入");
 
 std::string LocalPath(const QString& path) {
   return QFile::encodeName(path).toStdString();
@@ -56,6 +57,9 @@ bool MainWindow::loadScheme(const QString& path) {
   } catch (const std::exception& e) {
     dialogs_.warning(this, QStringLiteral("Torvane"), QString::fromUtf8(e.what()));
     return false;
+  } catch (...) {
+    dialogs_.warning(this, QStringLiteral("Torvane"), kUnreadable.arg(path));
+    return false;
   }
   const Conditions before = gatherConditions();
   try {
@@ -64,6 +68,10 @@ bool MainWindow::loadScheme(const QString& path) {
     // A panel refused part of it: put back what was shown.
     applyConditions(before);
     dialogs_.warning(this, QStringLiteral("Torvane"), QString::fromUtf8(e.what()));
+    return false;
+  } catch (...) {
+    applyConditions(before);
+    dialogs_.warning(this, QStringLiteral("Torvane"), kUnreadable.arg(path));
     return false;
   }
   return true;
@@ -74,6 +82,10 @@ bool MainWindow::saveScheme(const QString& path) {
     WriteSchemeFile(LocalPath(path), gatherConditions());
   } catch (const std::exception& e) {
     dialogs_.warning(this, QStringLiteral("Torvane"), QString::fromUtf8(e.what()));
+    return false;
+  } catch (...) {
+    dialogs_.warning(this, QStringLiteral("Torvane"),
+                     QStringLiteral("方案文件 %1 无法写入").arg(path));
     return false;
   }
   return true;

@@ -174,6 +174,16 @@ TEST_F(BasePageTest, UnreadableFileLeavesTheBoxAsItWas) {
   import(dir.path());  // a folder
   EXPECT_EQ(dialogs.last()->kind, QStringLiteral("warning"));
   EXPECT_EQ(baseSet.count(), 2);
+
+  const QString huge = dir.filePath(QStringLiteral("huge.txt"));
+  QFile f(huge);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  ASSERT_TRUE(f.resize(64 * 1024 * 1024 + 1));  // sparse: nothing is written
+  f.close();
+  import(huge);
+  EXPECT_TRUE(dialogs.last()->text.contains(huge));
+  EXPECT_EQ(box()->text(), QStringLiteral("12345 54321"));
+  EXPECT_EQ(baseSet.count(), 2);
 }
 
 TEST_F(BasePageTest, CancelledImportChangesNothing) {

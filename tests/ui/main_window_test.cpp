@@ -140,6 +140,14 @@ TEST_F(MainWindowTest, AnsweringNoToTheExitQuestionKeepsEverything) {
   EXPECT_EQ(quit.count(), 1);
 }
 
+TEST_F(MainWindowTest, ExitInTheSchemeMenuAsksToo) {
+  window->show();
+  dialogs.answers.push_back(false);
+  window->findChild<QAction*>(QStringLiteral("mnuExit"))->trigger();
+  EXPECT_EQ(dialogs.lastText(), QStringLiteral("亲，您确定要退出软件吗？？"));
+  EXPECT_TRUE(window->isVisible());
+}
+
 TEST_F(MainWindowTest, HelpButtonsReachTheHelp) {
   window->startupStep();
   for (const char* name : {"cmdEx(14)", "cmdEx(12)"}) {
