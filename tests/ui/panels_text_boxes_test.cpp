@@ -1,5 +1,6 @@
 // Leaving the condition text boxes: the "条件提示" question, canonical 杀直选 lists, pastes.
 #include <QClipboard>
+#include <QFocusEvent>
 #include <QKeySequence>
 
 #include "panels_test_support.h"
@@ -56,6 +57,16 @@ TEST_F(TextBoxes, NoKeepsTheTextAndTheFocus) {
       dialogs.calls[0].text.endsWith(QStringLiteral("\n\n") + FromEngineText(kKillFourHint)));
   EXPECT_EQ(box(3)->text(), QStringLiteral("12"));
   EXPECT_TRUE(box(3)->hasFocus());
+}
+
+TEST_F(TextBoxes, SwitchingToAnotherWindowAsksNothing) {
+  box(1)->setFocus();
+  QTest::keyClicks(box(1), QStringLiteral("5x"));
+  QFocusEvent away(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+  QApplication::sendEvent(box(1), &away);
+  host.hide();
+  EXPECT_TRUE(dialogs.calls.empty());
+  EXPECT_EQ(box(1)->text(), QStringLiteral("5x"));
 }
 
 TEST_F(TextBoxes, CompoundBoxAsksWithItsHint) {
