@@ -5,6 +5,7 @@
 
 #include "core/number_text.h"
 #include "gui/main_window_fixture.h"
+#include "scheme/scheme_file.h"
 
 namespace torvane::ui {
 namespace {
@@ -111,6 +112,33 @@ TEST_F(RunPanelTest, RunStartsFromTheBaseSet) {
   pressRun(0);
   EXPECT_EQ(resultCount(), 100000);
 }
+
+struct KillRange {
+  const char* name;
+  const char* min;
+  const char* max;
+  const char* kept;
+};
+
+class KillRangeTest : public MainWindowFixture, public ::testing::WithParamInterface<KillRange> {};
+
+// Three base numbers, two of which the direct-kill list kills.
+TEST_P(KillRangeTest, ToleranceCountsKillingConditions) {
+  typeBase(QStringLiteral("11111 22222 33333"));
+  Conditions c = window->gatherConditions();
+  c.directKill = ParseScheme(R"({"directKill": "11111 33333"})", "k.json").directKill;
+  c.tolerance = {GetParam().min, GetParam().max};
+  window->applyConditions(c);
+  pressRun(0);
+  EXPECT_TRUE(dialogs.calls.empty());
+  EXPECT_EQ(JoinNumbers(window->results()), GetParam().kept);
+}
+
+INSTANTIATE_TEST_SUITE_P(Ranges, KillRangeTest,
+                         ::testing::Values(KillRange{"NoneMayFail", "0", "0", "22222"},
+                                           KillRange{"OneMayFail", "0", "1", "11111 22222 33333"},
+                                           KillRange{"ExactlyOneFails", "1", "1", "11111 33333"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(RunPanelTest, GroupConversionSortsDigitsAndDropsDuplicates) {
   typeBase(QStringLiteral("53120 12035 11223"));
