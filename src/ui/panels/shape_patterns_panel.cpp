@@ -78,11 +78,12 @@ QGroupBox* ShapePatternsPanel::buildFrame(int kind) {
   // Twelve captions of five characters side by side: keep the tick close to its caption.
   frame->setStyleSheet(QStringLiteral("QCheckBox { spacing: 2px; }"));
   auto* grid = new QGridLayout;
-  grid->setHorizontalSpacing(6);
+  grid->setHorizontalSpacing(4);
   grid->setVerticalSpacing(0);
   for (int i = 0; i < 32; ++i) {
     QCheckBox* c =
         MakeCheck(frame, ArrayName(info.boxName, i), QString::fromStdString(ShapeCaption(kind, i)));
+    c->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);  // never cut a caption
     boxes_[kind][i] = c;
     grid->addWidget(c, i / 4, i % 4);
   }
