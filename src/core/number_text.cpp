@@ -31,19 +31,16 @@ size_t SeparatorAt(std::string_view s, size_t i) {
   }
 }
 
-}  // namespace
-
-ParsedNumbers ParseNumberText(std::string_view text, ParseMode mode) {
-  std::vector<uint8_t> present(kNumberSpace, 0);
+// Calls f(token, isNumber) for every token between separators.
+template <typename F>
+void ForEachToken(std::string_view text, F&& f) {
   size_t i = 0, n = text.size();
-  bool any = false;
   while (i < n) {
     size_t sep = SeparatorAt(text, i);
     if (sep) {
       i += sep;
       continue;
     }
-    // A token runs to the next separator; it counts only as exactly five ASCII digits.
     size_t start = i;
     bool digits = true;
     while (i < n && !SeparatorAt(text, i)) {
@@ -51,20 +48,33 @@ ParsedNumbers ParseNumberText(std::string_view text, ParseMode mode) {
       if (c < '0' || c > '9') digits = false;
       ++i;
     }
-    if (digits && i - start == kDigits) {
-      const char* t = text.data() + start;
-      int key =
-          ((((t[0] - '0') * 10 + (t[1] - '0')) * 10 + (t[2] - '0')) * 10 + (t[3] - '0')) * 10 +
-          (t[4] - '0');
-      present[key] = 1;
-      any = true;
-    }
+    f(text.data() + start, digits && i - start == kDigits);
   }
+}
+
+}  // namespace
+
+ParsedNumbers ParseNumberText(std::string_view text, ParseMode mode) {
+  std::vector<uint8_t> present(kNumberSpace, 0);
+  bool any = false;
+  ForEachToken(text, [&](const char* t, bool isNumber) {
+    if (!isNumber) return;
+    int key = ((((t[0] - '0') * 10 + (t[1] - '0')) * 10 + (t[2] - '0')) * 10 + (t[3] - '0')) * 10 +
+              (t[4] - '0');
+    present[key] = 1;
+    any = true;
+  });
   ParsedNumbers out;
   if (!any) return out;
   out.table = TableFromPresence(present);
   out.text = FormatNumberText(out.table, mode == ParseMode::Base ? 10 : 5);
   return out;
+}
+
+bool AllNumberTokensValid(std::string_view text) {
+  bool all = true;
+  ForEachToken(text, [&](const char*, bool isNumber) { all = all && isNumber; });
+  return all;
 }
 
 std::string FormatNumberText(const DigitTable& table, int perLine) {

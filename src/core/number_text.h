@@ -22,6 +22,10 @@ struct ParsedNumbers {
 
 ParsedNumbers ParseNumberText(std::string_view text, ParseMode mode);
 
+// True when every token between number-text separators is a five-digit number, that is
+// when parsing would drop nothing.
+bool AllNumberTokensValid(std::string_view text);
+
 // Canonical text of a table: numbers separated by one space, CR LF inserted after the
 // separating space before every perLine-th number.
 std::string FormatNumberText(const DigitTable& table, int perLine);

@@ -117,47 +117,11 @@ class Reader {
 
   std::string DirectKillText(const Json& v, const std::string& key) const {
     std::string text = BoxText(v, key, kDirectKillHint);
-    if (!AllTokensAreNumbers(text)) Fail(key, v, "含不是五位数号码的内容");
+    if (!AllNumberTokensValid(text)) Fail(key, v, "含不是五位数号码的内容");
     return ParseNumberText(text, ParseMode::List).text;
   }
 
  private:
-  // Same separators as number text; every token must be exactly five ASCII digits.
-  static bool AllTokensAreNumbers(std::string_view s) {
-    size_t i = 0, n = s.size();
-    auto sepAt = [&](size_t k) -> size_t {
-      switch (s[k]) {
-        case '\r':
-        case '\n':
-        case ',':
-        case ';':
-        case '|':
-        case '\t':
-        case '.':
-        case ' ':
-          return 1;
-        default:
-          break;
-      }
-      std::string_view three = s.substr(k, 3);
-      return three == "、" || three == "，" || three == "；" ? 3 : 0;
-    };
-    while (i < n) {
-      if (size_t sep = sepAt(i)) {
-        i += sep;
-        continue;
-      }
-      size_t start = i;
-      bool digits = true;
-      while (i < n && !sepAt(i)) {
-        digits = digits && s[i] >= '0' && s[i] <= '9';
-        ++i;
-      }
-      if (!digits || i - start != 5) return false;
-    }
-    return true;
-  }
-
   std::string file_;
 };
 
