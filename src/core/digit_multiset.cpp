@@ -20,4 +20,18 @@ const int32_t* SortedKeyTable() {
   return table.data();
 }
 
+const uint16_t* MultisetIndexTable() {
+  static const std::vector<uint16_t> table = [] {
+    std::vector<uint16_t> indexOfSorted(100000, 0);
+    ForEachMultiset([&](int index, int sortedKey, const uint8_t*) {
+      indexOfSorted[sortedKey] = static_cast<uint16_t>(index);
+    });
+    const int32_t* sorted = SortedKeyTable();
+    std::vector<uint16_t> t(100000);
+    for (int key = 0; key < 100000; ++key) t[key] = indexOfSorted[sorted[key]];
+    return t;
+  }();
+  return table.data();
+}
+
 }  // namespace torvane

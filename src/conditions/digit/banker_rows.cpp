@@ -57,10 +57,8 @@ void FilterBankerRows(const BankerRowsState& state, FilterContext& ctx) {
   const int64_t min = BoxValue32(state.rangeMin);
   const int64_t max = BoxValue32(state.rangeMax);
 
-  uint8_t* flags = ctx.kills.appendRow("胆码");
-  const int n = ctx.candidates.count();
-  for (int i = 0; i < n; ++i) {
-    const uint8_t* d = ctx.candidates.row(i);
+  // Misses depend only on which digits a number holds: decided once per digit multiset.
+  AppendMultisetRow(ctx, "胆码", [&](const uint8_t* d) {
     const unsigned present =
         (1u << d[0]) | (1u << d[1]) | (1u << d[2]) | (1u << d[3]) | (1u << d[4]);
     int64_t misses = 0;
@@ -71,8 +69,8 @@ void FilterBankerRows(const BankerRowsState& state, FilterContext& ctx) {
                                  : std::popcount(present & row.mask);
       if (!row.wanted[k]) ++misses;
     }
-    flags[i] = (misses > max || misses < min) ? 1 : 0;
-  }
+    return misses > max || misses < min;
+  });
 }
 
 }  // namespace torvane

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "conditions/digit/condition_tokens.h"
-#include "core/digit_multiset.h"
 #include "core/digit_table.h"
 #include "core/errors.h"
 
@@ -98,25 +97,16 @@ void Apply(const std::vector<std::string_view>& tokens, bool killMode, FilterCon
   std::vector<uint8_t> table(size, 0);
   for (std::string_view t : tokens) EnterToken<K>(t, tuples, table);
 
-  // The verdict depends only on which digits a number holds: decide it once per digit
-  // multiset, then each candidate is one lookup.
-  const uint8_t miss = killMode ? 0 : 1;  // flag of a candidate that matches nothing
-  std::vector<uint8_t> verdict(kNumberSpace, miss);
-  ForEachSortedNumber([&](int sortedKey, const uint8_t* d) {
+  // The verdict depends only on which digits a number holds.
+  const bool kill = killMode;
+  AppendMultisetRow(ctx, kNames[killMode ? 0 : 1][K - 2], [&](const uint8_t* d) {
     for (const std::array<uint8_t, K>& q : choices) {
       int idx = 0;
       for (uint8_t p : q) idx = idx * 10 + d[p];
-      if (table[idx]) {
-        verdict[sortedKey] = static_cast<uint8_t>(1 - miss);
-        return;
-      }
+      if (table[idx]) return kill;
     }
+    return !kill;
   });
-
-  uint8_t* flags = ctx.kills.appendRow(kNames[killMode ? 0 : 1][K - 2]);
-  const int32_t* sortedKey = SortedKeyTable();
-  const int n = ctx.candidates.count();
-  for (int i = 0; i < n; ++i) flags[i] = verdict[sortedKey[DigitsToKey(ctx.candidates.row(i))]];
 }
 
 }  // namespace

@@ -28,22 +28,9 @@ void FilterMinMaxDigit(const MinMaxDigitState& state, FilterContext& ctx) {
     if (state.largest.empty()) maxOk[d] = 1;
   }
 
-  uint8_t lower[10][10], upper[10][10];
-  for (int x = 0; x < 10; ++x)
-    for (int y = 0; y < 10; ++y) {
-      lower[x][y] = static_cast<uint8_t>(x < y ? x : y);
-      upper[x][y] = static_cast<uint8_t>(x < y ? y : x);
-    }
-
-  uint8_t* flags = ctx.kills.appendRow("最小/最大号码");
-  const int count = ctx.candidates.count();
-  const uint8_t* rows = ctx.candidates.row(0);
-  for (int i = 0; i < count; ++i) {
-    const uint8_t* d = rows + static_cast<size_t>(i) * kDigits;
-    uint8_t lo = lower[lower[lower[lower[d[0]][d[1]]][d[2]]][d[3]]][d[4]];
-    uint8_t hi = upper[upper[upper[upper[d[0]][d[1]]][d[2]]][d[3]]][d[4]];
-    flags[i] = static_cast<uint8_t>((minOk[lo] & maxOk[hi]) ^ 1);
-  }
+  // Sorted digits: the smallest comes first, the largest last.
+  AppendMultisetRow(ctx, "最小/最大号码",
+                    [&](const uint8_t* d) { return (minOk[d[0]] & maxOk[d[4]]) == 0; });
 }
 
 }  // namespace torvane

@@ -22,14 +22,9 @@ void FilterRatio(int kind, const RatiosState& state, FilterContext& ctx) {
   if (!any) return;
 
   const std::array<uint8_t, 10> cls = ClassTable(kCountedClass[kind]);
-  uint8_t* flags = ctx.kills.appendRow(kRatioRowNames[kind]);
-  const int count = ctx.candidates.count();
-  const uint8_t* rows = ctx.candidates.row(0);
-  for (int i = 0; i < count; ++i) {
-    const uint8_t* d = rows + static_cast<size_t>(i) * kDigits;
-    const int n = cls[d[0]] + cls[d[1]] + cls[d[2]] + cls[d[3]] + cls[d[4]];
-    flags[i] = static_cast<uint8_t>(keep[n] ^ 1);
-  }
+  AppendMultisetRow(ctx, kRatioRowNames[kind], [&](const uint8_t* d) {
+    return keep[cls[d[0]] + cls[d[1]] + cls[d[2]] + cls[d[3]] + cls[d[4]]] == 0;
+  });
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // Every ticked box is a condition of its own.
 #include "conditions/shape/special_exclusion.h"
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -62,42 +63,39 @@ uint8_t LongestRingRun(int mask) {
   return static_cast<uint8_t>(best);
 }
 
-// Per-candidate digit-set descriptors, computed once and shared by all digit-set boxes.
+// Longest ring run and group type of a sorted five-digit tuple.
 struct DigitSetInfo {
-  std::vector<uint8_t> run;    // longest ring run, 1..5
-  std::vector<uint8_t> group;  // GroupType
+  uint8_t run;
+  uint8_t group;
 };
 
-DigitSetInfo DescribeCandidates(const DigitTable& candidates) {
-  uint8_t runOfMask[1024];
-  for (int m = 0; m < 1024; ++m) runOfMask[m] = LongestRingRun(m);
+DigitSetInfo Describe(const uint8_t* d) {
+  static const auto runOfMask = [] {
+    std::array<uint8_t, 1024> t{};
+    for (int m = 0; m < 1024; ++m) t[m] = LongestRingRun(m);
+    return t;
+  }();
   // Group type by number of distinct digits and the largest repeat count.
-  uint8_t groupOf[6][6] = {};
-  groupOf[1][5] = kAAAAA;
-  groupOf[2][4] = kAAAAB;
-  groupOf[2][3] = kAAABB;
-  groupOf[3][3] = kAAABC;
-  groupOf[3][2] = kAABBC;
-  groupOf[4][2] = kAABCD;
-  groupOf[5][1] = kABCDE;
-
-  const int count = candidates.count();
-  DigitSetInfo info{std::vector<uint8_t>(count), std::vector<uint8_t>(count)};
-  const uint8_t* rows = candidates.row(0);
-  for (int i = 0; i < count; ++i) {
-    const uint8_t* d = rows + static_cast<size_t>(i) * kDigits;
-    uint8_t seen[10] = {};
-    int mask = 0, distinct = 0, most = 0;
-    for (int k = 0; k < 5; ++k) {
-      const int n = ++seen[d[k]];
-      if (n == 1) ++distinct;
-      if (n > most) most = n;
-      mask |= 1 << d[k];
-    }
-    info.run[i] = runOfMask[mask];
-    info.group[i] = groupOf[distinct][most];
+  static const auto groupOf = [] {
+    std::array<std::array<uint8_t, 6>, 6> g{};
+    g[1][5] = kAAAAA;
+    g[2][4] = kAAAAB;
+    g[2][3] = kAAABB;
+    g[3][3] = kAAABC;
+    g[3][2] = kAABBC;
+    g[4][2] = kAABCD;
+    g[5][1] = kABCDE;
+    return g;
+  }();
+  uint8_t seen[10] = {};
+  int mask = 0, distinct = 0, most = 0;
+  for (int k = 0; k < 5; ++k) {
+    const int n = ++seen[d[k]];
+    if (n == 1) ++distinct;
+    if (n > most) most = n;
+    mask |= 1 << d[k];
   }
-  return info;
+  return {runOfMask[mask], groupOf[distinct][most]};
 }
 
 // 上山 (rising) or 下山 (falling): a step the wrong way costs more than all right steps
@@ -130,16 +128,23 @@ void FilterSpecialExclusion(const SpecialExclusionState& state, FilterContext& c
   for (int box : kDigitSetOrder) anyDigitSetBox = anyDigitSetBox || state.ticked[box];
   if (!anyDigitSetBox) return;
 
-  const DigitSetInfo info = DescribeCandidates(ctx.candidates);
+  // Runs and group types look only at which digits occur: described once per multiset,
+  // then once per candidate, so each box is a plain compare.
+  DigitSetInfo byMultiset[kMultisets];
+  ForEachMultiset([&](int index, int, const uint8_t* d) { byMultiset[index] = Describe(d); });
+  const std::vector<uint16_t>& multiset = CandidateMultisets(ctx);
   const int count = ctx.candidates.count();
+  std::vector<uint8_t> run(count), group(count);
+  for (int i = 0; i < count; ++i) {
+    run[i] = byMultiset[multiset[i]].run;
+    group[i] = byMultiset[multiset[i]].group;
+  }
   for (int box : kDigitSetOrder) {
     if (!state.ticked[box]) continue;
     const Family family = FamilyOf(box);
-    uint8_t kill[16] = {};
-    kill[family.value] = 1;
-    const uint8_t* key = family.byRun ? info.run.data() : info.group.data();
-    uint8_t* flags = ctx.kills.appendRow(SpecialCaption(box));
-    for (int i = 0; i < count; ++i) flags[i] = kill[key[i]];
+    const uint8_t* __restrict key = family.byRun ? run.data() : group.data();
+    uint8_t* __restrict flags = ctx.kills.appendRow(SpecialCaption(box));
+    for (int i = 0; i < count; ++i) flags[i] = key[i] == family.value ? 1 : 0;
   }
 }
 

@@ -36,13 +36,11 @@ std::string KeepOnlyDigits(const std::string& text) {
   return out;
 }
 
-// Appends a row killing every candidate whose measure is flagged in kill.
+// Appends a row killing every candidate whose measure is flagged in kill. Every measure
+// here ignores digit order, so it is decided once per digit multiset.
 template <class Measure>
 void KillBy(const char* name, const uint8_t* kill, Measure measure, FilterContext& ctx) {
-  uint8_t* flags = ctx.kills.appendRow(name);
-  const int count = ctx.candidates.count();
-  const uint8_t* rows = ctx.candidates.row(0);
-  for (int i = 0; i < count; ++i) flags[i] = kill[measure(rows + static_cast<size_t>(i) * kDigits)];
+  AppendMultisetRow(ctx, name, [&](const uint8_t* d) { return kill[measure(d)] != 0; });
 }
 
 int DigitSum(const uint8_t* d) {
@@ -104,14 +102,10 @@ std::optional<std::string> FilterSumSpan(const SumSpanState& state, FilterContex
   if (AnyTicked(state.digits) && haveCandidates) {
     uint8_t killDigit[10];
     for (int v = 0; v < 10; ++v) killDigit[v] = state.digits[v] ? 1 : 0;
-    uint8_t* flags = ctx.kills.appendRow("通杀码");
-    const int count = ctx.candidates.count();
-    const uint8_t* rows = ctx.candidates.row(0);
-    for (int i = 0; i < count; ++i) {
-      const uint8_t* d = rows + static_cast<size_t>(i) * kDigits;
-      flags[i] =
-          killDigit[d[0]] | killDigit[d[1]] | killDigit[d[2]] | killDigit[d[3]] | killDigit[d[4]];
-    }
+    AppendMultisetRow(ctx, "通杀码", [&](const uint8_t* d) {
+      return (killDigit[d[0]] | killDigit[d[1]] | killDigit[d[2]] | killDigit[d[3]] |
+              killDigit[d[4]]) != 0;
+    });
   }
   return cleaned;
 }
