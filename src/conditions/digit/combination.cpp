@@ -18,9 +18,11 @@ constexpr const char* kNames[2][3] = {
     {"必出两码组合", "必出三码组合", "必出四码组合"},
 };
 
-// Every choice of K positions out of five, ascending (10, 10 and 5 of them).
+// Every ascending K-tuple of values below limit: strictly ascending gives the choices of
+// K positions out of five (10, 10 and 5), non-decreasing gives the digit multisets of
+// size K (55, 220 and 715).
 template <int K>
-std::vector<std::array<uint8_t, K>> PositionChoices() {
+std::vector<std::array<uint8_t, K>> AscendingTuples(int limit, bool strict) {
   std::vector<std::array<uint8_t, K>> out;
   std::array<uint8_t, K> c{};
   auto rec = [&](auto&& self, int depth, int from) -> void {
@@ -28,28 +30,9 @@ std::vector<std::array<uint8_t, K>> PositionChoices() {
       out.push_back(c);
       return;
     }
-    for (int p = from; p < kDigits; ++p) {
-      c[depth] = static_cast<uint8_t>(p);
-      self(self, depth + 1, p + 1);
-    }
-  };
-  rec(rec, 0, 0);
-  return out;
-}
-
-// Every digit multiset of size K as a non-decreasing tuple (55, 220 and 715 of them).
-template <int K>
-std::vector<std::array<uint8_t, K>> SortedTuples() {
-  std::vector<std::array<uint8_t, K>> out;
-  std::array<uint8_t, K> c{};
-  auto rec = [&](auto&& self, int depth, int from) -> void {
-    if (depth == K) {
-      out.push_back(c);
-      return;
-    }
-    for (int d = from; d < 10; ++d) {
-      c[depth] = static_cast<uint8_t>(d);
-      self(self, depth + 1, d);
+    for (int v = from; v < limit; ++v) {
+      c[depth] = static_cast<uint8_t>(v);
+      self(self, depth + 1, strict ? v + 1 : v);
     }
   };
   rec(rec, 0, 0);
@@ -89,8 +72,8 @@ void EnterToken(std::string_view token, const std::vector<std::array<uint8_t, K>
 
 template <int K>
 void Apply(const std::vector<std::string_view>& tokens, bool killMode, FilterContext& ctx) {
-  static const std::vector<std::array<uint8_t, K>> tuples = SortedTuples<K>();
-  static const std::vector<std::array<uint8_t, K>> choices = PositionChoices<K>();
+  static const std::vector<std::array<uint8_t, K>> tuples = AscendingTuples<K>(10, false);
+  static const std::vector<std::array<uint8_t, K>> choices = AscendingTuples<K>(kDigits, true);
 
   int size = 1;
   for (int i = 0; i < K; ++i) size *= 10;
