@@ -2,7 +2,7 @@
 #include <benchmark/benchmark.h>
 
 #include "conditions/conditions.h"
-#include "core/filter_run.h"
+#include "run/filter_run.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "core/digit_table.h"
-#include "core/filter_run.h"
+#include "run/filter_run.h"
 #include "core/number_text.h"
 #include "setops/set_operation.h"
 

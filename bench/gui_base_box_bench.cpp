@@ -8,8 +8,8 @@
 
 #include "core/digit_table.h"
 #include "core/number_text.h"
-#include "ui/box_text.h"
-#include "ui/hinted_text_edit.h"
+#include "widgets/box_text.h"
+#include "widgets/hinted_text_edit.h"
 
 namespace {
 
@@ -28,7 +28,7 @@ void BM_ParseFullSet(benchmark::State& state) {
 BENCHMARK(BM_ParseFullSet)->Unit(benchmark::kMillisecond);
 
 void SetBoxText(benchmark::State& state, const QString& text) {
-  torvane::ui::HintedTextEdit box;
+  torvane::widgets::HintedTextEdit box;
   box.setLineWrapMode(QPlainTextEdit::NoWrap);  // as the base box
   box.resize(600, 400);
   box.show();
@@ -48,17 +48,17 @@ void BM_BaseBoxTenNumbers(benchmark::State& state) {
 BENCHMARK(BM_BaseBoxTenNumbers)->Unit(benchmark::kMillisecond);
 
 void BM_BaseBoxFullSet(benchmark::State& state) {
-  SetBoxText(state, torvane::ui::FromEngineText(FullText()));
+  SetBoxText(state, torvane::widgets::FromEngineText(FullText()));
   state.SetItemsProcessed(state.iterations() * 100000);
 }
 BENCHMARK(BM_BaseBoxFullSet)->Unit(benchmark::kMillisecond);
 
 // Text conversion the page does around the parse (UTF-16 <-> UTF-8, CR LF folding).
 void BM_BoxTextConversion(benchmark::State& state) {
-  const QString shown = torvane::ui::FromEngineText(FullText());
+  const QString shown = torvane::widgets::FromEngineText(FullText());
   for (auto _ : state) {
-    std::string engine = torvane::ui::ToEngineText(shown);
-    QString back = torvane::ui::FromEngineText(engine);
+    std::string engine = torvane::widgets::ToEngineText(shown);
+    QString back = torvane::widgets::FromEngineText(engine);
     benchmark::DoNotOptimize(back.data());
   }
 }

@@ -22,23 +22,23 @@ DigitTable FirstKeys(int n) {
 // Paints the screen that starts in the middle of the table (20 rows, as on the window).
 void BM_PaintResultScreen(benchmark::State& state) {
   const DigitTable table = FirstKeys(static_cast<int>(state.range(0)));
-  const int rows = torvane::ui::DisplayRowCount(table.count());
+  const int rows = torvane::controls::DisplayRowCount(table.count());
   const int top = rows > 20 ? rows / 2 : 0;
   QImage image(205, 300, QImage::Format_ARGB32_Premultiplied);
-  torvane::ui::RowPaintStyle style;
-  style.font = torvane::ui::ResultListFont();
+  torvane::controls::RowPaintStyle style;
+  style.font = torvane::controls::ResultListFont();
   for (auto _ : state) {
     image.fill(Qt::white);
     QPainter p(&image);
-    benchmark::DoNotOptimize(torvane::ui::PaintResultRows(p, table, top, 20, 14.7, style));
+    benchmark::DoNotOptimize(torvane::controls::PaintResultRows(p, table, top, 20, 14.7, style));
   }
 }
 BENCHMARK(BM_PaintResultScreen)->Arg(10)->Arg(100)->Arg(100000)->Unit(benchmark::kMicrosecond);
 
 // The whole widget: scroll one row and grab what it shows.
 void BM_ResultListScrollAndGrab(benchmark::State& state) {
-  torvane::ui::ResultList list;
-  list.setListFont(torvane::ui::ResultListFont());
+  torvane::controls::ResultList list;
+  list.setListFont(torvane::controls::ResultListFont());
   list.resize(205, 300);
   list.show();
   list.SetData(FirstKeys(static_cast<int>(state.range(0))));

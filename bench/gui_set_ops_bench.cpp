@@ -10,17 +10,17 @@
 #include "../tests/gui/fake_dialogs.h"
 #include "core/digit_table.h"
 #include "core/number_text.h"
-#include "ui/box_text.h"
-#include "ui/hinted_text_edit.h"
+#include "widgets/box_text.h"
+#include "widgets/hinted_text_edit.h"
 #include "ui/set_ops_page.h"
 
 namespace {
 
-using torvane::ui::FakeDialogs;
+using torvane::widgets::FakeDialogs;
 using torvane::ui::SetOpsPage;
 
 QString FullText() {
-  return torvane::ui::FromEngineText(torvane::FormatNumberText(torvane::MakeFullSet(), 5));
+  return torvane::widgets::FromEngineText(torvane::FormatNumberText(torvane::MakeFullSet(), 5));
 }
 
 void BM_SetOpsLeaveFullBox(benchmark::State& state) {

@@ -6,7 +6,7 @@
 
 #include "core/digit_table.h"
 #include "core/errors.h"
-#include "core/filter_run.h"
+#include "run/filter_run.h"
 #include "scheme/scheme_file.h"
 
 namespace {

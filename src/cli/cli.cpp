@@ -5,7 +5,7 @@
 
 #include "cli/cli_args.h"
 #include "core/errors.h"
-#include "core/filter_run.h"
+#include "run/filter_run.h"
 #include "core/number_file.h"
 #include "core/number_text.h"
 #include "scheme/scheme_file.h"

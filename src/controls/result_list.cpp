@@ -11,7 +11,7 @@
 #include "controls/result_rows_painter.h"
 #include "controls/t_scroll.h"
 
-namespace torvane::ui {
+namespace torvane::controls {
 namespace {
 
 constexpr int kBorder = 2;     // px, top and bottom border lines together
@@ -158,4 +158,4 @@ void ResultList::wheelEvent(QWheelEvent* e) {
     scroll_->setValue(scroll_->value() + kWheelStep);
 }
 
-}  // namespace torvane::ui
+}  // namespace torvane::controls

@@ -8,7 +8,7 @@
 
 #include "core/digit_table.h"
 
-namespace torvane::ui {
+namespace torvane::controls {
 
 class tScroll;
 
@@ -74,4 +74,4 @@ class ResultList : public QWidget {
 // 9-point SimSun, falling back to an installed CJK font.
 QFont ResultListFont();
 
-}  // namespace torvane::ui
+}  // namespace torvane::controls

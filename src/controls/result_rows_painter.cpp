@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <algorithm>
 
-namespace torvane::ui {
+namespace torvane::controls {
 
 QString ResultRowText(const DigitTable& table, int row) {
   const int first = row * kNumbersPerRow;
@@ -37,4 +37,4 @@ int PaintResultRows(QPainter& painter, const DigitTable& table, int topRow, int 
   return n;
 }
 
-}  // namespace torvane::ui
+}  // namespace torvane::controls

@@ -10,7 +10,7 @@
 
 class QPainter;
 
-namespace torvane::ui {
+namespace torvane::controls {
 
 constexpr int kNumbersPerRow = 5;
 
@@ -34,4 +34,4 @@ struct RowPaintStyle {
 int PaintResultRows(QPainter& painter, const DigitTable& table, int topRow, int visibleRows,
                     double rowHeight, const RowPaintStyle& style);
 
-}  // namespace torvane::ui
+}  // namespace torvane::controls

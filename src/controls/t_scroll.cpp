@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace torvane::ui {
+namespace torvane::controls {
 namespace {
 
 const QColor kArrowColor(0, 0, 128);
@@ -202,4 +202,4 @@ void tScroll::paintEvent(QPaintEvent*) {
   }
 }
 
-}  // namespace torvane::ui
+}  // namespace torvane::controls

@@ -7,7 +7,7 @@
 #include <QTimer>
 #include <QWidget>
 
-namespace torvane::ui {
+namespace torvane::controls {
 
 class tScroll : public QWidget {
   Q_OBJECT
@@ -95,4 +95,4 @@ class tScroll : public QWidget {
   QTimer repeat_;
 };
 
-}  // namespace torvane::ui
+}  // namespace torvane::controls

@@ -3,10 +3,13 @@
 #include <QCoreApplication>
 #include <string>
 
-#include "ui/clipboard.h"
-#include "ui/dialogs.h"
+#include "widgets/clipboard.h"
+#include "widgets/dialogs.h"
 
-namespace torvane::ui {
+namespace torvane::results {
+
+using widgets::Dialogs;
+using widgets::WriteClipboardText;
 
 QString GetData(const DigitTable& table, int index) {
   if (index < 0 || index >= table.count()) return QString();
@@ -68,4 +71,4 @@ void ShowEmptyCopyText(Dialogs& dialogs, QWidget* parent) {
   dialogs.warning(parent, QStringLiteral("提示"), QStringLiteral("复制失败，没有生成号码文本。"));
 }
 
-}  // namespace torvane::ui
+}  // namespace torvane::results

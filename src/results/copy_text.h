@@ -8,9 +8,14 @@
 
 class QWidget;
 
-namespace torvane::ui {
-
+namespace torvane::widgets {
 class Dialogs;
+}
+
+namespace torvane::results {
+
+using widgets::Dialogs;
+
 
 enum CopyMode { kCopyPage = 5, kCopyAll = 10 };  // numbers per line
 
@@ -33,4 +38,4 @@ bool data_cp_notishi(Dialogs& dialogs, QWidget* parent, const QString& text);
 // Shown when no copy text could be built.
 void ShowEmptyCopyText(Dialogs& dialogs, QWidget* parent);
 
-}  // namespace torvane::ui
+}  // namespace torvane::results

@@ -2,7 +2,7 @@
 
 #include <QKeyEvent>
 
-namespace torvane::ui {
+namespace torvane::results {
 
 DigitLineEdit::DigitLineEdit(QWidget* parent) : QLineEdit(parent) {}
 
@@ -45,4 +45,4 @@ void DigitLineEdit::focusOutEvent(QFocusEvent* e) {
   }
 }
 
-}  // namespace torvane::ui
+}  // namespace torvane::results

@@ -6,7 +6,7 @@
 #include <QLineEdit>
 #include <functional>
 
-namespace torvane::ui {
+namespace torvane::results {
 
 class DigitLineEdit : public QLineEdit {
   Q_OBJECT
@@ -30,4 +30,4 @@ class DigitLineEdit : public QLineEdit {
   bool checking_ = false;
 };
 
-}  // namespace torvane::ui
+}  // namespace torvane::results

@@ -6,9 +6,16 @@
 #include <algorithm>
 
 #include "controls/t_scroll.h"
-#include "ui/selectable_button.h"
+#include "widgets/selectable_button.h"
 
-namespace torvane::ui {
+namespace torvane::results {
+
+using widgets::ButtonColor;
+using widgets::GreenColor;
+using widgets::RedColor;
+using widgets::SetButtonColor;
+using controls::tScroll;
+
 namespace {
 
 const QString kSeparator = QStringLiteral(" - ");
@@ -129,4 +136,4 @@ void PageGrid::onScroll() {
   grid_->move(0, -scroll_->value() * kPageButtonHeight);
 }
 
-}  // namespace torvane::ui
+}  // namespace torvane::results

@@ -9,9 +9,14 @@
 
 class QPushButton;
 
-namespace torvane::ui {
-
+namespace torvane::controls {
 class tScroll;
+}
+
+namespace torvane::results {
+
+using controls::tScroll;
+
 
 constexpr int kPagesPerRow = 5;
 constexpr int kVisiblePageRows = 5;
@@ -67,4 +72,4 @@ class PageGrid : public QWidget {  // picPageContainer
   std::vector<QPushButton*> buttons_;
 };
 
-}  // namespace torvane::ui
+}  // namespace torvane::results

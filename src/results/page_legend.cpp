@@ -5,9 +5,12 @@
 #include <QLabel>
 #include <QPalette>
 
-#include "ui/selectable_button.h"
+#include "widgets/selectable_button.h"
 
-namespace torvane::ui {
+namespace torvane::results {
+
+using widgets::RedColor;
+
 namespace {
 
 QLabel* Swatch(QWidget* parent, const QColor& color, int x, int y, int size) {
@@ -46,4 +49,4 @@ QWidget* MakePageLegend(QWidget* parent) {
   return g;
 }
 
-}  // namespace torvane::ui
+}  // namespace torvane::results

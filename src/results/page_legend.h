@@ -3,9 +3,9 @@
 
 class QWidget;
 
-namespace torvane::ui {
+namespace torvane::results {
 
 // Two lines: red and face swatches with "复制过" / "无复制", then the colour key.
 QWidget* MakePageLegend(QWidget* parent);
 
-}  // namespace torvane::ui
+}  // namespace torvane::results

@@ -3,7 +3,7 @@
 #include "core/box_value.h"
 #include "core/errors.h"
 
-namespace torvane::ui {
+namespace torvane::results {
 
 PageSizeCheck CheckPageSize(const QString& text) {
   const std::string s = text.toStdString();
@@ -22,4 +22,4 @@ PageSizeCheck CheckPageSize(const QString& text) {
   return {static_cast<int>(a), QString()};
 }
 
-}  // namespace torvane::ui
+}  // namespace torvane::results

@@ -4,7 +4,7 @@
 
 #include <QString>
 
-namespace torvane::ui {
+namespace torvane::results {
 
 constexpr int kMinPageSize = 1000;
 constexpr int kMaxPageSize = 100000;
@@ -18,4 +18,4 @@ struct PageSizeCheck {
 // Numeric value of the box text (leading number, halves to even), clamped to the range.
 PageSizeCheck CheckPageSize(const QString& text);
 
-}  // namespace torvane::ui
+}  // namespace torvane::results

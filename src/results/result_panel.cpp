@@ -12,9 +12,14 @@
 #include "results/page_legend.h"
 #include "results/page_size.h"
 #include "results/winning_number.h"
-#include "ui/dialogs.h"
+#include "widgets/dialogs.h"
 
-namespace torvane::ui {
+namespace torvane::results {
+
+using widgets::Dialogs;
+using controls::ResultList;
+using controls::ResultListFont;
+
 namespace {
 
 // Design geometry in pixels (15 twips each).
@@ -324,4 +329,4 @@ void ResultPanel::exportAll() {
   d_->dialogs.openTextEditor(this, QStringLiteral("导出全部号码"), text);
 }
 
-}  // namespace torvane::ui
+}  // namespace torvane::results

@@ -6,10 +6,18 @@
 
 #include "core/digit_table.h"
 
-namespace torvane::ui {
-
+namespace torvane::widgets {
 class Dialogs;
+}
+namespace torvane::controls {
 class ResultList;
+}
+
+namespace torvane::results {
+
+using widgets::Dialogs;
+using controls::ResultList;
+
 class PageGrid;
 
 class ResultPanel : public QWidget {
@@ -63,4 +71,4 @@ class ResultPanel : public QWidget {
   QString allNumbersText();
 };
 
-}  // namespace torvane::ui
+}  // namespace torvane::results

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-namespace torvane::ui {
+namespace torvane::results {
 
 WinningInput CleanWinningNumber(const QString& text) {
   QString s = text.trimmed();
@@ -28,4 +28,4 @@ bool ContainsNumber(const DigitTable& table, const QString& number) {
   return false;
 }
 
-}  // namespace torvane::ui
+}  // namespace torvane::results

@@ -5,7 +5,7 @@
 
 #include "core/digit_table.h"
 
-namespace torvane::ui {
+namespace torvane::results {
 
 struct WinningInput {
   bool accepted = false;
@@ -19,4 +19,4 @@ WinningInput CleanWinningNumber(const QString& text);
 // True when a row of the table has the five digits of number, position by position.
 bool ContainsNumber(const DigitTable& table, const QString& number);
 
-}  // namespace torvane::ui
+}  // namespace torvane::results

@@ -10,11 +10,17 @@
 
 #include "core/number_file.h"
 #include "core/number_text.h"
-#include "ui/box_text.h"
-#include "ui/dialogs.h"
-#include "ui/hinted_text_edit.h"
+#include "widgets/box_text.h"
+#include "widgets/dialogs.h"
+#include "widgets/hinted_text_edit.h"
 
 namespace torvane::ui {
+
+using widgets::Dialogs;
+using widgets::FromEngineText;
+using widgets::HintedTextEdit;
+using widgets::ToEngineText;
+
 namespace {
 
 constexpr int kBaseHelp = 14;

@@ -10,10 +10,16 @@
 class QLabel;
 class QPushButton;
 
-namespace torvane::ui {
-
+namespace torvane::widgets {
 class Dialogs;
 class HintedTextEdit;
+}
+
+namespace torvane::ui {
+
+using widgets::Dialogs;
+using widgets::HintedTextEdit;
+
 
 class BasePage : public QWidget {
   Q_OBJECT

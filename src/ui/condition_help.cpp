@@ -4,7 +4,7 @@
 #include <QWidget>
 
 #include "help/help_document.h"
-#include "ui/dialogs.h"
+#include "widgets/dialogs.h"
 #include "ui/help_picture_window.h"
 
 // The help resources live in a static library; nothing else references them, so they are
@@ -14,6 +14,9 @@ static void InitHelpResources() {
 }
 
 namespace torvane::ui {
+
+using widgets::Dialogs;
+
 namespace {
 
 const QString kDocumentResource = QStringLiteral(":/help/help_document.gbk");

@@ -7,9 +7,14 @@
 
 class QWidget;
 
+namespace torvane::widgets {
+class Dialogs;
+}
+
 namespace torvane::ui {
 
-class Dialogs;
+using widgets::Dialogs;
+
 class HelpPictureWindow;
 
 class ConditionHelp : public QObject {

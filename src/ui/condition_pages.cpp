@@ -6,7 +6,7 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
-#include "ui/hinted_text_edit.h"
+#include "widgets/hinted_text_edit.h"
 #include "ui/panels/banker_rows_panel.h"
 #include "ui/panels/compose_page.h"
 #include "ui/panels/direct_kill_box.h"
@@ -18,6 +18,9 @@
 #include "ui/panels/sum_span_panel.h"
 
 namespace torvane::ui {
+
+using widgets::Dialogs;
+
 namespace {
 
 // Runs a button's own action, as the clear-all table says "press".

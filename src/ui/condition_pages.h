@@ -8,9 +8,14 @@
 
 class QWidget;
 
+namespace torvane::widgets {
+class Dialogs;
+}
+
 namespace torvane::ui {
 
-class Dialogs;
+using widgets::Dialogs;
+
 
 class ConditionPages : public QObject {
   Q_OBJECT

@@ -2,9 +2,11 @@
 
 #include <QPainter>
 
-#include "ui/selectable_button.h"
+#include "widgets/selectable_button.h"
 
 namespace torvane::ui {
+
+using widgets::RedColor;
 
 FlashFrame::FlashFrame(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("shpFlash"));

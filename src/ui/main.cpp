@@ -1,8 +1,9 @@
 #include <QApplication>
 #include <QFont>
 #include <QFontDatabase>
+#include <QIcon>
 
-#include "ui/dialogs.h"
+#include "widgets/dialogs.h"
 #include "ui/main_window.h"
 
 namespace {
@@ -34,8 +35,10 @@ void ChooseFont(QApplication& app) {
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/torvane.png")));
+  QApplication::setDesktopFileName(QStringLiteral("torvane"));
   ChooseFont(app);
-  torvane::ui::QtDialogs dialogs;
+  torvane::widgets::QtDialogs dialogs;
   torvane::ui::MainWindow window(dialogs);
   QObject::connect(&window, &torvane::ui::MainWindow::quitRequested, &app, &QApplication::quit,
                    Qt::QueuedConnection);

@@ -13,12 +13,16 @@
 #include "ui/base_page.h"
 #include "ui/condition_help.h"
 #include "ui/condition_pages.h"
-#include "ui/dialogs.h"
+#include "widgets/dialogs.h"
 #include "ui/flash_frame.h"
 #include "ui/set_ops_page.h"
 #include "ui/tab_bar.h"
 
 namespace torvane::ui {
+
+using widgets::Dialogs;
+using results::ResultPanel;
+
 namespace {
 
 constexpr int kFlashIntervalMs = 300;

@@ -12,14 +12,22 @@ class QScrollArea;
 class QStackedWidget;
 class QTimer;
 
+namespace torvane::widgets {
+class Dialogs;
+}
+namespace torvane::results {
+class ResultPanel;
+}
+
 namespace torvane::ui {
+
+using widgets::Dialogs;
+using results::ResultPanel;
 
 class BasePage;
 class ConditionHelp;
 class ConditionPages;
-class Dialogs;
 class FlashFrame;
-class ResultPanel;
 class SetOpsPage;
 class TabBar;
 

@@ -4,15 +4,18 @@
 #include <QLineEdit>
 #include <exception>
 
-#include "core/filter_run.h"
+#include "run/filter_run.h"
 #include "results/result_panel.h"
 #include "ui/base_page.h"
-#include "ui/box_text.h"
+#include "widgets/box_text.h"
 #include "ui/condition_pages.h"
-#include "ui/dialogs.h"
+#include "widgets/dialogs.h"
 #include "ui/main_window.h"
 
 namespace torvane::ui {
+
+using widgets::FromEngineText;
+
 namespace {
 
 const QString kTorvane = QStringLiteral("Torvane");

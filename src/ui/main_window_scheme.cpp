@@ -8,7 +8,7 @@
 #include <exception>
 
 #include "scheme/scheme_file.h"
-#include "ui/dialogs.h"
+#include "widgets/dialogs.h"
 #include "ui/main_window.h"
 
 namespace torvane::ui {

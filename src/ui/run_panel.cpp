@@ -9,9 +9,13 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "ui/selectable_button.h"
+#include "widgets/selectable_button.h"
 
 namespace torvane::ui {
+
+using widgets::LightYellowColor;
+using widgets::SetButtonColor;
+
 namespace {
 
 constexpr int kToleranceHelp = 12;

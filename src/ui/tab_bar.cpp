@@ -3,9 +3,14 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 
-#include "ui/selectable_button.h"
+#include "widgets/selectable_button.h"
 
 namespace torvane::ui {
+
+using widgets::ClearButton;
+using widgets::Highlight;
+using widgets::ToggleButton;
+
 namespace {
 
 struct TabSpec {

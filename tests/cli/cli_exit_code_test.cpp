@@ -29,7 +29,9 @@ TEST_P(CliExitCode, InProcess) {
   std::ostringstream out, err;
   EXPECT_EQ(RunCli(GetParam().args, out, err), GetParam().code) << err.str();
   EXPECT_NE(err.str().find(GetParam().messagePart), std::string::npos) << err.str();
-  if (GetParam().code != kExitDone) EXPECT_EQ(out.str(), "");
+  if (GetParam().code != kExitDone) {
+    EXPECT_EQ(out.str(), "");
+  }
 }
 
 TEST_P(CliExitCode, AsAProgram) {

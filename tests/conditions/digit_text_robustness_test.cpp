@@ -7,7 +7,7 @@
 
 #include "conditions/conditions.h"
 #include "core/errors.h"
-#include "core/filter_run.h"
+#include "run/filter_run.h"
 #include "digit_test_support.h"
 
 namespace torvane {

@@ -7,7 +7,7 @@
 
 #include "conditions/conditions.h"
 #include "core/digit_table.h"
-#include "core/filter_run.h"
+#include "run/filter_run.h"
 
 namespace torvane::shape_test {
 

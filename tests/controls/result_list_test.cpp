@@ -11,7 +11,9 @@
 #include "controls/result_rows_painter.h"
 #include "controls/t_scroll.h"
 
-namespace torvane::ui {
+namespace torvane::controls {
+
+
 namespace {
 
 DigitTable Keys(int from, int to) {
@@ -181,4 +183,4 @@ TEST(ResultRowsPainter, RowTextJoinsDigitsWithSpaces) {
 }
 
 }  // namespace
-}  // namespace torvane::ui
+}  // namespace torvane::controls

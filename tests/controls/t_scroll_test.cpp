@@ -6,7 +6,9 @@
 #include <QSignalSpy>
 #include <QTest>
 
-namespace torvane::ui {
+namespace torvane::controls {
+
+
 namespace {
 
 constexpr int kButtons = 2 * tScroll::kButtonHeight + 2;  // both end buttons and the 2 px
@@ -185,4 +187,4 @@ TEST(TScroll, DragMovesByValueAndRaisesScrollOnEveryMove) {
 }
 
 }  // namespace
-}  // namespace torvane::ui
+}  // namespace torvane::controls

@@ -5,9 +5,10 @@
 #include <deque>
 #include <vector>
 
-#include "ui/dialogs.h"
+#include "widgets/dialogs.h"
 
-namespace torvane::ui {
+namespace torvane::widgets {
+
 
 struct DialogCall {
   QString kind;  // "information", "warning", "plain", "question", "openFile", "saveFile",
@@ -64,4 +65,4 @@ class FakeDialogs : public Dialogs {
   }
 };
 
-}  // namespace torvane::ui
+}  // namespace torvane::widgets

@@ -16,10 +16,14 @@
 #include "gui/fake_dialogs.h"
 #include "results/result_panel.h"
 #include "ui/base_page.h"
-#include "ui/hinted_text_edit.h"
+#include "widgets/hinted_text_edit.h"
 #include "ui/main_window.h"
 
 namespace torvane::ui {
+
+using widgets::FakeDialogs;
+
+using widgets::HintedTextEdit;
 
 class MainWindowFixture : public ::testing::Test {
  protected:

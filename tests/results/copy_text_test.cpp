@@ -4,9 +4,15 @@
 
 #include "core/number_text.h"
 #include "gui/fake_dialogs.h"
-#include "ui/clipboard.h"
+#include "widgets/clipboard.h"
 
-namespace torvane::ui {
+namespace torvane::results {
+
+using widgets::FakeDialogs;
+
+using widgets::ReadClipboardText;
+using widgets::SetClipboardFailuresForTests;
+
 namespace {
 
 DigitTable Keys(std::initializer_list<int> keys) {
@@ -79,4 +85,4 @@ TEST(CopyText, RetriesUntilTheClipboardTakesIt) {
 }
 
 }  // namespace
-}  // namespace torvane::ui
+}  // namespace torvane::results

@@ -6,9 +6,14 @@
 #include <QSignalSpy>
 
 #include "controls/t_scroll.h"
-#include "ui/selectable_button.h"
+#include "widgets/selectable_button.h"
 
-namespace torvane::ui {
+namespace torvane::results {
+
+using widgets::ButtonColor;
+using widgets::GreenColor;
+using widgets::RedColor;
+
 namespace {
 
 struct GridCase {
@@ -119,4 +124,4 @@ TEST(PageGrid, PressingAButtonReportsItsPage) {
 }
 
 }  // namespace
-}  // namespace torvane::ui
+}  // namespace torvane::results

@@ -12,10 +12,20 @@
 #include "gui/fake_dialogs.h"
 #include "results/digit_line_edit.h"
 #include "results/page_grid.h"
-#include "ui/clipboard.h"
-#include "ui/selectable_button.h"
+#include "widgets/clipboard.h"
+#include "widgets/selectable_button.h"
 
-namespace torvane::ui {
+namespace torvane::results {
+
+using widgets::DialogCall;
+using widgets::FakeDialogs;
+
+using widgets::ButtonColor;
+using widgets::GreenColor;
+using widgets::ReadClipboardText;
+using widgets::RedColor;
+using widgets::SetClipboardFailuresForTests;
+
 namespace {
 
 DigitTable FirstKeys(int n) {
@@ -388,4 +398,4 @@ TEST_F(ResultPanelTest, RunPanelSitsAtTheFootAndTheListTakesTheRest) {
 }
 
 }  // namespace
-}  // namespace torvane::ui
+}  // namespace torvane::results

@@ -12,9 +12,14 @@
 #include <QTextCursor>
 
 #include "gui/fake_dialogs.h"
-#include "ui/hinted_text_edit.h"
+#include "widgets/hinted_text_edit.h"
 
 namespace torvane::ui {
+
+using widgets::FakeDialogs;
+
+using widgets::HintedTextEdit;
+
 namespace {
 
 const QString kEmptyImport = QStringLiteral(

@@ -9,6 +9,9 @@
 #include "ui/help_picture_window.h"
 
 namespace torvane::ui {
+
+using widgets::DialogCall;
+using widgets::FakeDialogs;
 namespace {
 
 class ConditionHelpTest : public ::testing::Test {

@@ -8,10 +8,17 @@
 #include "scheme/scheme_file.h"
 #include "ui/condition_pages.h"
 #include "ui/flash_frame.h"
-#include "ui/selectable_button.h"
+#include "widgets/selectable_button.h"
 #include "ui/tab_bar.h"
 
 namespace torvane::ui {
+
+using widgets::FakeDialogs;
+
+using widgets::ButtonColor;
+using widgets::GreenColor;
+using widgets::IsSelected;
+
 namespace {
 
 using MainWindowTest = MainWindowFixture;
@@ -66,7 +73,9 @@ TEST_P(TabSwitchTest, BringsItsPageAndSelectsOnlyItself) {
   EXPECT_EQ(!window->conditionPages()->specialFrame()->isHidden(), c.resultShown);
   for (int i = 0; i < kTabCount; ++i)
     EXPECT_EQ(IsSelected(window->tabBar()->button(i)), i == c.tab) << i;
-  if (c.tab >= 4) EXPECT_EQ(window->currentComposeBox(), c.tab - 4);
+  if (c.tab >= 4) {
+    EXPECT_EQ(window->currentComposeBox(), c.tab - 4);
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Tabs, TabSwitchTest,

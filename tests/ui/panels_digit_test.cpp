@@ -2,9 +2,15 @@
 #include <QCheckBox>
 
 #include "panels_test_support.h"
-#include "ui/selectable_button.h"
+#include "widgets/selectable_button.h"
 
 namespace torvane::ui {
+
+using widgets::ButtonColor;
+using widgets::GreenColor;
+using widgets::IsSelected;
+using widgets::YellowColor;
+
 namespace {
 
 struct PositionalCase {

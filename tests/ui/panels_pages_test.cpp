@@ -7,10 +7,16 @@
 #include <set>
 
 #include "panels_test_support.h"
-#include "ui/hinted_text_edit.h"
-#include "ui/selectable_button.h"
+#include "widgets/hinted_text_edit.h"
+#include "widgets/selectable_button.h"
 
 namespace torvane::ui {
+
+using widgets::ButtonColor;
+using widgets::GreenColor;
+using widgets::HintedTextEdit;
+using widgets::YellowColor;
+
 namespace {
 
 // A value for every field that differs from the start value.

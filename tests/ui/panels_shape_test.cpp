@@ -4,9 +4,12 @@
 #include <functional>
 
 #include "panels_test_support.h"
-#include "ui/hinted_text_edit.h"
+#include "widgets/hinted_text_edit.h"
 
 namespace torvane::ui {
+
+using widgets::HintedTextEdit;
+
 namespace {
 
 struct FullSetCase {

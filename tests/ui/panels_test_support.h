@@ -12,11 +12,13 @@
 #include <initializer_list>
 
 #include "core/digit_table.h"
-#include "core/filter_run.h"
+#include "run/filter_run.h"
 #include "gui/fake_dialogs.h"
 #include "ui/condition_pages.h"
 
 namespace torvane::ui {
+
+using widgets::FakeDialogs;
 
 class PanelsTest : public ::testing::Test {
  public:

@@ -4,11 +4,16 @@
 #include <QKeySequence>
 
 #include "panels_test_support.h"
-#include "ui/box_text.h"
-#include "ui/hinted_text_edit.h"
-#include "ui/selectable_button.h"
+#include "widgets/box_text.h"
+#include "widgets/hinted_text_edit.h"
+#include "widgets/selectable_button.h"
 
 namespace torvane::ui {
+
+using widgets::FromEngineText;
+using widgets::HintedTextEdit;
+using widgets::LightYellowColor;
+
 namespace {
 
 class TextBoxes : public PanelsTest {

@@ -8,6 +8,8 @@
 #include "scheme/scheme_file.h"
 
 namespace torvane::ui {
+
+using widgets::DialogCall;
 namespace {
 
 const QString kUnknownError = QStringLiteral("本次操作发生未知错误，请重新操作");

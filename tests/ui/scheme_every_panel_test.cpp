@@ -8,6 +8,8 @@
 #include "scheme/scheme_file.h"
 
 namespace torvane::ui {
+
+using widgets::FakeDialogs;
 namespace {
 
 class SchemeEveryPanelTest : public MainWindowFixture {};

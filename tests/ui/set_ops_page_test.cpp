@@ -12,10 +12,15 @@
 #include <QTest>
 
 #include "gui/fake_dialogs.h"
-#include "ui/clipboard.h"
-#include "ui/hinted_text_edit.h"
+#include "widgets/clipboard.h"
+#include "widgets/hinted_text_edit.h"
 
 namespace torvane::ui {
+
+using widgets::FakeDialogs;
+
+using widgets::SetClipboardFailuresForTests;
+
 namespace {
 
 const QString kImportFormat = QStringLiteral(

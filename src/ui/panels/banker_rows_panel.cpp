@@ -8,10 +8,16 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "ui/dialogs.h"
-#include "ui/selectable_button.h"
+#include "widgets/dialogs.h"
+#include "widgets/selectable_button.h"
 
 namespace torvane::ui {
+
+using widgets::ClearButton;
+using widgets::Dialogs;
+using widgets::Highlight;
+using widgets::IsSelected;
+using widgets::ToggleButton;
 
 BankerRowsPanel::BankerRowsPanel(Dialogs& dialogs, QWidget* parent)
     : PanelFrame(QString(), parent), dialogs_(dialogs) {

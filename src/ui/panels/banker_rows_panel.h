@@ -10,9 +10,14 @@ class QCheckBox;
 class QComboBox;
 class QPushButton;
 
+namespace torvane::widgets {
+class Dialogs;
+}
+
 namespace torvane::ui {
 
-class Dialogs;
+using widgets::Dialogs;
+
 
 class BankerRowsPanel : public PanelFrame {
   Q_OBJECT

@@ -7,12 +7,19 @@
 #include <QVBoxLayout>
 
 #include "core/number_text.h"
-#include "ui/box_text.h"
-#include "ui/dialogs.h"
-#include "ui/hinted_text_edit.h"
+#include "widgets/box_text.h"
+#include "widgets/dialogs.h"
+#include "widgets/hinted_text_edit.h"
 #include "ui/panels/panel_widgets.h"
 
 namespace torvane::ui {
+
+using widgets::Dialogs;
+using widgets::FromEngineText;
+using widgets::HintedTextEdit;
+using widgets::LightYellowColor;
+using widgets::ToEngineText;
+
 namespace {
 
 struct BoxInfo {

@@ -9,10 +9,16 @@
 #include "conditions/digit/compound_kill.h"
 #include "conditions/digit/pattern_kill.h"
 
-namespace torvane::ui {
-
+namespace torvane::widgets {
 class Dialogs;
 class HintedTextEdit;
+}
+
+namespace torvane::ui {
+
+using widgets::Dialogs;
+using widgets::HintedTextEdit;
+
 
 class ComposePage : public QWidget {
   Q_OBJECT

@@ -6,10 +6,14 @@
 #include <QVBoxLayout>
 
 #include "core/number_text.h"
-#include "ui/box_text.h"
-#include "ui/hinted_text_edit.h"
+#include "widgets/box_text.h"
+#include "widgets/hinted_text_edit.h"
 
 namespace torvane::ui {
+
+using widgets::FromEngineText;
+using widgets::HintedTextEdit;
+using widgets::ToEngineText;
 
 DirectKillBox::DirectKillBox(QWidget* parent) : PanelFrame(QString(), parent) {
   setObjectName(QStringLiteral("fraDirectKill"));

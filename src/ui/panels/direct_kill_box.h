@@ -4,9 +4,14 @@
 #include "conditions/digit/direct_kill.h"
 #include "ui/panels/panel_widgets.h"
 
+namespace torvane::widgets {
+class HintedTextEdit;
+}
+
 namespace torvane::ui {
 
-class HintedTextEdit;
+using widgets::HintedTextEdit;
+
 
 class DirectKillBox : public PanelFrame {
   Q_OBJECT

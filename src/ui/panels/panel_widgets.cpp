@@ -10,6 +10,10 @@
 
 namespace torvane::ui {
 
+using widgets::ClearButton;
+using widgets::Highlight;
+using widgets::SelectButton;
+
 QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption,
                         int minWidth) {
   auto* b = new QPushButton(caption, parent);

@@ -5,7 +5,7 @@
 #include <QGroupBox>
 #include <QString>
 
-#include "ui/selectable_button.h"
+#include "widgets/selectable_button.h"
 
 class QAbstractButton;
 class QCheckBox;
@@ -14,6 +14,8 @@ class QLabel;
 class QPushButton;
 
 namespace torvane::ui {
+
+using widgets::Highlight;
 
 // Control-array name as the window uses it: "cmd_dw(12)".
 inline QString ArrayName(const char* base, int index) {

@@ -7,9 +7,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "ui/selectable_button.h"
+#include "widgets/selectable_button.h"
 
 namespace torvane::ui {
+
+using widgets::ButtonColor;
+using widgets::SetButtonColor;
+using widgets::YellowColor;
+
 namespace {
 
 const char* const kRowNames[5] = {"万位", "千位", "百位", "十位", "个位"};

@@ -8,6 +8,12 @@
 #include <QVBoxLayout>
 
 namespace torvane::ui {
+
+using widgets::ClearButton;
+using widgets::Highlight;
+using widgets::IsSelected;
+using widgets::ToggleButton;
+
 namespace {
 
 const char* const kRowNames[3] = {"大小比", "奇偶比", "质合比"};

@@ -6,10 +6,14 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "ui/box_text.h"
-#include "ui/hinted_text_edit.h"
+#include "widgets/box_text.h"
+#include "widgets/hinted_text_edit.h"
 
 namespace torvane::ui {
+
+using widgets::FromEngineText;
+using widgets::HintedTextEdit;
+using widgets::ToEngineText;
 
 SumSpanPanel::SumSpanPanel(QWidget* parent) : PanelFrame(QStringLiteral("和、跨、胆"), parent) {
   setObjectName(QStringLiteral("fraHKD"));

@@ -8,9 +8,14 @@
 
 class QCheckBox;
 
+namespace torvane::widgets {
+class HintedTextEdit;
+}
+
 namespace torvane::ui {
 
-class HintedTextEdit;
+using widgets::HintedTextEdit;
+
 
 class SumSpanPanel : public PanelFrame {
   Q_OBJECT

@@ -1,12 +1,12 @@
-#include "ui/text_editor_window.h"
+#include "widgets/text_editor_window.h"
 
 #include <QFile>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 
-#include "ui/dialogs.h"
+#include "widgets/dialogs.h"
 
-namespace torvane::ui {
+namespace torvane::widgets {
 
 TextEditorWindow::TextEditorWindow(Dialogs& dialogs, const QString& title, const QString& text,
                                    QWidget* parent)
@@ -46,4 +46,4 @@ bool TextEditorWindow::saveTo(const QString& path) {
   return true;
 }
 
-}  // namespace torvane::ui
+}  // namespace torvane::widgets

@@ -1,4 +1,4 @@
-#include "ui/hinted_text_edit.h"
+#include "widgets/hinted_text_edit.h"
 
 #include <QApplication>
 #include <QFocusEvent>
@@ -6,10 +6,10 @@
 #include <QTextCursor>
 #include <QTimer>
 
-#include "ui/clipboard.h"
-#include "ui/selectable_button.h"
+#include "widgets/clipboard.h"
+#include "widgets/selectable_button.h"
 
-namespace torvane::ui {
+namespace torvane::widgets {
 namespace {
 
 QString StripBlanksAndBreaks(QString s) {
@@ -132,4 +132,4 @@ void HintedTextEdit::mouseDoubleClickEvent(QMouseEvent* e) {
   QPlainTextEdit::mouseDoubleClickEvent(e);
 }
 
-}  // namespace torvane::ui
+}  // namespace torvane::widgets

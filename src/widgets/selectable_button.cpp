@@ -1,9 +1,9 @@
-#include "ui/selectable_button.h"
+#include "widgets/selectable_button.h"
 
 #include <QAbstractButton>
 #include <QVariant>
 
-namespace torvane::ui {
+namespace torvane::widgets {
 
 void SetButtonColor(QAbstractButton* b, const QColor& color) {
   b->setProperty("backColor", color);
@@ -39,4 +39,4 @@ void ToggleButton(QAbstractButton* b, Highlight color) {
     SelectButton(b, color);
 }
 
-}  // namespace torvane::ui
+}  // namespace torvane::widgets

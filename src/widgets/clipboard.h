@@ -4,7 +4,7 @@
 
 #include <QString>
 
-namespace torvane::ui {
+namespace torvane::widgets {
 
 QString ReadClipboardText();
 // Clears the clipboard and puts text on it; false when it did not take.
@@ -13,4 +13,4 @@ bool WriteClipboardText(const QString& text);
 // Tests make the next writes fail.
 void SetClipboardFailuresForTests(int count);
 
-}  // namespace torvane::ui
+}  // namespace torvane::widgets

@@ -6,7 +6,7 @@
 
 class QPlainTextEdit;
 
-namespace torvane::ui {
+namespace torvane::widgets {
 
 class Dialogs;
 
@@ -26,4 +26,4 @@ class TextEditorWindow : public QMainWindow {
   QPlainTextEdit* edit_;
 };
 
-}  // namespace torvane::ui
+}  // namespace torvane::widgets

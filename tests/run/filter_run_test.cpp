@@ -1,4 +1,4 @@
-#include "core/filter_run.h"
+#include "run/filter_run.h"
 
 #include <gtest/gtest.h>
 

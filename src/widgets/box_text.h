@@ -5,7 +5,7 @@
 #include <QString>
 #include <string>
 
-namespace torvane::ui {
+namespace torvane::widgets {
 
 inline std::string ToEngineText(const QString& boxText) {
   QString s = boxText;
@@ -20,4 +20,4 @@ inline QString FromEngineText(const std::string& text) {
   return s;
 }
 
-}  // namespace torvane::ui
+}  // namespace torvane::widgets

@@ -6,7 +6,7 @@
 
 class QAbstractButton;
 
-namespace torvane::ui {
+namespace torvane::widgets {
 
 enum class Highlight { Yellow, Green };
 
@@ -32,4 +32,4 @@ bool IsSelected(const QAbstractButton* b);
 void SetButtonColor(QAbstractButton* b, const QColor& color);
 QColor ButtonColor(const QAbstractButton* b);  // invalid when it shows the face
 
-}  // namespace torvane::ui
+}  // namespace torvane::widgets

@@ -1,9 +1,9 @@
-#include "ui/clipboard.h"
+#include "widgets/clipboard.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 
-namespace torvane::ui {
+namespace torvane::widgets {
 namespace {
 int g_failures = 0;
 }
@@ -29,4 +29,4 @@ void SetClipboardFailuresForTests(int count) {
   g_failures = count;
 }
 
-}  // namespace torvane::ui
+}  // namespace torvane::widgets

@@ -2,9 +2,9 @@
 
 class QWidget;
 
-namespace torvane::ui {
+namespace torvane::widgets {
 
 // The green "复制成功" window titled "成功提示", modal, closing itself after 600 ms.
 void ShowCopyNotice(QWidget* parent);
 
-}  // namespace torvane::ui
+}  // namespace torvane::widgets

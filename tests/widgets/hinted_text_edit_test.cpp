@@ -1,8 +1,10 @@
-#include "ui/hinted_text_edit.h"
+#include "widgets/hinted_text_edit.h"
 
 #include <gtest/gtest.h>
 
-namespace torvane::ui {
+namespace torvane::widgets {
+
+
 namespace {
 
 TEST(HintedTextEdit, ShowsHintOnlyWhileEmpty) {
@@ -32,4 +34,4 @@ TEST(HintedTextEdit, PasteHandlerGetsTheMergedText) {
 }
 
 }  // namespace
-}  // namespace torvane::ui
+}  // namespace torvane::widgets

@@ -1,11 +1,11 @@
-#include "ui/copy_notice.h"
+#include "widgets/copy_notice.h"
 
 #include <QDialog>
 #include <QLabel>
 #include <QTimer>
 #include <QVBoxLayout>
 
-namespace torvane::ui {
+namespace torvane::widgets {
 
 void ShowCopyNotice(QWidget* parent) {
   QDialog d(parent);
@@ -24,4 +24,4 @@ void ShowCopyNotice(QWidget* parent) {
   d.exec();
 }
 
-}  // namespace torvane::ui
+}  // namespace torvane::widgets

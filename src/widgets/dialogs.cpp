@@ -1,12 +1,13 @@
-#include "ui/dialogs.h"
+#include "widgets/dialogs.h"
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
-#include "ui/copy_notice.h"
-#include "ui/text_editor_window.h"
+#include "widgets/copy_notice.h"
+#include "widgets/text_editor_window.h"
 
-namespace torvane::ui {
+namespace torvane::widgets {
 
 void QtDialogs::information(QWidget* parent, const QString& title, const QString& text) {
   QMessageBox::information(parent, title, text);
@@ -25,8 +26,8 @@ bool QtDialogs::question(QWidget* parent, const QString& title, const QString& t
                          bool warningIcon) {
   QMessageBox box(warningIcon ? QMessageBox::Warning : QMessageBox::NoIcon, title, text,
                   QMessageBox::Yes | QMessageBox::No, parent);
-  box.setButtonText(QMessageBox::Yes, QStringLiteral("是(&Y)"));
-  box.setButtonText(QMessageBox::No, QStringLiteral("否(&N)"));
+  box.button(QMessageBox::Yes)->setText(QStringLiteral("是(&Y)"));
+  box.button(QMessageBox::No)->setText(QStringLiteral("否(&N)"));
   return box.exec() == QMessageBox::Yes;
 }
 
@@ -47,4 +48,4 @@ void QtDialogs::openTextEditor(QWidget* parent, const QString& title, const QStr
   w->show();
 }
 
-}  // namespace torvane::ui
+}  // namespace torvane::widgets

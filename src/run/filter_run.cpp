@@ -1,4 +1,4 @@
-#include "core/filter_run.h"
+#include "run/filter_run.h"
 
 #include "core/box_value.h"
 #include "core/kill_table.h"

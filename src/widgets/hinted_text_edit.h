@@ -6,7 +6,7 @@
 #include <QPlainTextEdit>
 #include <functional>
 
-namespace torvane::ui {
+namespace torvane::widgets {
 
 class HintedTextEdit : public QPlainTextEdit {
   Q_OBJECT
@@ -54,4 +54,4 @@ class HintedTextEdit : public QPlainTextEdit {
   bool checking_ = false;
 };
 
-}  // namespace torvane::ui
+}  // namespace torvane::widgets

@@ -5,7 +5,7 @@
 
 class QWidget;
 
-namespace torvane::ui {
+namespace torvane::widgets {
 
 class Dialogs {
  public:
@@ -46,4 +46,4 @@ class QtDialogs : public Dialogs {
   void openTextEditor(QWidget* parent, const QString& title, const QString& text) override;
 };
 
-}  // namespace torvane::ui
+}  // namespace torvane::widgets
