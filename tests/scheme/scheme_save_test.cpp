@@ -1,0 +1,60 @@
+// Saving a scheme goes through the safe writer: an existing file keeps its bits, a read-only
+// one is refused and kept, and nothing but the scheme is left in the folder.
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "scheme/scheme_file.h"
+
+namespace torvane {
+namespace {
+
+namespace fs = std::filesystem;
+
+class SchemeSave : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string templ = (fs::temp_directory_path() / "torvane_scheme_save_XXXXXX").string();
+    ASSERT_NE(mkdtemp(templ.data()), nullptr);
+    dir_ = templ;
+    path_ = dir_ / "plan.json";
+    std::ofstream(path_) << "{}";
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+  std::string Text() const {
+    std::ifstream in(path_, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  }
+
+  fs::path dir_;
+  fs::path path_;
+};
+
+TEST_F(SchemeSave, OverAnExistingFileKeepsItsModeBits) {
+  const fs::perms mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+  fs::permissions(path_, mode);
+  Conditions c;
+  c.patterns.text = "1***7";
+  WriteSchemeFile(path_, c);
+  EXPECT_EQ(ReadSchemeFile(path_).patterns.text, "1***7");
+  EXPECT_EQ(fs::status(path_).permissions(), mode);
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
+}
+
+TEST_F(SchemeSave, ReadOnlySchemeIsRefusedAndKept) {
+  fs::permissions(path_, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  try {
+    WriteSchemeFile(path_, Conditions{});
+    FAIL() << "a read-only scheme was replaced";
+  } catch (const SchemeError& e) {
+    EXPECT_NE(std::string(e.what()).find(path_.string()), std::string::npos) << e.what();
+    EXPECT_NE(std::string(e.what()).find("只读"), std::string::npos) << e.what();
+  }
+  EXPECT_EQ(Text(), "{}");
+}
+
+}  // namespace
+}  // namespace torvane
