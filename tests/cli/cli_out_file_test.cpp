@@ -83,28 +83,5 @@ TEST_F(CliOutFile, ReadOnlyOutIsRefusedAndKept) {
   EXPECT_EQ(out.str(), "");
 }
 
-TEST_F(CliOutFile, OverwrittenOutKeepsItsModeBits) {
-  std::ofstream(out_) << "old\n";
-  fs::permissions(out_, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-  std::ostringstream out, err;
-  ASSERT_EQ(RunCli({"setop", "or", TORVANE_TEST_DATA "/numbers/set_a.txt",
-                    TORVANE_TEST_DATA "/numbers/set_b.txt", "--out", out_.string()},
-                   out, err),
-            kExitDone)
-      << err.str();
-  EXPECT_EQ(Contents(out_), "00001\n00002\n00003\n00004\n");
-  EXPECT_EQ(fs::status(out_).permissions(),
-            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-  EXPECT_EQ(FilesInFolder(), 1);
-}
-
-TEST_F(CliOutFile, FolderAsOutIsRefused) {
-  std::ostringstream out, err;
-  EXPECT_EQ(RunCli({"run", kSchemes + "empty.json", "--out", dir_.string()}, out, err),
-            kExitBadFile);
-  EXPECT_TRUE(fs::is_directory(dir_));
-  EXPECT_EQ(FilesInFolder(), 0);
-}
-
 }  // namespace
 }  // namespace torvane::cli

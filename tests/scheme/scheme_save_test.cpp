@@ -1,5 +1,4 @@
-// Saving a scheme goes through the safe writer: an existing file keeps its bits, a read-only
-// one is refused and kept, and nothing but the scheme is left in the folder.
+// Saving a scheme goes through the safe writer: a read-only scheme is refused and kept.
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
@@ -32,17 +31,6 @@ class SchemeSave : public ::testing::Test {
   fs::path dir_;
   fs::path path_;
 };
-
-TEST_F(SchemeSave, OverAnExistingFileKeepsItsModeBits) {
-  const fs::perms mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
-  fs::permissions(path_, mode);
-  Conditions c;
-  c.patterns.text = "1***7";
-  WriteSchemeFile(path_, c);
-  EXPECT_EQ(ReadSchemeFile(path_).patterns.text, "1***7");
-  EXPECT_EQ(fs::status(path_).permissions(), mode);
-  EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
-}
 
 TEST_F(SchemeSave, ReadOnlySchemeIsRefusedAndKept) {
   fs::permissions(path_, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
