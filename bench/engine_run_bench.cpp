@@ -82,4 +82,12 @@ void BM_RunOnePanel(benchmark::State& state) {
 }
 BENCHMARK(BM_RunOnePanel)->DenseRange(0, 11)->Unit(benchmark::kMicrosecond);
 
+// One pattern a hundred thousand times: should cost about what BM_RunOnePanel/11 does.
+void BM_RunRepeatedPattern(benchmark::State& state) {
+  Conditions c;
+  for (int i = 0; i < 100000; ++i) c.patterns.text += i ? " \r\n1****" : "1****";
+  for (auto _ : state) benchmark::DoNotOptimize(torvane::RunFilters({}, c));
+}
+BENCHMARK(BM_RunRepeatedPattern)->Unit(benchmark::kMillisecond);
+
 }  // namespace

@@ -1,9 +1,9 @@
 #include "cli/cli.h"
 
-#include <fstream>
 #include <new>
 
 #include "cli/cli_args.h"
+#include "core/atomic_file.h"
 #include "core/errors.h"
 #include "run/filter_run.h"
 #include "core/number_file.h"
@@ -53,10 +53,10 @@ void Emit(const DigitTable& table, const std::optional<std::string>& outPath, st
     if (!out) throw FileProblem{"cannot write the results to standard output"};
     return;
   }
-  std::ofstream file(*outPath, std::ios::binary | std::ios::trunc);
-  if (file) file.write(text.data(), static_cast<std::streamsize>(text.size()));
-  file.close();
-  if (!file) throw FileProblem{"cannot write output file " + *outPath};
+  // A failed write (a full disk, a file-size limit) leaves an existing file as it was.
+  const FileWriteResult written = WriteFileAtomically(*outPath, text);
+  if (!written.ok)
+    throw FileProblem{"cannot write output file " + *outPath + ": " + written.reason};
 }
 
 int Run(const CliCommand& command, std::ostream& out, std::ostream& err) {

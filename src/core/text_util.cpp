@@ -39,4 +39,14 @@ std::vector<std::string_view> SplitAtSpaces(std::string_view s) {
   return parts;
 }
 
+std::string CutForMessage(std::string_view s, size_t maxChars) {
+  size_t chars = 0;
+  for (size_t i = 0; i < s.size(); ++i) {
+    if ((static_cast<unsigned char>(s[i]) & 0xC0) == 0x80) continue;  // inside a character
+    if (chars == maxChars) return std::string(s.substr(0, i)) + "…";
+    ++chars;
+  }
+  return std::string(s);
+}
+
 }  // namespace torvane

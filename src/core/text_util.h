@@ -13,5 +13,8 @@ std::string ReplaceAll(std::string_view s, std::string_view from, std::string_vi
 std::string_view TrimBlanks(std::string_view s);
 // Splits at every single space; empty pieces are kept.
 std::vector<std::string_view> SplitAtSpaces(std::string_view s);
+// A key or value as a message quotes it: at most maxChars UTF-8 characters, cut with "…" on
+// a character boundary, so a file holding a megabyte in one place gives a readable message.
+std::string CutForMessage(std::string_view s, size_t maxChars = 80);
 
 }  // namespace torvane

@@ -6,6 +6,8 @@
 #include <iterator>
 #include <system_error>
 
+#include "core/atomic_file.h"
+
 namespace torvane {
 namespace {
 
@@ -29,20 +31,8 @@ Conditions ReadSchemeFile(const std::string& path) {
 }
 
 void WriteSchemeFile(const std::string& path, const Conditions& conditions) {
-  const std::string text = WriteSchemeText(conditions);
-  // Written beside the target and renamed over it, so a failed write never leaves the
-  // previous scheme half overwritten.
-  const std::string temp = path + ".saving";
-  std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-  if (!out) throw SchemeError("方案文件 " + path + " 无法写入");
-  out.write(text.data(), static_cast<std::streamsize>(text.size()));
-  out.close();
-  std::error_code ec;
-  if (out) std::filesystem::rename(temp, path, ec);
-  if (!out || ec) {
-    std::filesystem::remove(temp, ec);
-    throw SchemeError("方案文件 " + path + " 写入失败");
-  }
+  const FileWriteResult r = WriteFileAtomically(path, WriteSchemeText(conditions));
+  if (!r.ok) throw SchemeError("方案文件 " + path + " 无法保存：" + r.reason);
 }
 
 }  // namespace torvane

@@ -5,8 +5,10 @@
 #include <nlohmann/json.hpp>
 
 #include "core/number_text.h"
+#include "core/text_util.h"
 #include "scheme/scheme_fields.h"
 #include "scheme/scheme_file.h"
+#include "scheme/scheme_json.h"
 
 namespace torvane {
 namespace {
@@ -15,16 +17,14 @@ using Json = nlohmann::json;
 using scheme::CaptionList;
 
 std::string Shown(const Json& v) {
-  std::string s = v.dump(-1, ' ', false, Json::error_handler_t::replace);
-  if (s.size() > 80) s = s.substr(0, 77) + "...";
-  return s;
+  return CutForMessage(v.dump(-1, ' ', false, Json::error_handler_t::replace));
 }
 
 std::string Child(const std::string& parent, const std::string& key) {
-  return parent.empty() ? key : parent + "." + key;
+  return scheme::KeyPath(parent, key);
 }
 std::string Item(const std::string& parent, size_t i) {
-  return parent + "[" + std::to_string(i) + "]";
+  return scheme::ItemPath(parent, i);
 }
 
 class Reader {
@@ -32,7 +32,7 @@ class Reader {
   explicit Reader(const std::string& file) : file_(file) {}
 
   [[noreturn]] void Fail(const std::string& key, const Json& value, const std::string& why) const {
-    const std::string name = key.empty() ? "（文件顶层）" : key;
+    const std::string name = key.empty() ? "（文件顶层）" : CutForMessage(key);
     throw SchemeError("方案文件 " + file_ + " 无效：键 " + name + " 的值 " + Shown(value) + " " +
                       why);
   }
@@ -226,47 +226,10 @@ void ReadTolerance(const Reader& r, const Json& v, const std::string& key, Toler
   if (Utf8Length(s.max) > 2) r.Fail(Item(key, 1), v[1], "超过两个字符");
 }
 
-// Deepest nesting of arrays and objects outside strings. A scheme is four levels deep; a
-// file nested millions deep would overflow the stack of the recursive JSON code.
-int NestingDepth(std::string_view text) {
-  int depth = 0, deepest = 0;
-  bool inString = false;
-  for (size_t i = 0; i < text.size(); ++i) {
-    const char ch = text[i];
-    if (inString) {
-      if (ch == '\\')
-        ++i;
-      else if (ch == '"')
-        inString = false;
-    } else if (ch == '"') {
-      inString = true;
-    } else if (ch == '[' || ch == '{') {
-      deepest = std::max(deepest, ++depth);
-    } else if (ch == ']' || ch == '}') {
-      --depth;
-    }
-  }
-  return deepest;
-}
-
-constexpr int kMaxNesting = 32;
-
 }  // namespace
 
 Conditions ParseScheme(std::string_view text, const std::string& fileName) {
-  if (NestingDepth(text) > kMaxNesting)
-    throw SchemeError("方案文件 " + fileName + " 不是方案文件：嵌套超过 " +
-                      std::to_string(kMaxNesting) + " 层");
-  Json root;
-  try {
-    root = Json::parse(text);
-  } catch (const Json::parse_error& e) {
-    throw SchemeError("方案文件 " + fileName + " 不是有效的 JSON（第 " + std::to_string(e.byte) +
-                      " 字节附近）：" + e.what());
-  } catch (const Json::exception& e) {
-    // A number too large for a double ("1e999") is reported as out_of_range, not parse_error.
-    throw SchemeError("方案文件 " + fileName + " 不是有效的 JSON：" + e.what());
-  }
+  const Json root = scheme::ParseSchemeJson(text, fileName);
   Reader r(fileName);
   Conditions c;
   r.Members(root, "",

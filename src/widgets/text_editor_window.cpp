@@ -4,6 +4,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 
+#include "core/atomic_file.h"
 #include "widgets/dialogs.h"
 
 namespace torvane::widgets {
@@ -36,11 +37,14 @@ void TextEditorWindow::save() {
 }
 
 bool TextEditorWindow::saveTo(const QString& path) {
-  QFile f(path);
-  QByteArray bytes = edit_->toPlainText().replace(QChar('\n'), QStringLiteral("\r\n")).toUtf8();
-  if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size()) {
-    dialogs_.warning(this, QStringLiteral("Torvane"),
-                     QStringLiteral("无法保存文件：%1\n%2").arg(path, f.errorString()));
+  const QByteArray bytes =
+      edit_->toPlainText().replace(QChar('\n'), QStringLiteral("\r\n")).toUtf8();
+  const FileWriteResult r = WriteFileAtomically(QFile::encodeName(path).toStdString(),
+                                                std::string_view(bytes.data(), bytes.size()));
+  if (!r.ok) {
+    dialogs_.warning(
+        this, QStringLiteral("Torvane"),
+        QStringLiteral("无法保存文件：%1\n%2").arg(path, QString::fromStdString(r.reason)));
     return false;
   }
   return true;

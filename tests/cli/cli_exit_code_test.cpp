@@ -3,6 +3,8 @@
 
 #include <sys/wait.h>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <sstream>
 
 #include "cli/cli.h"
@@ -81,6 +83,18 @@ INSTANTIATE_TEST_SUITE_P(
                  "run failed"},
         ExitCase{"Help", {"--help"}, kExitDone, ""}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// A scheme holding a megabyte-long unknown key is named in a message of a line or two.
+TEST(CliMessages, QuoteFileContentInPart) {
+  const auto path = std::filesystem::temp_directory_path() / "torvane_cli_long_key.json";
+  std::ofstream(path) << "{\"" << std::string(1 << 20, 'k') << "\": 1}";
+  std::ostringstream out, err;
+  EXPECT_EQ(RunCli({"run", path.string()}, out, err), kExitBadFile);
+  EXPECT_NE(err.str().find(path.string()), std::string::npos) << err.str();
+  EXPECT_NE(err.str().find(std::string(80, 'k') + "…"), std::string::npos) << err.str();
+  EXPECT_LT(err.str().size(), 400u);
+  std::filesystem::remove(path);
+}
 
 }  // namespace
 }  // namespace torvane::cli

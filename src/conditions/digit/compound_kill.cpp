@@ -1,5 +1,6 @@
 #include "conditions/digit/compound_kill.h"
 
+#include <utility>
 #include <vector>
 
 #include "conditions/digit/condition_tokens.h"
@@ -18,7 +19,7 @@ PositionSets ParseCompound(std::string_view entry) {
     if (ch == '*') {
       if (++position >= kDigits) throw RunError("杀垃圾复式: more than five positions");
     } else if (IsDigitChar(ch)) {
-      c.allowed[position][ch - '0'] = 1;
+      c.allow(position, ch - '0');
     } else {
       throw RunError("杀垃圾复式: not a digit or a star");
     }
@@ -39,7 +40,7 @@ void FilterCompoundKill(const CompoundKillState& state, FilterContext& ctx) {
   compounds.reserve(entries.size());
   for (std::string_view e : entries) compounds.push_back(ParseCompound(e));
 
-  FlagMatching(compounds, ctx.candidates, ctx.kills.appendRow("杀垃圾复式"));
+  FlagMatching(std::move(compounds), ctx.candidates, ctx.kills.appendRow("杀垃圾复式"));
 }
 
 }  // namespace torvane

@@ -1,6 +1,6 @@
 #include "conditions/digit/pattern_kill.h"
 
-#include <cstring>
+#include <utility>
 #include <vector>
 
 #include "conditions/digit/condition_tokens.h"
@@ -17,9 +17,9 @@ PositionSets ParsePattern(std::string_view entry) {
   for (int i = 0; i < kDigits; ++i) {
     const char ch = entry[i];
     if (ch == '*') {
-      std::memset(p.allowed[i], 1, sizeof p.allowed[i]);
+      for (int d = 0; d < 10; ++d) p.allow(i, d);
     } else if (IsDigitChar(ch)) {
-      p.allowed[i][ch - '0'] = 1;
+      p.allow(i, ch - '0');
     } else {
       throw RunError("组合定位杀: not a digit or a star");
     }
@@ -38,7 +38,7 @@ void FilterPatternKill(const PatternKillState& state, FilterContext& ctx) {
   patterns.reserve(entries.size());
   for (std::string_view e : entries) patterns.push_back(ParsePattern(e));
 
-  FlagMatching(patterns, ctx.candidates, ctx.kills.appendRow("组合定位杀"));
+  FlagMatching(std::move(patterns), ctx.candidates, ctx.kills.appendRow("组合定位杀"));
 }
 
 }  // namespace torvane

@@ -1,6 +1,7 @@
 #pragma once
 // A digit set per position, and the pass that flags the candidates lying in one of them.
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -8,23 +9,32 @@
 
 namespace torvane {
 
+// The digits allowed at each position, bit 10 * position + digit: small enough that a box
+// of millions of entries is cheap to hold, sort and compare.
 struct PositionSets {
-  uint8_t allowed[kDigits][10] = {};  // [position][digit], 1 = allowed
+  uint64_t allowed = 0;
+  void allow(int position, int digit) { allowed |= uint64_t{1} << (10 * position + digit); }
+  bool allows(int position, int digit) const { return allowed >> (10 * position + digit) & 1; }
+  friend auto operator<=>(const PositionSets&, const PositionSets&) = default;
 };
 
 // Writes every candidate's flag: 1 when its digit at each position is allowed there by at
 // least one of the sets, else 0. Each set marks the numbers it spans in a key map (usually
 // far fewer than the candidates), then one pass reads it, so many entries do not mean many
-// passes over the candidates.
-inline void FlagMatching(const std::vector<PositionSets>& sets, const DigitTable& candidates,
+// passes over the candidates. Equal sets span the same numbers and are marked once: a box
+// holding one pattern a million times costs what the one pattern does.
+inline void FlagMatching(std::vector<PositionSets> sets, const DigitTable& candidates,
                          uint8_t* flags) {
+  std::sort(sets.begin(), sets.end());
+  sets.erase(std::unique(sets.begin(), sets.end()), sets.end());
+
   std::vector<uint8_t> spanned(kNumberSpace, 0);
   for (const PositionSets& s : sets) {
     int digits[kDigits][10];
     int sizes[kDigits] = {};
     for (int p = 0; p < kDigits; ++p)
       for (int d = 0; d < 10; ++d)
-        if (s.allowed[p][d]) digits[p][sizes[p]++] = d;
+        if (s.allows(p, d)) digits[p][sizes[p]++] = d;
     for (int a = 0; a < sizes[0]; ++a)
       for (int b = 0; b < sizes[1]; ++b)
         for (int c = 0; c < sizes[2]; ++c)
