@@ -1,0 +1,33 @@
+#pragma once
+// Draw files: one draw a line (see draw_line.h), decoded like number files.
+//
+// Blank lines are skipped, and so are header lines: lines before the first draw that read
+// as words (LooksLikeHeader). Any other line that is not a draw refuses the whole file,
+// naming the line number and its text. A period given twice with the same number counts
+// once; with two different numbers the file is refused, naming both lines.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "history/draw.h"
+
+namespace torvane::history {
+
+struct DrawFileResult {
+  bool ok = false;
+  std::vector<Draw> draws;  // oldest first, one per period
+  int skippedHeaders = 0;
+  int duplicates = 0;  // repeated lines of a period already read, same number
+  std::string error;   // in Chinese, when !ok
+};
+
+// Text already decoded to UTF-8; a leading BOM is ignored. Lines end in LF, CR LF or CR.
+// A text without any draw is refused too: it is almost certainly the wrong file.
+DrawFileResult ParseDrawText(std::string_view text);
+
+// Reads the file (UTF-8 with or without BOM, UTF-16 with BOM, otherwise GBK; at most 64 MiB)
+// and parses it. Errors name the file.
+DrawFileResult ReadDrawFile(const std::string& path);
+
+}  // namespace torvane::history
