@@ -1,6 +1,8 @@
 // 杀和尾 / 杀和值 / 杀跨度 / 通杀码 through the whole run.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "core/errors.h"
 #include "shape_test_support.h"
 
@@ -131,6 +133,46 @@ TEST(SumSpan, FourConditionsInOrderEachItsOwnRow) {
   c.tolerance = {"2", "2"};
   EXPECT_EQ(Keys(RunFilters(base, c).results), (std::vector<int>{65587}));
 }
+
+// Each row has its own filter: with all four rows set, one filter appends only its row,
+// and with nothing set it appends nothing.
+struct RowFilterCase {
+  const char* name;
+  std::function<void(const SumSpanState&, FilterContext&)> filter;
+  const char* rowName;
+  int killed;  // on the full set
+};
+
+class SumSpanRowFilter : public ::testing::TestWithParam<RowFilterCase> {};
+
+TEST_P(SumSpanRowFilter, AppendsOnlyItsOwnRow) {
+  const RowFilterCase& p = GetParam();
+  const DigitTable candidates = MakeFullSet();
+  KillTable kills(candidates.count());
+  FilterContext ctx{candidates, kills};
+  p.filter(SumSpanState{}, ctx);
+  EXPECT_EQ(kills.rowCount(), 1);
+
+  SumSpanState every;
+  every.tails[3] = true;
+  every.sums = "01 45";
+  every.spans[0] = true;
+  every.digits[5] = true;
+  p.filter(every, ctx);
+  ASSERT_EQ(kills.rowCount(), 2);
+  EXPECT_EQ(kills.name(1), p.rowName);
+  EXPECT_EQ(kills.killedBy(1), p.killed);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, SumSpanRowFilter,
+    ::testing::Values(
+        RowFilterCase{"SumTails", FilterSumTails, "杀和尾", 10000},
+        RowFilterCase{"Sums", [](const SumSpanState& s, FilterContext& c) { FilterSums(s, c); },
+                      "杀和值", 5 + 1},
+        RowFilterCase{"Spans", FilterSpans, "杀跨度", 10},
+        RowFilterCase{"DigitsAnywhere", FilterDigitsAnywhere, "通杀码", 100000 - 59049}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SumSpan, SpanZeroKillsOnlyRepdigits) {
   Conditions c;
