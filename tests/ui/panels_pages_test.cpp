@@ -66,7 +66,7 @@ TEST_F(PanelsTest, ClearAllBringsEveryPanelBackToItsStart) {
   expected.banker.repeat = true;  // 胆码计重 is a way of counting and survives clear-all
   EXPECT_EQ(gathered(), expected);
   for (const char* name :
-       {"txtDan5", "txtCompose(0)", "txtCompose(3)", "txtCompose(6)", "txtCompose(7)"})
+       {"txtDan5", "txtHKD", "txtCompose(0)", "txtCompose(3)", "txtCompose(6)", "txtCompose(7)"})
     EXPECT_TRUE(find<HintedTextEdit>(name)->showsHint()) << name;
   EXPECT_FALSE(ButtonColor(find<QAbstractButton>("cmd_dw(0)")).isValid());
   EXPECT_EQ(find<QComboBox>("Com_rc(3)")->currentText(), "0");
