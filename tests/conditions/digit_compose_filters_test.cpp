@@ -10,8 +10,8 @@
 
 #include "conditions/conditions.h"
 #include "core/errors.h"
-#include "run/filter_run.h"
 #include "digit_test_support.h"
+#include "run/filter_run.h"
 
 namespace torvane {
 namespace {
@@ -215,7 +215,8 @@ TEST_P(CompoundKill, KillsEveryCompoundNumber) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, CompoundKill,
     ::testing::Values(
-    FilterCase{"Example", [](Conditions& c) { c.compound.text = "17*235*12*789*01"; },
+    FilterCase{"OneEntryKillsEveryCombination",
+               [](Conditions& c) { c.compound.text = "17*235*12*789*01"; },
                {}, 72, {12170, 75291, 13180}, {12160, 12172, 42170}},
     FilterCase{"OverlappingEntriesFlagOnce",
                [](Conditions& c) { c.compound.text = "17*235*12*789*01\r\n1*2*1*7*0"; },

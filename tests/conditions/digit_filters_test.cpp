@@ -3,8 +3,8 @@
 
 #include "conditions/conditions.h"
 #include "core/errors.h"
-#include "run/filter_run.h"
 #include "digit_test_support.h"
+#include "run/filter_run.h"
 
 namespace torvane {
 namespace {
@@ -20,7 +20,7 @@ void Mark(Conditions& c, int row, std::initializer_list<int> digits) {
 }
 
 // 万位 0 and 个位 5, 6 marked.
-void ExampleMarks(Conditions& c, const char* min, const char* max) {
+void ThreeMarks(Conditions& c, const char* min, const char* max) {
   Mark(c, 0, {0});
   Mark(c, 4, {5, 6});
   c.positional.rangeMin = min;
@@ -43,11 +43,11 @@ TEST_P(PositionalKill, KillsAsMarked) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, PositionalKill,
     ::testing::Values(
-    FilterCase{"ExampleRange00", [](Conditions& c) { ExampleMarks(c, "0", "0"); },
+    FilterCase{"ThreeMarksRange00", [](Conditions& c) { ThreeMarks(c, "0", "0"); },
                {1235, 12345, 12347}, 2, {1235, 12345}, {12347}},
-    FilterCase{"ExampleRange01", [](Conditions& c) { ExampleMarks(c, "0", "1"); },
+    FilterCase{"ThreeMarksRange01", [](Conditions& c) { ThreeMarks(c, "0", "1"); },
                {1235, 12345, 12347}, 1, {1235}, {12345, 12347}},
-    FilterCase{"ExampleRange11", [](Conditions& c) { ExampleMarks(c, "1", "1"); },
+    FilterCase{"ThreeMarksRange11", [](Conditions& c) { ThreeMarks(c, "1", "1"); },
                {1235, 12345, 12347}, 2, {1235, 12347}, {12345}},
     FilterCase{"RangeOneToFiveMakesMustHave",
                [](Conditions& c) {
@@ -59,11 +59,11 @@ INSTANTIATE_TEST_SUITE_P(
     FilterCase{"FullRowKillsEverything",
                [](Conditions& c) { Mark(c, 2, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}); },
                {}, 100000, {0, 99999}, {}},
-    FilterCase{"MinAboveMaxKillsAll", [](Conditions& c) { ExampleMarks(c, "3", "1"); },
+    FilterCase{"MinAboveMaxKillsAll", [](Conditions& c) { ThreeMarks(c, "3", "1"); },
                {1235, 12345, 12347, 99999}, 4, {12347, 99999}, {}},
-    FilterCase{"MinAboveActiveRowsKillsAll", [](Conditions& c) { ExampleMarks(c, "3", "5"); },
+    FilterCase{"MinAboveActiveRowsKillsAll", [](Conditions& c) { ThreeMarks(c, "3", "5"); },
                {1235, 12345, 12347}, 3, {}, {}},
-    FilterCase{"NegativeMinAndLargeMaxNeverKill", [](Conditions& c) { ExampleMarks(c, "-1", "9"); },
+    FilterCase{"NegativeMinAndLargeMaxNeverKill", [](Conditions& c) { ThreeMarks(c, "-1", "9"); },
                {1235, 12345, 12347}, 0, {}, {1235, 12345, 12347}},
     // 2.5 -> 2 and 3.5 -> 4: two to four 1s survive.
     FilterCase{"HalvesRoundToEven", [](Conditions& c) { OnesEverywhere(c, "2.5", "3.5"); },

@@ -50,7 +50,7 @@ TEST(MinMaxDigit, BothEmptyAddsNoRow) {
   EXPECT_TRUE(RunOnFullSet(Conditions{}).stats.empty());
 }
 
-TEST(MinMaxDigit, HelpExample) {
+TEST(MinMaxDigit, SmallestThreeLargestSixKeepsOnlyNumbersWithinBoth) {
   Conditions c;
   c.minMax = {"3", "6"};
   RunResult r = RunFilters(Numbers({23456, 33556, 34566, 34567, 34666, 35556}), c);

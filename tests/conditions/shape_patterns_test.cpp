@@ -42,6 +42,11 @@ struct OneBoxCase {
   int index;
 };
 
+std::string BoxName(const ::testing::TestParamInfo<OneBoxCase>& info) {
+  static const char* const kKind[3] = {"BigSmall", "OddEven", "PrimeComposite"};
+  return kKind[info.param.kind] + std::string("Box") + std::to_string(info.param.index);
+}
+
 class OneShapeBox : public ::testing::TestWithParam<OneBoxCase> {};
 
 TEST_P(OneShapeBox, Kills3125) {
@@ -57,12 +62,9 @@ INSTANTIATE_TEST_SUITE_P(SampleBoxes, OneShapeBox,
                          ::testing::Values(OneBoxCase{0, 0}, OneBoxCase{0, 7}, OneBoxCase{0, 31},
                                            OneBoxCase{1, 1}, OneBoxCase{1, 10}, OneBoxCase{2, 2},
                                            OneBoxCase{2, 30}),
-                         [](const auto& info) {
-                           return "Kind" + std::to_string(info.param.kind) + "Box" +
-                                  std::to_string(info.param.index);
-                         });
+                         BoxName);
 
-// ---- the help example: 大大小小小 + 奇偶奇偶奇 under different ranges ----
+// ---- 大大小小小 and 奇偶奇偶奇 ticked together, under different ranges ----
 // 00000: 小小小小小 / 偶偶偶偶偶, no hit. 97130: 大大小小小 hit, 奇奇奇奇偶 no hit.
 // 58123: 大大小小小 hit and 奇偶奇偶奇 hit.
 
@@ -73,9 +75,9 @@ struct RangeCase {
   std::vector<int> survivors;
 };
 
-class ShapeRangeExample : public ::testing::TestWithParam<RangeCase> {};
+class TwoShapesRange : public ::testing::TestWithParam<RangeCase> {};
 
-TEST_P(ShapeRangeExample, Survivors) {
+TEST_P(TwoShapesRange, Survivors) {
   const RangeCase& p = GetParam();
   Conditions c;
   TickShape(c.shapes, 0, "大大小小小");
@@ -88,7 +90,7 @@ TEST_P(ShapeRangeExample, Survivors) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Cases, ShapeRangeExample,
+    Cases, TwoShapesRange,
     ::testing::Values(RangeCase{"ZeroZeroAnyHitKills", "0", "0", {0}},
                       RangeCase{"ZeroOneAllowsOneHit", "0", "1", {0, 97130}},
                       RangeCase{"OneOneExactlyOneHit", "1", "1", {97130}},

@@ -101,7 +101,7 @@ TEST(RatioFilter, ThreeKindsAreThreeConditionsInOrder) {
   EXPECT_EQ(shape_test::Keys(r.results), std::vector<int>{11111});
 }
 
-TEST(RatioFilter, HelpExampleThreeToTwo) {
+TEST(RatioFilter, BigSmallThreeToTwoKeepsOnlyThatRatio) {
   Conditions c;
   c.ratios.selected[3] = true;
   RunResult r = RunFilters(Numbers({56012, 57813}), c);

@@ -60,7 +60,7 @@ TEST_P(SpecialClassification, RowsKillingTheNumber) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Examples, SpecialClassification,
+    Cases, SpecialClassification,
     ::testing::Values(
         ClassifyCase{"09555", {"2连", "AAABC"}},          // 9-0 are neighbours
         ClassifyCase{"01239", {"上山", "5连", "ABCDE"}},  // 9-0-1-2-3

@@ -92,7 +92,7 @@ TEST(SchemeRoundTrip, WrittenTextsUseLineFeeds) {
   EXPECT_NE(text.find(R"("format": "torvane-scheme/1")"), std::string::npos);
 }
 
-TEST(SchemeRead, DesignExampleReadsAsDocumented) {
+TEST(SchemeRead, EveryPanelFileFillsTheRightFields) {
   const Conditions c = ReadSchemeFile(TORVANE_TEST_DATA "/schemes/every_panel.json");
   EXPECT_TRUE(c.positional.marked[0][0]);
   EXPECT_TRUE(c.positional.marked[4][5] && c.positional.marked[4][6]);

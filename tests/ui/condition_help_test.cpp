@@ -6,6 +6,7 @@
 
 #include "gui/fake_dialogs.h"
 #include "help/help_document.h"
+#include "support/help_button_name.h"
 #include "ui/help_picture_window.h"
 
 namespace torvane::ui {
@@ -43,7 +44,8 @@ TEST_P(HelpTextButtonTest, ShowsItsBlockInAPlainBox) {
 
 INSTANTIATE_TEST_SUITE_P(EveryTextButton, HelpTextButtonTest,
                          ::testing::Values(0, 1, 2, 3, 4, 5, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16,
-                                           17, 18, 19, 20, 21, 22, 23));
+                                           17, 18, 19, 20, 21, 22, 23),
+                         support::HelpButtonName);
 
 TEST_F(ConditionHelpTest, BankerButtonOpensThePictureWithoutAMessage) {
   help.showConditionHelp(6);
