@@ -3,15 +3,16 @@
 
 #include "conditions/conditions.h"
 #include "core/errors.h"
-#include "digit_test_support.h"
 #include "run/filter_run.h"
+#include "support/filter_case.h"
 
 namespace torvane {
 namespace {
 
-using digit_test::FilterCase;
-using digit_test::Kept;
-using digit_test::Keys;
+using support::FilterCase;
+using support::Kept;
+using support::KeysOf;
+using support::TableOf;
 
 // --- 定位杀 ----------------------------------------------------------------------------
 
@@ -36,7 +37,7 @@ void OnesEverywhere(Conditions& c, const char* min, const char* max) {
 
 class PositionalKill : public ::testing::TestWithParam<FilterCase> {};
 TEST_P(PositionalKill, KillsAsMarked) {
-  digit_test::CheckFilterCase(GetParam());
+  support::CheckFilterCase(GetParam());
 }
 
 // clang-format off
@@ -83,12 +84,12 @@ TEST(PositionalKill, RangeBeyondSixteenBitsFailsEvenWithNothingMarked) {
   for (const char* text : {"70000", "-40000", "32767.5"}) {
     Conditions c;
     c.positional.rangeMax = text;
-    EXPECT_THROW(RunFilters(Keys({12345}), c), RunError) << text;
+    EXPECT_THROW(RunFilters(TableOf({12345}), c), RunError) << text;
   }
   Conditions edge;
   edge.positional.rangeMin = "-32768";
   edge.positional.rangeMax = "32767";
-  EXPECT_NO_THROW(RunFilters(Keys({12345}), edge));
+  EXPECT_NO_THROW(RunFilters(TableOf({12345}), edge));
 }
 
 // --- 胆码 ------------------------------------------------------------------------------
@@ -108,7 +109,7 @@ void OneBankerDigit(Conditions& c, const char* min, const char* max) {
 
 class BankerRows : public ::testing::TestWithParam<FilterCase> {};
 TEST_P(BankerRows, KillsAsSelected) {
-  digit_test::CheckFilterCase(GetParam());
+  support::CheckFilterCase(GetParam());
 }
 
 // clang-format off
@@ -155,11 +156,11 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(BankerRows, RangeBeyondThirtyTwoBitsFailsOnlyWhenARowIsUsed) {
   Conditions c;
   c.banker.rangeMax = "3000000000";
-  EXPECT_NO_THROW(RunFilters(Keys({12345}), c));
+  EXPECT_NO_THROW(RunFilters(TableOf({12345}), c));
   c.banker.digits[0][1] = true;
-  EXPECT_THROW(RunFilters(Keys({12345}), c), RunError);
+  EXPECT_THROW(RunFilters(TableOf({12345}), c), RunError);
   c.banker.rangeMax = "2147483647";
-  EXPECT_NO_THROW(RunFilters(Keys({12345}), c));
+  EXPECT_NO_THROW(RunFilters(TableOf({12345}), c));
 }
 
 struct CountCase {
@@ -203,7 +204,7 @@ TEST(BankerCount, OutOfRangeButtonsAreRefused) {
 
 class DirectKill : public ::testing::TestWithParam<FilterCase> {};
 TEST_P(DirectKill, KillsListedNumbers) {
-  digit_test::CheckFilterCase(GetParam());
+  support::CheckFilterCase(GetParam());
 }
 
 // clang-format off
@@ -248,7 +249,7 @@ TEST(DigitConditions, ToleranceCountsEachPanelOnce) {
   Mark(c, 0, {1});
   Mark(c, 4, {5});
   BankerRow(c, 0, {9}, {});
-  const DigitTable base = Keys({12345, 19999, 22222, 99999});
+  const DigitTable base = TableOf({12345, 19999, 22222, 99999});
   // 12345: direct, positional (two hits, one row), banker -> 3; 19999: positional -> 1;
   // 22222: banker -> 1; 99999: 0.
   const RunResult r = RunFilters(base, c);
@@ -256,12 +257,12 @@ TEST(DigitConditions, ToleranceCountsEachPanelOnce) {
   EXPECT_EQ(r.stats[0].name, "杀直选");
   EXPECT_EQ(r.stats[1].name, "定位杀");
   EXPECT_EQ(r.stats[2].name, "胆码");
-  EXPECT_EQ(digit_test::ResultKeys(r), std::vector<int>({99999}));
+  EXPECT_EQ(KeysOf(r.results), std::vector<int>({99999}));
 
   c.tolerance = {"1", "1"};
-  EXPECT_EQ(digit_test::ResultKeys(RunFilters(base, c)), std::vector<int>({19999, 22222}));
+  EXPECT_EQ(KeysOf(RunFilters(base, c).results), std::vector<int>({19999, 22222}));
   c.tolerance = {"3", "3"};
-  EXPECT_EQ(digit_test::ResultKeys(RunFilters(base, c)), std::vector<int>({12345}));
+  EXPECT_EQ(KeysOf(RunFilters(base, c).results), std::vector<int>({12345}));
 }
 
 }  // namespace

@@ -4,15 +4,15 @@
 #include <functional>
 
 #include "core/errors.h"
-#include "shape_test_support.h"
+#include "support/run_results.h"
 
 namespace torvane {
 namespace {
 
-using shape_test::Keys;
-using shape_test::Numbers;
-using shape_test::RowNames;
-using shape_test::RunOnFullSet;
+using support::KeysOf;
+using support::RowNames;
+using support::RunOnFullSet;
+using support::TableOf;
 
 using Names = std::vector<std::string>;
 
@@ -124,14 +124,14 @@ TEST(SumSpan, FourConditionsInOrderEachItsOwnRow) {
   c.sumSpan.digits[5] = true;
   // 00012: sum tail 3. 12345: holds a 5. 14442: span 3. 99999: sum 45.
   // 65587: span 3 and holds a 5, two failed conditions.
-  const DigitTable base = Numbers({12, 12345, 14442, 65587, 99999});
+  const DigitTable base = TableOf({12, 12345, 14442, 65587, 99999});
   RunResult r = RunFilters(base, c);
   EXPECT_EQ(RowNames(r), (Names{"杀和尾", "杀和值", "杀跨度", "通杀码"}));
   EXPECT_TRUE(r.results.empty());
   c.tolerance = {"1", "1"};
-  EXPECT_EQ(Keys(RunFilters(base, c).results), (std::vector<int>{12, 12345, 14442, 99999}));
+  EXPECT_EQ(KeysOf(RunFilters(base, c).results), (std::vector<int>{12, 12345, 14442, 99999}));
   c.tolerance = {"2", "2"};
-  EXPECT_EQ(Keys(RunFilters(base, c).results), (std::vector<int>{65587}));
+  EXPECT_EQ(KeysOf(RunFilters(base, c).results), (std::vector<int>{65587}));
 }
 
 // Each row has its own filter: with all four rows set, one filter appends only its row,
@@ -177,8 +177,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(SumSpan, SpanZeroKillsOnlyRepdigits) {
   Conditions c;
   c.sumSpan.spans[0] = true;
-  RunResult r = RunFilters(Numbers({0, 11111, 11112, 99999, 90000}), c);
-  EXPECT_EQ(Keys(r.results), (std::vector<int>{11112, 90000}));
+  RunResult r = RunFilters(TableOf({0, 11111, 11112, 99999, 90000}), c);
+  EXPECT_EQ(KeysOf(r.results), (std::vector<int>{11112, 90000}));
 }
 
 }  // namespace

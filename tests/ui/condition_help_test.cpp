@@ -4,8 +4,8 @@
 
 #include <QWidget>
 
-#include "gui/fake_dialogs.h"
 #include "help/help_document.h"
+#include "support/fake_dialogs.h"
 #include "support/help_button_name.h"
 #include "ui/help_picture_window.h"
 

@@ -3,7 +3,7 @@
 #include <QInputMethodEvent>
 #include <functional>
 
-#include "panels_test_support.h"
+#include "support/panels_fixture.h"
 #include "widgets/hinted_text_edit.h"
 
 namespace torvane::ui {
