@@ -3,37 +3,12 @@
 
 #include "conditions/conditions.h"
 #include "run/filter_run.h"
+#include "support/every_panel_set.h"
 
 namespace {
 
 using torvane::Conditions;
-
-// Every panel set so that each filter appends its rows: 35 kill rows in all.
-Conditions AllConditions() {
-  Conditions c;
-  c.tolerance = {"0", "9"};
-  c.directKill.text = "12345 58920 00000 99999";
-  c.positional.marked[0][0] = c.positional.marked[4][5] = c.positional.marked[4][6] = true;
-  c.positional.rangeMax = "1";
-  c.sumSpan.tails[3] = true;
-  c.sumSpan.sums = "01 02 45";
-  c.sumSpan.spans[3] = true;
-  c.sumSpan.digits[5] = true;
-  c.banker.digits[0][1] = c.banker.digits[0][2] = c.banker.digits[0][3] = true;
-  c.banker.counts[0][2] = true;
-  c.banker.digits[1][9] = true;
-  c.banker.rangeMax = "1";
-  c.shapes.bigSmall[7] = c.shapes.oddEven[10] = c.shapes.primeComposite[3] = true;
-  c.shapes.rangeMax = "1";
-  c.routes.ticked[0] = c.routes.ticked[214] = true;
-  c.special.ticked.fill(true);
-  c.ratios.selected[3] = c.ratios.selected[6 + 2] = c.ratios.selected[12 + 4] = true;
-  c.minMax = {"3", "6"};
-  c.compound.text = "17*235*12*789*01 \r\n1*2*3*4*5";
-  c.combinations.texts = {"89 55", "999", "12345", "01", "123", "24061387"};
-  c.patterns.text = "1***7 \r\n12***";
-  return c;
-}
+using torvane::support::EveryPanelSet;  // each filter appends its rows: 35 kill rows in all
 
 void BM_RunNoConditions(benchmark::State& state) {
   const Conditions none;
@@ -42,7 +17,7 @@ void BM_RunNoConditions(benchmark::State& state) {
 BENCHMARK(BM_RunNoConditions)->Unit(benchmark::kMicrosecond);
 
 void BM_RunAllConditions(benchmark::State& state) {
-  const Conditions all = AllConditions();
+  const Conditions all = EveryPanelSet();
   const size_t rows = torvane::RunFilters({}, all).stats.size();
   if (rows != 35) {
     state.SkipWithError(
@@ -59,18 +34,18 @@ struct Single {
   void (*set)(Conditions&);
 };
 const Single kSingles[] = {
-    {"direct", [](Conditions& c) { c.directKill = AllConditions().directKill; }},
-    {"positional", [](Conditions& c) { c.positional = AllConditions().positional; }},
-    {"sumSpan", [](Conditions& c) { c.sumSpan = AllConditions().sumSpan; }},
-    {"banker", [](Conditions& c) { c.banker = AllConditions().banker; }},
-    {"shapes", [](Conditions& c) { c.shapes = AllConditions().shapes; }},
-    {"routes", [](Conditions& c) { c.routes = AllConditions().routes; }},
-    {"special", [](Conditions& c) { c.special = AllConditions().special; }},
-    {"ratios", [](Conditions& c) { c.ratios = AllConditions().ratios; }},
-    {"minMax", [](Conditions& c) { c.minMax = AllConditions().minMax; }},
-    {"compound", [](Conditions& c) { c.compound = AllConditions().compound; }},
-    {"combinations", [](Conditions& c) { c.combinations = AllConditions().combinations; }},
-    {"patterns", [](Conditions& c) { c.patterns = AllConditions().patterns; }},
+    {"direct", [](Conditions& c) { c.directKill = EveryPanelSet().directKill; }},
+    {"positional", [](Conditions& c) { c.positional = EveryPanelSet().positional; }},
+    {"sumSpan", [](Conditions& c) { c.sumSpan = EveryPanelSet().sumSpan; }},
+    {"banker", [](Conditions& c) { c.banker = EveryPanelSet().banker; }},
+    {"shapes", [](Conditions& c) { c.shapes = EveryPanelSet().shapes; }},
+    {"routes", [](Conditions& c) { c.routes = EveryPanelSet().routes; }},
+    {"special", [](Conditions& c) { c.special = EveryPanelSet().special; }},
+    {"ratios", [](Conditions& c) { c.ratios = EveryPanelSet().ratios; }},
+    {"minMax", [](Conditions& c) { c.minMax = EveryPanelSet().minMax; }},
+    {"compound", [](Conditions& c) { c.compound = EveryPanelSet().compound; }},
+    {"combinations", [](Conditions& c) { c.combinations = EveryPanelSet().combinations; }},
+    {"patterns", [](Conditions& c) { c.patterns = EveryPanelSet().patterns; }},
 };
 
 void BM_RunOnePanel(benchmark::State& state) {

@@ -7,17 +7,17 @@
 #include <QCoreApplication>
 #include <QPushButton>
 
-#include "../tests/gui/fake_dialogs.h"
 #include "core/digit_table.h"
 #include "core/number_text.h"
+#include "support/fake_dialogs.h"
+#include "ui/set_ops_page.h"
 #include "widgets/box_text.h"
 #include "widgets/hinted_text_edit.h"
-#include "ui/set_ops_page.h"
 
 namespace {
 
-using torvane::widgets::FakeDialogs;
 using torvane::ui::SetOpsPage;
+using torvane::widgets::FakeDialogs;
 
 QString FullText() {
   return torvane::widgets::FromEngineText(torvane::FormatNumberText(torvane::MakeFullSet(), 5));

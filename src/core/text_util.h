@@ -1,5 +1,5 @@
 #pragma once
-// Small string helpers shared by the engine (VB-like semantics where the rules need them).
+// Small string helpers shared by the engine: replacing, trimming, splitting, quoting.
 
 #include <string>
 #include <string_view>

@@ -23,7 +23,10 @@ RunResult RunFilters(const DigitTable& baseSet, const Conditions& c) {
   if (candidates.count() > 0) {
     FilterDirectKill(c.directKill, ctx);
     FilterPositionalKill(c.positional, ctx);
-    out.cleanedSumText = FilterSumSpan(c.sumSpan, ctx);
+    FilterSumTails(c.sumSpan, ctx);
+    out.cleanedSumText = FilterSums(c.sumSpan, ctx);
+    FilterSpans(c.sumSpan, ctx);
+    FilterDigitsAnywhere(c.sumSpan, ctx);
     FilterBankerRows(c.banker, ctx);
     FilterShapePatterns(c.shapes, ctx);
     FilterRoutePatterns(c.routes, ctx);

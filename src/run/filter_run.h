@@ -1,5 +1,5 @@
 #pragma once
-// The shrink run: start set, the nineteen filters in pipeline order, survivor selection.
+// The shrink run: start set, every condition filter in pipeline order, survivor selection.
 
 #include <optional>
 #include <string>

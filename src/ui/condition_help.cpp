@@ -4,8 +4,8 @@
 #include <QWidget>
 
 #include "help/help_document.h"
-#include "widgets/dialogs.h"
 #include "ui/help_picture_window.h"
+#include "widgets/dialogs.h"
 
 // The help resources live in a static library; nothing else references them, so they are
 // pulled in by name. Q_INIT_RESOURCE must be used outside any namespace.
@@ -40,17 +40,17 @@ void ConditionHelp::load() {
   document_ = DecodeGbkText(std::string_view(gbk.constData(), static_cast<size_t>(gbk.size())));
 }
 
-void ConditionHelp::ShowConditionHelp(int index) {
+void ConditionHelp::showConditionHelp(int index) {
   if (index < 0 || index >= kHelpButtonCount) return;
   if (index == kHelpPictureIndex) {
-    ShowHelpPicture();
+    showHelpPicture();
     return;
   }
   std::string_view key = HelpKeyForIndex(index);
-  ShowHelpText(QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size())));
+  showHelpText(QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size())));
 }
 
-void ConditionHelp::ShowHelpText(const QString& key) {
+void ConditionHelp::showHelpText(const QString& key) {
   QString message = QStringLiteral("没有找到此说明数据");
   if (auto block = FindHelpBlock(document_, key.toStdString())) {
     message = QString::fromStdString(*block);
@@ -63,7 +63,7 @@ HelpPictureWindow* ConditionHelp::pictureWindow() const {
   return picture_.data();
 }
 
-void ConditionHelp::ShowHelpPicture() {
+void ConditionHelp::showHelpPicture() {
   if (!picture_) picture_ = new HelpPictureWindow(ReadResource(kPictureResource), window_);
   picture_->show();
   picture_->raise();

@@ -25,11 +25,11 @@ class ConditionHelp : public QObject {
   // Loads the help document; the window calls it once, shortly after start-up.
   void load();
   // The action of help button index (0..23); other indexes do nothing.
-  void ShowConditionHelp(int index);
+  void showConditionHelp(int index);
   // The block of key in a "温馨提示" box, or "没有找到此说明数据".
-  void ShowHelpText(const QString& key);
+  void showHelpText(const QString& key);
   // Opens (or brings up) the modeless picture window "胆组说明界面".
-  void ShowHelpPicture();
+  void showHelpPicture();
 
   // The picture window once it was opened, else null.
   HelpPictureWindow* pictureWindow() const;

@@ -1,12 +1,9 @@
 #include "ui/condition_pages.h"
 
-#include <QAbstractButton>
-#include <QComboBox>
 #include <QGridLayout>
 #include <QVBoxLayout>
 #include <QWidget>
 
-#include "widgets/hinted_text_edit.h"
 #include "ui/panels/banker_rows_panel.h"
 #include "ui/panels/compose_page.h"
 #include "ui/panels/direct_kill_box.h"
@@ -16,19 +13,11 @@
 #include "ui/panels/shape_patterns_panel.h"
 #include "ui/panels/special_exclusion_panel.h"
 #include "ui/panels/sum_span_panel.h"
+#include "widgets/hinted_text_edit.h"
 
 namespace torvane::ui {
 
 using widgets::Dialogs;
-
-namespace {
-
-// Runs a button's own action, as the clear-all table says "press".
-void Press(QWidget* root, const QString& name) {
-  if (auto* b = root->findChild<QAbstractButton*>(name)) b->click();
-}
-
-}  // namespace
 
 struct ConditionPages::Impl {
   QWidget* main = nullptr;
@@ -44,7 +33,7 @@ struct ConditionPages::Impl {
 };
 
 ConditionPages::ConditionPages(Dialogs& dialogs, QWidget* pageParent)
-    : QObject(pageParent), d_(new Impl) {
+    : QObject(pageParent), d_(std::make_unique<Impl>()) {
   Impl& d = *d_;
   d.main = new QWidget(pageParent);
   d.main->setObjectName(QStringLiteral("fraTab(1)"));
@@ -92,9 +81,7 @@ ConditionPages::ConditionPages(Dialogs& dialogs, QWidget* pageParent)
   connect(d.compose, &ComposePage::helpRequested, this, forward);
 }
 
-ConditionPages::~ConditionPages() {
-  delete d_;
-}
+ConditionPages::~ConditionPages() = default;
 
 QWidget* ConditionPages::mainPage() const {
   return d_->main;
@@ -142,22 +129,19 @@ void ConditionPages::apply(const Conditions& c) {
 void ConditionPages::clearAll() {
   Impl& d = *d_;
   d.direct->setState(DirectKillState{});
-  for (int i = 0; i < 4; ++i) Press(d.sumSpan, QStringLiteral("cmdHKD(%1)").arg(i));
-  Press(d.special, QStringLiteral("cmdHKD(4)"));
-  for (int r = 0; r < 5; ++r) Press(d.positional, QStringLiteral("cmdDW(%1)").arg(r));
-  for (int r = 0; r < 6; ++r) Press(d.banker, QStringLiteral("cmdDanButton(%1)").arg(r));
-  for (const char* name : {"cmdDX(1)", "cmdJO(1)", "cmdZH(1)"})
-    Press(d.shapes, QString::fromLatin1(name));
-  Press(d.routes, QStringLiteral("cmd012(1)"));
-  d.special->setState(SpecialExclusionState{});
-  d.compose->clear();
-  // The base box is the window's.
-  d.ratios->setMinMaxState(MinMaxDigitState{});
+  d.positional->setState(PositionalKillState{});
+  d.sumSpan->setState(SumSpanState{});
   // 胆码计重 stays as it is: it is a way of counting, not a condition.
-  for (int i = 0; i < 6; ++i)
-    if (auto* c = d.main->findChild<QComboBox*>(QStringLiteral("Com_rc(%1)").arg(i)))
-      c->setEditText(QStringLiteral("0"));
+  BankerRowsState banker;
+  banker.repeat = d.banker->state().repeat;
+  d.banker->setState(banker);
+  d.shapes->setState(ShapePatternsState{});
+  d.routes->setState(RoutePatternsState{});
+  d.special->setState(SpecialExclusionState{});
   d.ratios->setState(RatiosState{});
+  d.ratios->setMinMaxState(MinMaxDigitState{});
+  d.compose->setState(CompoundKillState{}, CombinationState{}, PatternKillState{});
+  // The base box and the fault tolerance are the window's.
 }
 
 void ConditionPages::selectComposeBox(int i) {

@@ -3,6 +3,7 @@
 // this class for the state of every condition.
 
 #include <QObject>
+#include <memory>
 
 #include "conditions/conditions.h"
 
@@ -16,15 +17,14 @@ namespace torvane::ui {
 
 using widgets::Dialogs;
 
-
 class ConditionPages : public QObject {
   Q_OBJECT
  public:
   ConditionPages(Dialogs& dialogs, QWidget* pageParent);
   ~ConditionPages() override;
 
-  QWidget* mainPage() const;      // fraTab(1): 杀直选, 定位杀, 和跨胆, 胆码, ratios, shapes
-  QWidget* routePage() const;     // fraTab(2): 杀012排列
+  QWidget* mainPage() const;   // fraTab(1): 杀直选, 定位杀, 和跨胆, 胆码, ratios, shapes
+  QWidget* routePage() const;  // fraTab(2): 杀012排列
   QWidget* composePage() const;   // fraTab(4): txtCompose(0..7)
   QWidget* specialFrame() const;  // fraFilterSpecial, under the page area
 
@@ -47,7 +47,7 @@ class ConditionPages : public QObject {
 
  private:
   struct Impl;
-  Impl* d_;
+  std::unique_ptr<Impl> d_;
 };
 
 }  // namespace torvane::ui

@@ -3,13 +3,12 @@
 #include <QFontDatabase>
 #include <QIcon>
 
-#include "widgets/dialogs.h"
 #include "ui/main_window.h"
+#include "widgets/dialogs.h"
 
 namespace {
 
-// The window is designed for SimSun; elsewhere any installed CJK font keeps the captions
-// readable.
+// The captions are laid out for SimSun; elsewhere any installed CJK font keeps them readable.
 void ChooseFont(QApplication& app) {
   const QStringList wanted = {
       QStringLiteral("SimSun"),

@@ -13,15 +13,15 @@
 #include "ui/base_page.h"
 #include "ui/condition_help.h"
 #include "ui/condition_pages.h"
-#include "widgets/dialogs.h"
 #include "ui/flash_frame.h"
 #include "ui/set_ops_page.h"
 #include "ui/tab_bar.h"
+#include "widgets/dialogs.h"
 
 namespace torvane::ui {
 
-using widgets::Dialogs;
 using results::ResultPanel;
+using widgets::Dialogs;
 
 namespace {
 
@@ -48,7 +48,7 @@ MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent),
 
   connect(tabs_, &TabBar::tabClicked, this, &MainWindow::selectTab);
   connect(runPanel_, &RunPanel::actionRequested, this, &MainWindow::performRunAction);
-  auto showHelp = [this](int index) { help_->ShowConditionHelp(index); };
+  auto showHelp = [this](int index) { help_->showConditionHelp(index); };
   connect(pages_, &ConditionPages::helpRequested, this, showHelp);
   connect(resultPanel_, &ResultPanel::helpRequested, this, showHelp);
   connect(setOps_, &SetOpsPage::helpRequested, this, showHelp);

@@ -31,7 +31,7 @@ const QString kImportFormat = QStringLiteral(
     "选择的文件无内容，或不符合导入格式要求！\n\n导入的文件内容格式为 0000 1111 78901，\n"
     "号码之间可以是空格，逗号，分号，竖线或回车。");
 
-// Design sizes in pixels (twips / 15).
+// Fixed button sizes in pixels, so the three columns line up.
 constexpr QSize kSmallButton(65, 25);
 constexpr QSize kOperationButton(89, 29);
 constexpr QSize kCopyButton(111, 25);
@@ -75,13 +75,26 @@ void SetOpsPage::buildControls() {
   for (int i = 0; i < 3; ++i)
     counts_[static_cast<size_t>(i)]->setObjectName(QStringLiteral("lblJoin%1").arg(i));
 
-  const char* captions[9] = {"清空A",  "清空B",  "复制结果号码", "AB交集", "AB并集",
-                             "A排除B", "B排除A", "导入A",        "导入B"};
+  // cmdJoin(0..8) in index order, each connected to its own action.
+  const struct {
+    const char* caption;
+    QSize size;
+    void (SetOpsPage::*action)();
+  } kButtons[9] = {
+      {"清空A", kSmallButton, &SetOpsPage::clearA},
+      {"清空B", kSmallButton, &SetOpsPage::clearB},
+      {"复制结果号码", kCopyButton, &SetOpsPage::copyResult},
+      {"AB交集", kOperationButton, &SetOpsPage::intersectAB},
+      {"AB并集", kOperationButton, &SetOpsPage::uniteAB},
+      {"A排除B", kOperationButton, &SetOpsPage::subtractBFromA},
+      {"B排除A", kOperationButton, &SetOpsPage::subtractAFromB},
+      {"导入A", kSmallButton, &SetOpsPage::importA},
+      {"导入B", kSmallButton, &SetOpsPage::importB},
+  };
   for (int i = 0; i < 9; ++i) {
-    QSize size = i == 2 ? kCopyButton : (i >= 3 && i <= 6) ? kOperationButton : kSmallButton;
-    auto* b = Button(QString::fromUtf8(captions[i]), size, this);
+    auto* b = Button(QString::fromUtf8(kButtons[i].caption), kButtons[i].size, this);
     b->setObjectName(QStringLiteral("cmdJoin%1").arg(i));
-    connect(b, &QPushButton::clicked, this, [this, i] { onButton(i); });
+    connect(b, &QPushButton::clicked, this, kButtons[i].action);
     buttons_[static_cast<size_t>(i)] = b;
   }
   help_ = Button(QStringLiteral("说明"), kSmallButton, this);
@@ -205,38 +218,29 @@ void SetOpsPage::parseInto(int which, const QString& text, bool reportEmptyImpor
   if (reportEmptyImport && operand.empty()) dialogs_.warning(this, kImportTitle, kImportFormat);
 }
 
-void SetOpsPage::onButton(int index) {
-  switch (index) {
-    case 0:
-      clearOperand(0);
-      break;
-    case 1:
-      clearOperand(1);
-      break;
-    case 2:
-      copyResult();
-      break;
-    case 3:
-      runOperation(SetOp::Intersection);
-      break;
-    case 4:
-      runOperation(SetOp::Union);
-      break;
-    case 5:
-      runOperation(SetOp::AMinusB);
-      break;
-    case 6:
-      runOperation(SetOp::BMinusA);
-      break;
-    case 7:
-      importOperand(0);
-      break;
-    case 8:
-      importOperand(1);
-      break;
-    default:
-      break;
-  }
+void SetOpsPage::clearA() {
+  clearOperand(0);
+}
+void SetOpsPage::clearB() {
+  clearOperand(1);
+}
+void SetOpsPage::importA() {
+  importOperand(0);
+}
+void SetOpsPage::importB() {
+  importOperand(1);
+}
+void SetOpsPage::intersectAB() {
+  runOperation(SetOp::Intersection);
+}
+void SetOpsPage::uniteAB() {
+  runOperation(SetOp::Union);
+}
+void SetOpsPage::subtractBFromA() {
+  runOperation(SetOp::AMinusB);
+}
+void SetOpsPage::subtractAFromB() {
+  runOperation(SetOp::BMinusA);
 }
 
 void SetOpsPage::clearOperand(int which) {

@@ -13,13 +13,12 @@ class QPushButton;
 namespace torvane::widgets {
 class Dialogs;
 class HintedTextEdit;
-}
+}  // namespace torvane::widgets
 
 namespace torvane::ui {
 
 using widgets::Dialogs;
 using widgets::HintedTextEdit;
-
 
 class SetOpsPage : public QWidget {
   Q_OBJECT
@@ -49,12 +48,22 @@ class SetOpsPage : public QWidget {
  private:
   void buildControls();
   void buildLayout();
-  void onButton(int index);
+
+  // One slot per button.
+  void clearA();          // cmdJoin0 清空A
+  void clearB();          // cmdJoin1 清空B
+  void copyResult();      // cmdJoin2 复制结果号码
+  void intersectAB();     // cmdJoin3 AB交集
+  void uniteAB();         // cmdJoin4 AB并集
+  void subtractBFromA();  // cmdJoin5 A排除B
+  void subtractAFromB();  // cmdJoin6 B排除A
+  void importA();         // cmdJoin7 导入A
+  void importB();         // cmdJoin8 导入B
+
   void parseInto(int which, const QString& text, bool reportEmptyImport);
   void clearOperand(int which);
   void importOperand(int which);
   void runOperation(SetOp op);
-  void copyResult();
 
   Dialogs& dialogs_;
   std::array<HintedTextEdit*, 3> boxes_{};

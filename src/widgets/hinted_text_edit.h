@@ -13,12 +13,12 @@ class HintedTextEdit : public QPlainTextEdit {
  public:
   explicit HintedTextEdit(QWidget* parent = nullptr);
 
-  void setHint(const QString& hint);  // then ShowHintIfEmpty
+  void setHint(const QString& hint);  // then showHintIfEmpty
   const QString& hint() const { return hint_; }
   bool showsHint() const;
 
   QString text() const { return toPlainText(); }
-  // One call for any length (SetBoxTextFast).
+  // Replaces the whole text in one step, however long it is.
   void setText(const QString& text);
 
   void hideHint();         // on focus in

@@ -1,4 +1,4 @@
-// torvane-cli run on golden schemes: published counts, --stats, --group, --out.
+// torvane-cli run on golden schemes: survivor counts, --stats, --group, --out.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -38,16 +38,16 @@ void PrintTo(const CountCase& c, std::ostream* os) {
   *os << c.name;
 }
 
-class CliPublishedCounts : public ::testing::TestWithParam<CountCase> {};
+class CliFullSetCounts : public ::testing::TestWithParam<CountCase> {};
 
-TEST_P(CliPublishedCounts, FullSetShrinksTo) {
+TEST_P(CliFullSetCounts, FullSetShrinksTo) {
   const Outcome o = Cli({"run", kSchemes + GetParam().scheme});
   ASSERT_EQ(o.code, kExitDone) << o.err;
   EXPECT_EQ(Lines(o.out), GetParam().remaining);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Schemes, CliPublishedCounts,
+    Schemes, CliFullSetCounts,
     ::testing::Values(CountCase{"NoConditions", "empty.json", 100000},
                       CountCase{"BigSmallThreeTwo", "ratio_big_small_3_2.json", 31250},
                       CountCase{"SmallestThreeLargestSix", "min_max_3_6.json", 570},

@@ -11,13 +11,15 @@
 #include "conditions/conditions.h"
 #include "core/errors.h"
 #include "run/filter_run.h"
-#include "digit_test_support.h"
+#include "support/filter_case.h"
 
 namespace torvane {
 namespace {
 
-using digit_test::FilterCase;
-using digit_test::Kept;
+using support::FilterCase;
+using support::Kept;
+using support::KeysOf;
+using support::TableOf;
 
 void Kill(Conditions& c, int k, const char* text) {
   c.combinations.texts[CombinationBox(k, true)] = text;
@@ -30,7 +32,7 @@ void Must(Conditions& c, int k, const char* text) {
 
 class Combination : public ::testing::TestWithParam<FilterCase> {};
 TEST_P(Combination, KillsAsListed) {
-  digit_test::CheckFilterCase(GetParam());
+  support::CheckFilterCase(GetParam());
 }
 
 // clang-format off
@@ -200,7 +202,7 @@ TEST(Combination, MatchesTheCharacterChoiceReferenceOnRandomTokens) {
     std::vector<int> expected;
     std::set_difference(survivors.begin(), survivors.end(), killed.begin(), killed.end(),
                         std::back_inserter(expected));
-    EXPECT_EQ(digit_test::ResultKeys(RunFilters({}, c)), expected) << k << " " << text;
+    EXPECT_EQ(KeysOf(RunFilters({}, c).results), expected) << k << " " << text;
   }
 }
 
@@ -208,14 +210,15 @@ TEST(Combination, MatchesTheCharacterChoiceReferenceOnRandomTokens) {
 
 class CompoundKill : public ::testing::TestWithParam<FilterCase> {};
 TEST_P(CompoundKill, KillsEveryCompoundNumber) {
-  digit_test::CheckFilterCase(GetParam());
+  support::CheckFilterCase(GetParam());
 }
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Cases, CompoundKill,
     ::testing::Values(
-    FilterCase{"Example", [](Conditions& c) { c.compound.text = "17*235*12*789*01"; },
+    FilterCase{"OneEntryKillsEveryCombination",
+               [](Conditions& c) { c.compound.text = "17*235*12*789*01"; },
                {}, 72, {12170, 75291, 13180}, {12160, 12172, 42170}},
     FilterCase{"OverlappingEntriesFlagOnce",
                [](Conditions& c) { c.compound.text = "17*235*12*789*01\r\n1*2*1*7*0"; },
@@ -237,7 +240,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 class PatternKill : public ::testing::TestWithParam<FilterCase> {};
 TEST_P(PatternKill, KillsEveryMatchingNumber) {
-  digit_test::CheckFilterCase(GetParam());
+  support::CheckFilterCase(GetParam());
 }
 
 // clang-format off
@@ -294,16 +297,16 @@ TEST(ComposeKills, SameNumbersFromCompoundAndPatternCountTwice) {
   Conditions c;
   c.compound.text = "1*2*3*4*5";
   c.patterns.text = "12345";
-  const DigitTable base = digit_test::Keys({12345, 54321});
+  const DigitTable base = TableOf({12345, 54321});
   const RunResult zero = RunFilters(base, c);
   ASSERT_EQ(zero.stats.size(), 2u);
   EXPECT_EQ(zero.stats[0].name, "杀垃圾复式");
   EXPECT_EQ(zero.stats[1].name, "组合定位杀");
-  EXPECT_EQ(digit_test::ResultKeys(zero), std::vector<int>({54321}));
+  EXPECT_EQ(KeysOf(zero.results), std::vector<int>({54321}));
   c.tolerance = {"0", "1"};
   EXPECT_FALSE(Kept(RunFilters(base, c), 12345));
   c.tolerance = {"2", "2"};
-  EXPECT_EQ(digit_test::ResultKeys(RunFilters(base, c)), std::vector<int>({12345}));
+  EXPECT_EQ(KeysOf(RunFilters(base, c).results), std::vector<int>({12345}));
 }
 
 TEST(ComposeKills, NormalizedTextIsWhatTheFilterReads) {

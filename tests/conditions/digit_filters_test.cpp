@@ -4,14 +4,15 @@
 #include "conditions/conditions.h"
 #include "core/errors.h"
 #include "run/filter_run.h"
-#include "digit_test_support.h"
+#include "support/filter_case.h"
 
 namespace torvane {
 namespace {
 
-using digit_test::FilterCase;
-using digit_test::Kept;
-using digit_test::Keys;
+using support::FilterCase;
+using support::Kept;
+using support::KeysOf;
+using support::TableOf;
 
 // --- 定位杀 ----------------------------------------------------------------------------
 
@@ -20,7 +21,7 @@ void Mark(Conditions& c, int row, std::initializer_list<int> digits) {
 }
 
 // 万位 0 and 个位 5, 6 marked.
-void ExampleMarks(Conditions& c, const char* min, const char* max) {
+void ThreeMarks(Conditions& c, const char* min, const char* max) {
   Mark(c, 0, {0});
   Mark(c, 4, {5, 6});
   c.positional.rangeMin = min;
@@ -36,18 +37,18 @@ void OnesEverywhere(Conditions& c, const char* min, const char* max) {
 
 class PositionalKill : public ::testing::TestWithParam<FilterCase> {};
 TEST_P(PositionalKill, KillsAsMarked) {
-  digit_test::CheckFilterCase(GetParam());
+  support::CheckFilterCase(GetParam());
 }
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Cases, PositionalKill,
     ::testing::Values(
-    FilterCase{"ExampleRange00", [](Conditions& c) { ExampleMarks(c, "0", "0"); },
+    FilterCase{"ThreeMarksRange00", [](Conditions& c) { ThreeMarks(c, "0", "0"); },
                {1235, 12345, 12347}, 2, {1235, 12345}, {12347}},
-    FilterCase{"ExampleRange01", [](Conditions& c) { ExampleMarks(c, "0", "1"); },
+    FilterCase{"ThreeMarksRange01", [](Conditions& c) { ThreeMarks(c, "0", "1"); },
                {1235, 12345, 12347}, 1, {1235}, {12345, 12347}},
-    FilterCase{"ExampleRange11", [](Conditions& c) { ExampleMarks(c, "1", "1"); },
+    FilterCase{"ThreeMarksRange11", [](Conditions& c) { ThreeMarks(c, "1", "1"); },
                {1235, 12345, 12347}, 2, {1235, 12347}, {12345}},
     FilterCase{"RangeOneToFiveMakesMustHave",
                [](Conditions& c) {
@@ -59,11 +60,11 @@ INSTANTIATE_TEST_SUITE_P(
     FilterCase{"FullRowKillsEverything",
                [](Conditions& c) { Mark(c, 2, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}); },
                {}, 100000, {0, 99999}, {}},
-    FilterCase{"MinAboveMaxKillsAll", [](Conditions& c) { ExampleMarks(c, "3", "1"); },
+    FilterCase{"MinAboveMaxKillsAll", [](Conditions& c) { ThreeMarks(c, "3", "1"); },
                {1235, 12345, 12347, 99999}, 4, {12347, 99999}, {}},
-    FilterCase{"MinAboveActiveRowsKillsAll", [](Conditions& c) { ExampleMarks(c, "3", "5"); },
+    FilterCase{"MinAboveActiveRowsKillsAll", [](Conditions& c) { ThreeMarks(c, "3", "5"); },
                {1235, 12345, 12347}, 3, {}, {}},
-    FilterCase{"NegativeMinAndLargeMaxNeverKill", [](Conditions& c) { ExampleMarks(c, "-1", "9"); },
+    FilterCase{"NegativeMinAndLargeMaxNeverKill", [](Conditions& c) { ThreeMarks(c, "-1", "9"); },
                {1235, 12345, 12347}, 0, {}, {1235, 12345, 12347}},
     // 2.5 -> 2 and 3.5 -> 4: two to four 1s survive.
     FilterCase{"HalvesRoundToEven", [](Conditions& c) { OnesEverywhere(c, "2.5", "3.5"); },
@@ -83,12 +84,12 @@ TEST(PositionalKill, RangeBeyondSixteenBitsFailsEvenWithNothingMarked) {
   for (const char* text : {"70000", "-40000", "32767.5"}) {
     Conditions c;
     c.positional.rangeMax = text;
-    EXPECT_THROW(RunFilters(Keys({12345}), c), RunError) << text;
+    EXPECT_THROW(RunFilters(TableOf({12345}), c), RunError) << text;
   }
   Conditions edge;
   edge.positional.rangeMin = "-32768";
   edge.positional.rangeMax = "32767";
-  EXPECT_NO_THROW(RunFilters(Keys({12345}), edge));
+  EXPECT_NO_THROW(RunFilters(TableOf({12345}), edge));
 }
 
 // --- 胆码 ------------------------------------------------------------------------------
@@ -108,7 +109,7 @@ void OneBankerDigit(Conditions& c, const char* min, const char* max) {
 
 class BankerRows : public ::testing::TestWithParam<FilterCase> {};
 TEST_P(BankerRows, KillsAsSelected) {
-  digit_test::CheckFilterCase(GetParam());
+  support::CheckFilterCase(GetParam());
 }
 
 // clang-format off
@@ -155,11 +156,11 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(BankerRows, RangeBeyondThirtyTwoBitsFailsOnlyWhenARowIsUsed) {
   Conditions c;
   c.banker.rangeMax = "3000000000";
-  EXPECT_NO_THROW(RunFilters(Keys({12345}), c));
+  EXPECT_NO_THROW(RunFilters(TableOf({12345}), c));
   c.banker.digits[0][1] = true;
-  EXPECT_THROW(RunFilters(Keys({12345}), c), RunError);
+  EXPECT_THROW(RunFilters(TableOf({12345}), c), RunError);
   c.banker.rangeMax = "2147483647";
-  EXPECT_NO_THROW(RunFilters(Keys({12345}), c));
+  EXPECT_NO_THROW(RunFilters(TableOf({12345}), c));
 }
 
 struct CountCase {
@@ -203,7 +204,7 @@ TEST(BankerCount, OutOfRangeButtonsAreRefused) {
 
 class DirectKill : public ::testing::TestWithParam<FilterCase> {};
 TEST_P(DirectKill, KillsListedNumbers) {
-  digit_test::CheckFilterCase(GetParam());
+  support::CheckFilterCase(GetParam());
 }
 
 // clang-format off
@@ -248,7 +249,7 @@ TEST(DigitConditions, ToleranceCountsEachPanelOnce) {
   Mark(c, 0, {1});
   Mark(c, 4, {5});
   BankerRow(c, 0, {9}, {});
-  const DigitTable base = Keys({12345, 19999, 22222, 99999});
+  const DigitTable base = TableOf({12345, 19999, 22222, 99999});
   // 12345: direct, positional (two hits, one row), banker -> 3; 19999: positional -> 1;
   // 22222: banker -> 1; 99999: 0.
   const RunResult r = RunFilters(base, c);
@@ -256,12 +257,12 @@ TEST(DigitConditions, ToleranceCountsEachPanelOnce) {
   EXPECT_EQ(r.stats[0].name, "杀直选");
   EXPECT_EQ(r.stats[1].name, "定位杀");
   EXPECT_EQ(r.stats[2].name, "胆码");
-  EXPECT_EQ(digit_test::ResultKeys(r), std::vector<int>({99999}));
+  EXPECT_EQ(KeysOf(r.results), std::vector<int>({99999}));
 
   c.tolerance = {"1", "1"};
-  EXPECT_EQ(digit_test::ResultKeys(RunFilters(base, c)), std::vector<int>({19999, 22222}));
+  EXPECT_EQ(KeysOf(RunFilters(base, c).results), std::vector<int>({19999, 22222}));
   c.tolerance = {"3", "3"};
-  EXPECT_EQ(digit_test::ResultKeys(RunFilters(base, c)), std::vector<int>({12345}));
+  EXPECT_EQ(KeysOf(RunFilters(base, c).results), std::vector<int>({12345}));
 }
 
 }  // namespace

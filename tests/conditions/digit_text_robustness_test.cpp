@@ -8,10 +8,12 @@
 #include "conditions/conditions.h"
 #include "core/errors.h"
 #include "run/filter_run.h"
-#include "digit_test_support.h"
+#include "support/digit_tables.h"
 
 namespace torvane {
 namespace {
+
+using support::TableOf;
 
 std::string RandomText(std::mt19937& rng) {
   static const std::string alphabet = "0123456789**  \r\n\t.a";
@@ -24,7 +26,7 @@ std::string RandomText(std::mt19937& rng) {
 
 TEST(DigitTextRobustness, RandomBoxTextsWorkOrFailWithRunError) {
   std::mt19937 rng(4242);
-  const DigitTable base = digit_test::Keys({0, 12345, 55555, 98765, 99999});
+  const DigitTable base = TableOf({0, 12345, 55555, 98765, 99999});
   int failed = 0;
   for (int round = 0; round < 3000; ++round) {
     Conditions c;

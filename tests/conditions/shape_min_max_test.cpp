@@ -1,14 +1,14 @@
 // 最小号码 / 最大号码 through the whole run.
 #include <gtest/gtest.h>
 
-#include "shape_test_support.h"
+#include "support/run_results.h"
 
 namespace torvane {
 namespace {
 
-using shape_test::Keys;
-using shape_test::Numbers;
-using shape_test::RunOnFullSet;
+using support::KeysOf;
+using support::RunOnFullSet;
+using support::TableOf;
 
 struct MinMaxCase {
   const char* name;
@@ -50,19 +50,19 @@ TEST(MinMaxDigit, BothEmptyAddsNoRow) {
   EXPECT_TRUE(RunOnFullSet(Conditions{}).stats.empty());
 }
 
-TEST(MinMaxDigit, HelpExample) {
+TEST(MinMaxDigit, SmallestThreeLargestSixKeepsOnlyNumbersWithinBoth) {
   Conditions c;
   c.minMax = {"3", "6"};
-  RunResult r = RunFilters(Numbers({23456, 33556, 34566, 34567, 34666, 35556}), c);
-  EXPECT_EQ(Keys(r.results), (std::vector<int>{33556, 34566, 34666, 35556}));
+  RunResult r = RunFilters(TableOf({23456, 33556, 34566, 34567, 34666, 35556}), c);
+  EXPECT_EQ(KeysOf(r.results), (std::vector<int>{33556, 34566, 34666, 35556}));
 }
 
 TEST(MinMaxDigit, FailingBothSidesIsOneFailedCondition) {
   Conditions c;
   c.minMax = {"3", "6"};
   c.tolerance = {"1", "1"};
-  RunResult r = RunFilters(Numbers({12789}), c);  // smallest 1 and largest 9 both wrong
-  EXPECT_EQ(Keys(r.results), std::vector<int>{12789});
+  RunResult r = RunFilters(TableOf({12789}), c);  // smallest 1 and largest 9 both wrong
+  EXPECT_EQ(KeysOf(r.results), std::vector<int>{12789});
 }
 
 }  // namespace

@@ -2,15 +2,15 @@
 #include <gtest/gtest.h>
 
 #include "core/errors.h"
-#include "shape_test_support.h"
+#include "support/run_results.h"
 
 namespace torvane {
 namespace {
 
-using shape_test::Keys;
-using shape_test::Numbers;
-using shape_test::RowNames;
-using shape_test::RunOnFullSet;
+using support::KeysOf;
+using support::RowNames;
+using support::RunOnFullSet;
+using support::TableOf;
 
 std::array<bool, 32>& KindBoxes(ShapePatternsState& s, int kind) {
   return kind == 0 ? s.bigSmall : kind == 1 ? s.oddEven : s.primeComposite;
@@ -42,6 +42,11 @@ struct OneBoxCase {
   int index;
 };
 
+std::string BoxName(const ::testing::TestParamInfo<OneBoxCase>& info) {
+  static const char* const kKind[3] = {"BigSmall", "OddEven", "PrimeComposite"};
+  return kKind[info.param.kind] + std::string("Box") + std::to_string(info.param.index);
+}
+
 class OneShapeBox : public ::testing::TestWithParam<OneBoxCase> {};
 
 TEST_P(OneShapeBox, Kills3125) {
@@ -57,12 +62,9 @@ INSTANTIATE_TEST_SUITE_P(SampleBoxes, OneShapeBox,
                          ::testing::Values(OneBoxCase{0, 0}, OneBoxCase{0, 7}, OneBoxCase{0, 31},
                                            OneBoxCase{1, 1}, OneBoxCase{1, 10}, OneBoxCase{2, 2},
                                            OneBoxCase{2, 30}),
-                         [](const auto& info) {
-                           return "Kind" + std::to_string(info.param.kind) + "Box" +
-                                  std::to_string(info.param.index);
-                         });
+                         BoxName);
 
-// ---- the help example: 大大小小小 + 奇偶奇偶奇 under different ranges ----
+// ---- 大大小小小 and 奇偶奇偶奇 ticked together, under different ranges ----
 // 00000: 小小小小小 / 偶偶偶偶偶, no hit. 97130: 大大小小小 hit, 奇奇奇奇偶 no hit.
 // 58123: 大大小小小 hit and 奇偶奇偶奇 hit.
 
@@ -73,22 +75,22 @@ struct RangeCase {
   std::vector<int> survivors;
 };
 
-class ShapeRangeExample : public ::testing::TestWithParam<RangeCase> {};
+class TwoShapesRange : public ::testing::TestWithParam<RangeCase> {};
 
-TEST_P(ShapeRangeExample, Survivors) {
+TEST_P(TwoShapesRange, Survivors) {
   const RangeCase& p = GetParam();
   Conditions c;
   TickShape(c.shapes, 0, "大大小小小");
   TickShape(c.shapes, 1, "奇偶奇偶奇");
   c.shapes.rangeMin = p.lo;
   c.shapes.rangeMax = p.hi;
-  RunResult r = RunFilters(Numbers({0, 58123, 97130}), c);
-  EXPECT_EQ(Keys(r.results), p.survivors);
+  RunResult r = RunFilters(TableOf({0, 58123, 97130}), c);
+  EXPECT_EQ(KeysOf(r.results), p.survivors);
   EXPECT_EQ(RowNames(r), std::vector<std::string>{"形态"});
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Cases, ShapeRangeExample,
+    Cases, TwoShapesRange,
     ::testing::Values(RangeCase{"ZeroZeroAnyHitKills", "0", "0", {0}},
                       RangeCase{"ZeroOneAllowsOneHit", "0", "1", {0, 97130}},
                       RangeCase{"OneOneExactlyOneHit", "1", "1", {97130}},
@@ -152,7 +154,7 @@ TEST(ShapePatterns, RangeOneToThreeMakesTickedShapesMustAppear) {
   RunResult r = RunOnFullSet(c);
   EXPECT_EQ(r.results.count(), 2 * 3125);
   const std::string composite = "04689";
-  EXPECT_TRUE(shape_test::AllRows(r.results, [&](const uint8_t* d) {
+  EXPECT_TRUE(support::AllRows(r.results, [&](const uint8_t* d) {
     bool allComposite = true, alternating = true;
     for (int k = 0; k < 5; ++k) {
       bool isComposite = composite.find(static_cast<char>('0' + d[k])) != std::string::npos;
@@ -193,8 +195,8 @@ TEST(RoutePatterns, ShapeTakenPositionByPosition) {
   Conditions c;
   TickRoute(c.routes, "22021");
   // 58924 and 25921 have route shape 22021; 25901 differs only at position 4.
-  RunResult r = RunFilters(Numbers({25901, 25921, 58924, 58925, 94687}), c);
-  EXPECT_EQ(Keys(r.results), (std::vector<int>{25901, 58925, 94687}));
+  RunResult r = RunFilters(TableOf({25901, 25921, 58924, 58925, 94687}), c);
+  EXPECT_EQ(KeysOf(r.results), (std::vector<int>{25901, 58925, 94687}));
 }
 
 TEST(RoutePatterns, AllBoxesKillEverything) {
@@ -209,9 +211,9 @@ TEST(RoutePatterns, RoutesAndShapesAreTwoConditions) {
   TickShape(c.shapes, 0, "小小小小小");
   c.tolerance = {"2", "2"};
   // 03303: route 00000 and 小小小小小 — killed by both, so it alone survives 2-2.
-  RunResult r = RunFilters(Numbers({3303, 3304, 96969}), c);
+  RunResult r = RunFilters(TableOf({3303, 3304, 96969}), c);
   EXPECT_EQ(RowNames(r), (std::vector<std::string>{"形态", "杀012排列"}));
-  EXPECT_EQ(Keys(r.results), std::vector<int>{3303});
+  EXPECT_EQ(KeysOf(r.results), std::vector<int>{3303});
 }
 
 }  // namespace

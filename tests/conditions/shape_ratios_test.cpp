@@ -1,15 +1,16 @@
 // 大小比 / 奇偶比 / 质合比 through the whole run.
 #include <gtest/gtest.h>
 
-#include "shape_test_support.h"
+#include "support/run_results.h"
 
 namespace torvane {
 namespace {
 
-using shape_test::AllRows;
-using shape_test::Numbers;
-using shape_test::RowNames;
-using shape_test::RunOnFullSet;
+using support::AllRows;
+using support::KeysOf;
+using support::RowNames;
+using support::RunOnFullSet;
+using support::TableOf;
 
 constexpr int kRatioFamilySize[6] = {3125, 15625, 31250, 31250, 15625, 3125};
 const char* const kRowName[3] = {"大小比", "奇偶比", "质合比"};
@@ -96,16 +97,16 @@ TEST(RatioFilter, ThreeKindsAreThreeConditionsInOrder) {
   c.tolerance.max = "1";
   // 56012: big 2 (killed by 大小比), odd 2 (killed), prime 3 (killed): three failures.
   // 11111: big 0 (kept), odd 5 (kept), prime 5 — 1 counts as prime (killed once).
-  RunResult r = RunFilters(Numbers({56012, 11111}), c);
+  RunResult r = RunFilters(TableOf({56012, 11111}), c);
   EXPECT_EQ(RowNames(r), (std::vector<std::string>{"大小比", "奇偶比", "质合比"}));
-  EXPECT_EQ(shape_test::Keys(r.results), std::vector<int>{11111});
+  EXPECT_EQ(KeysOf(r.results), std::vector<int>{11111});
 }
 
-TEST(RatioFilter, HelpExampleThreeToTwo) {
+TEST(RatioFilter, BigSmallThreeToTwoKeepsOnlyThatRatio) {
   Conditions c;
   c.ratios.selected[3] = true;
-  RunResult r = RunFilters(Numbers({56012, 57813}), c);
-  EXPECT_EQ(shape_test::Keys(r.results), std::vector<int>{57813});
+  RunResult r = RunFilters(TableOf({56012, 57813}), c);
+  EXPECT_EQ(KeysOf(r.results), std::vector<int>{57813});
 }
 
 }  // namespace

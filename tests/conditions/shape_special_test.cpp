@@ -1,16 +1,16 @@
 // 特别排除 through the whole run: family sizes, classification, one row per ticked box.
 #include <gtest/gtest.h>
 
-#include "shape_test_support.h"
+#include "support/run_results.h"
 
 namespace torvane {
 namespace {
 
-using shape_test::Keys;
-using shape_test::Numbers;
-using shape_test::RowNames;
-using shape_test::RowsKilling;
-using shape_test::RunOnFullSet;
+using support::KeysOf;
+using support::RowNames;
+using support::RowsKilling;
+using support::RunOnFullSet;
+using support::TableOf;
 
 using Names = std::vector<std::string>;
 
@@ -55,12 +55,12 @@ TEST_P(SpecialClassification, RowsKillingTheNumber) {
   const ClassifyCase& p = GetParam();
   Conditions c;
   c.special.ticked.fill(true);
-  RunResult r = RunFilters(Numbers({std::stoi(p.number)}), c);
+  RunResult r = RunFilters(TableOf({std::stoi(p.number)}), c);
   EXPECT_EQ(RowsKilling(r), p.families);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Examples, SpecialClassification,
+    Cases, SpecialClassification,
     ::testing::Values(
         ClassifyCase{"09555", {"2连", "AAABC"}},          // 9-0 are neighbours
         ClassifyCase{"01239", {"上山", "5连", "ABCDE"}},  // 9-0-1-2-3
@@ -79,7 +79,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(SpecialExclusion, RowsFollowProcessingOrder) {
   Conditions c;
   c.special.ticked.fill(true);
-  EXPECT_EQ(RowNames(RunFilters(Numbers({12345}), c)),
+  EXPECT_EQ(RowNames(RunFilters(TableOf({12345}), c)),
             (Names{"上山", "下山", "AAAAA", "不连", "2连", "3连", "4连", "5连", "AABCD", "AABBC",
                    "AAABC", "AAABB", "AAAAB", "ABCDE"}));
 }
@@ -119,21 +119,21 @@ TEST(SpecialExclusion, RisingAndFallingAreTwoRowsFlatAndZigzagSurvive) {
   Conditions c;
   c.special.ticked[0] = true;
   c.special.ticked[1] = true;
-  RunResult r = RunFilters(Numbers({12321, 12578, 55555, 87521}), c);
+  RunResult r = RunFilters(TableOf({12321, 12578, 55555, 87521}), c);
   EXPECT_EQ(RowNames(r), (Names{"上山", "下山"}));
-  EXPECT_EQ(Keys(r.results), (std::vector<int>{12321, 55555}));
+  EXPECT_EQ(KeysOf(r.results), (std::vector<int>{12321, 55555}));
 }
 
 TEST(SpecialExclusion, TwoTickedFamiliesAreTwoFailedConditions) {
   Conditions c;
   c.special.ticked[8] = true;  // AABCD
   c.special.ticked[6] = true;  // 4连
-  RunResult r = RunFilters(Numbers({11234}), c);
+  RunResult r = RunFilters(TableOf({11234}), c);
   EXPECT_EQ(RowsKilling(r), (Names{"4连", "AABCD"}));
   c.tolerance = {"1", "1"};
-  EXPECT_EQ(RunFilters(Numbers({11234}), c).results.count(), 0);
+  EXPECT_EQ(RunFilters(TableOf({11234}), c).results.count(), 0);
   c.tolerance = {"2", "2"};
-  EXPECT_EQ(RunFilters(Numbers({11234}), c).results.count(), 1);
+  EXPECT_EQ(RunFilters(TableOf({11234}), c).results.count(), 1);
 }
 
 }  // namespace

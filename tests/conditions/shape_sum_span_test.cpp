@@ -1,16 +1,18 @@
 // 杀和尾 / 杀和值 / 杀跨度 / 通杀码 through the whole run.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "core/errors.h"
-#include "shape_test_support.h"
+#include "support/run_results.h"
 
 namespace torvane {
 namespace {
 
-using shape_test::Keys;
-using shape_test::Numbers;
-using shape_test::RowNames;
-using shape_test::RunOnFullSet;
+using support::KeysOf;
+using support::RowNames;
+using support::RunOnFullSet;
+using support::TableOf;
 
 using Names = std::vector<std::string>;
 
@@ -122,21 +124,61 @@ TEST(SumSpan, FourConditionsInOrderEachItsOwnRow) {
   c.sumSpan.digits[5] = true;
   // 00012: sum tail 3. 12345: holds a 5. 14442: span 3. 99999: sum 45.
   // 65587: span 3 and holds a 5, two failed conditions.
-  const DigitTable base = Numbers({12, 12345, 14442, 65587, 99999});
+  const DigitTable base = TableOf({12, 12345, 14442, 65587, 99999});
   RunResult r = RunFilters(base, c);
   EXPECT_EQ(RowNames(r), (Names{"杀和尾", "杀和值", "杀跨度", "通杀码"}));
   EXPECT_TRUE(r.results.empty());
   c.tolerance = {"1", "1"};
-  EXPECT_EQ(Keys(RunFilters(base, c).results), (std::vector<int>{12, 12345, 14442, 99999}));
+  EXPECT_EQ(KeysOf(RunFilters(base, c).results), (std::vector<int>{12, 12345, 14442, 99999}));
   c.tolerance = {"2", "2"};
-  EXPECT_EQ(Keys(RunFilters(base, c).results), (std::vector<int>{65587}));
+  EXPECT_EQ(KeysOf(RunFilters(base, c).results), (std::vector<int>{65587}));
 }
+
+// Each row has its own filter: with all four rows set, one filter appends only its row,
+// and with nothing set it appends nothing.
+struct RowFilterCase {
+  const char* name;
+  std::function<void(const SumSpanState&, FilterContext&)> filter;
+  const char* rowName;
+  int killed;  // on the full set
+};
+
+class SumSpanRowFilter : public ::testing::TestWithParam<RowFilterCase> {};
+
+TEST_P(SumSpanRowFilter, AppendsOnlyItsOwnRow) {
+  const RowFilterCase& p = GetParam();
+  const DigitTable candidates = MakeFullSet();
+  KillTable kills(candidates.count());
+  FilterContext ctx{candidates, kills};
+  p.filter(SumSpanState{}, ctx);
+  EXPECT_EQ(kills.rowCount(), 1);
+
+  SumSpanState every;
+  every.tails[3] = true;
+  every.sums = "01 45";
+  every.spans[0] = true;
+  every.digits[5] = true;
+  p.filter(every, ctx);
+  ASSERT_EQ(kills.rowCount(), 2);
+  EXPECT_EQ(kills.name(1), p.rowName);
+  EXPECT_EQ(kills.killedBy(1), p.killed);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, SumSpanRowFilter,
+    ::testing::Values(
+        RowFilterCase{"SumTails", FilterSumTails, "杀和尾", 10000},
+        RowFilterCase{"Sums", [](const SumSpanState& s, FilterContext& c) { FilterSums(s, c); },
+                      "杀和值", 5 + 1},
+        RowFilterCase{"Spans", FilterSpans, "杀跨度", 10},
+        RowFilterCase{"DigitsAnywhere", FilterDigitsAnywhere, "通杀码", 100000 - 59049}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SumSpan, SpanZeroKillsOnlyRepdigits) {
   Conditions c;
   c.sumSpan.spans[0] = true;
-  RunResult r = RunFilters(Numbers({0, 11111, 11112, 99999, 90000}), c);
-  EXPECT_EQ(Keys(r.results), (std::vector<int>{11112, 90000}));
+  RunResult r = RunFilters(TableOf({0, 11111, 11112, 99999, 90000}), c);
+  EXPECT_EQ(KeysOf(r.results), (std::vector<int>{11112, 90000}));
 }
 
 }  // namespace

@@ -8,6 +8,7 @@ namespace torvane {
 namespace {
 
 struct ValueCase {
+  const char* name;
   const char* text;
   int expected;
 };
@@ -19,13 +20,23 @@ TEST_P(BoxValueTest, RoundsLeadingNumberHalfToEven) {
   EXPECT_EQ(BoxValue32(GetParam().text), GetParam().expected) << GetParam().text;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, BoxValueTest,
-    ::testing::Values(ValueCase{"2.5", 2}, ValueCase{"3.5", 4}, ValueCase{"1.5", 2},
-                      ValueCase{"3abc", 3}, ValueCase{"abc", 0}, ValueCase{"", 0},
-                      ValueCase{" 3", 3}, ValueCase{"1 2", 12}, ValueCase{"1\t2\n", 12},
-                      ValueCase{"2x", 2}, ValueCase{"-3", -3}, ValueCase{"1e2", 100},
-                      ValueCase{"1e", 1}, ValueCase{".5", 0}, ValueCase{"0.51", 1}));
+INSTANTIATE_TEST_SUITE_P(Cases, BoxValueTest,
+                         ::testing::Values(ValueCase{"TwoAndAHalfDownToEven", "2.5", 2},
+                                           ValueCase{"ThreeAndAHalfUpToEven", "3.5", 4},
+                                           ValueCase{"OneAndAHalfUpToEven", "1.5", 2},
+                                           ValueCase{"LettersAfterTheNumberIgnored", "3abc", 3},
+                                           ValueCase{"NoNumberIsZero", "abc", 0},
+                                           ValueCase{"EmptyIsZero", "", 0},
+                                           ValueCase{"LeadingBlankSkipped", " 3", 3},
+                                           ValueCase{"BlankInsideTheNumberSkipped", "1 2", 12},
+                                           ValueCase{"TabAndLineFeedSkipped", "1\t2\n", 12},
+                                           ValueCase{"OneLetterAfterTheNumberIgnored", "2x", 2},
+                                           ValueCase{"MinusSignKept", "-3", -3},
+                                           ValueCase{"ExponentApplied", "1e2", 100},
+                                           ValueCase{"ExponentWithoutDigitsIgnored", "1e", 1},
+                                           ValueCase{"HalfWithoutLeadingZeroDownToEven", ".5", 0},
+                                           ValueCase{"AboveHalfUp", "0.51", 1}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(BoxValue, RangeChecksDependOnTheCaller) {
   EXPECT_THROW(BoxValue16("32768"), RunError);

@@ -5,8 +5,12 @@
 #include <algorithm>
 #include <random>
 
+#include "support/digit_tables.h"
+
 namespace torvane {
 namespace {
+
+using support::TableOf;
 
 struct ParseCase {
   const char* name;
@@ -52,9 +56,7 @@ TEST(ParseNumberText, AllNumbersShuffledWithRepeatsGiveTheFullSet) {
   for (int k = 0; k < kNumberSpace; ++k) keys.push_back(k);
   for (int k = 0; k < 1000; ++k) keys.push_back(k * 7);
   std::shuffle(keys.begin(), keys.end(), std::mt19937(7));
-  DigitTable t;
-  for (int k : keys) t.appendKey(k);
-  ParsedNumbers p = ParseNumberText(FormatNumberText(t, 3), ParseMode::Base);
+  ParsedNumbers p = ParseNumberText(FormatNumberText(TableOf(keys), 3), ParseMode::Base);
   EXPECT_EQ(p.table, MakeFullSet());
 }
 

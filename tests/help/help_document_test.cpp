@@ -6,6 +6,8 @@
 #include <iterator>
 #include <string>
 
+#include "support/help_button_name.h"
+
 namespace torvane {
 namespace {
 
@@ -72,7 +74,8 @@ TEST_P(HelpBlockForButton, IsFoundAndFencedOnItsOwnLines) {
 
 INSTANTIATE_TEST_SUITE_P(EveryTextButton, HelpBlockForButton,
                          ::testing::Values(0, 1, 2, 3, 4, 5, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16,
-                                           17, 18, 19, 20, 21, 22, 23));
+                                           17, 18, 19, 20, 21, 22, 23),
+                         support::HelpButtonName);
 
 TEST(HelpKeyForIndex, PictureAndOutOfRangeHaveNoKey) {
   EXPECT_TRUE(HelpKeyForIndex(kHelpPictureIndex).empty());

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/number_text.h"
-#include "gui/fake_dialogs.h"
+#include "support/fake_dialogs.h"
 #include "widgets/clipboard.h"
 
 namespace torvane::results {

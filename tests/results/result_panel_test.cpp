@@ -9,9 +9,9 @@
 
 #include "controls/result_list.h"
 #include "core/number_text.h"
-#include "gui/fake_dialogs.h"
 #include "results/digit_line_edit.h"
 #include "results/page_grid.h"
+#include "support/fake_dialogs.h"
 #include "widgets/clipboard.h"
 #include "widgets/selectable_button.h"
 

@@ -4,6 +4,8 @@
 
 #include "core/errors.h"
 #include "core/number_text.h"
+#include "support/every_panel_set.h"
+#include "support/run_results.h"
 
 namespace torvane {
 namespace {
@@ -45,6 +47,19 @@ INSTANTIATE_TEST_SUITE_P(Cases, ToleranceTest,
                                            ToleranceCase{"MinAboveMaxIsLowered", "3", "1", 1, 2},
                                            ToleranceCase{"LeadingZero", "0", "05", 0, 3}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// With every condition set, each filter appends its rows, in pipeline order.
+TEST(FilterRun, EveryConditionAppendsItsRowsInPipelineOrder) {
+  const RunResult r = RunFilters(DigitTable(), support::EveryPanelSet());
+  const std::vector<std::string> expected = {
+      "杀直选",     "定位杀",       "杀和尾",        "杀和值",       "杀跨度",     "通杀码",
+      "胆码",       "形态",         "杀012排列",     "上山",         "下山",       "AAAAA",
+      "不连",       "2连",          "3连",           "4连",          "5连",        "AABCD",
+      "AABBC",      "AAABC",        "AAABB",         "AAAAB",        "ABCDE",      "大小比",
+      "奇偶比",     "质合比",       "最小/最大号码", "杀垃圾复式",   "杀两码组合", "杀三码组合",
+      "杀四码组合", "必出两码组合", "必出三码组合",  "必出四码组合", "组合定位杀"};
+  EXPECT_EQ(support::RowNames(r), expected);
+}
 
 TEST(FilterRun, FullSetWithToleranceOneOneKeepsNothing) {
   Conditions cond;

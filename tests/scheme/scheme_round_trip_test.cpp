@@ -5,44 +5,12 @@
 #include <filesystem>
 
 #include "scheme/scheme_file.h"
+#include "support/every_panel_set.h"
 
 namespace torvane {
 namespace {
 
-// A state with every panel set, texts as the boxes hold them after being left.
-Conditions EveryPanelSet() {
-  Conditions c;
-  c.tolerance = {"1", "3"};
-  c.directKill.text = "12345 58920";
-  c.positional.marked[0][0] = true;
-  c.positional.marked[4][5] = c.positional.marked[4][6] = true;
-  c.positional.rangeMin = "0";
-  c.positional.rangeMax = "1.5";
-  c.sumSpan.tails[3] = true;
-  c.sumSpan.sums = "01 02 45";
-  c.sumSpan.spans[0] = c.sumSpan.spans[9] = true;
-  c.sumSpan.digits[5] = true;
-  c.banker.digits[0][1] = c.banker.digits[0][2] = c.banker.digits[0][3] = true;
-  c.banker.counts[0][2] = true;
-  c.banker.digits[3][9] = true;
-  c.banker.counts[3][0] = c.banker.counts[3][5] = true;
-  c.banker.repeat = true;
-  c.banker.rangeMin = "0";
-  c.banker.rangeMax = "1";
-  c.shapes.bigSmall[7] = c.shapes.bigSmall[31] = true;
-  c.shapes.oddEven[0] = true;
-  c.shapes.primeComposite[21] = true;
-  c.shapes.rangeMin = "1";
-  c.shapes.rangeMax = "2";
-  c.routes.ticked[0] = c.routes.ticked[214] = c.routes.ticked[242] = true;
-  c.special.ticked[0] = c.special.ticked[4] = c.special.ticked[2] = c.special.ticked[13] = true;
-  c.ratios.selected[3] = c.ratios.selected[6] = c.ratios.selected[17] = true;
-  c.minMax = {"3", "6"};
-  c.compound.text = "17*235*12*789*01 \r\n1*2*3*4*5";
-  c.combinations.texts = {"89 55", "999", "12345 2406", "01", "123", "24061387"};
-  c.patterns.text = "1***7 \r\n12***";
-  return c;
-}
+using support::EveryPanelSet;
 
 TEST(SchemeRoundTrip, EveryPanelSetComesBackEqual) {
   const Conditions c = EveryPanelSet();
@@ -92,7 +60,7 @@ TEST(SchemeRoundTrip, WrittenTextsUseLineFeeds) {
   EXPECT_NE(text.find(R"("format": "torvane-scheme/1")"), std::string::npos);
 }
 
-TEST(SchemeRead, DesignExampleReadsAsDocumented) {
+TEST(SchemeRead, EveryPanelFileFillsTheRightFields) {
   const Conditions c = ReadSchemeFile(TORVANE_TEST_DATA "/schemes/every_panel.json");
   EXPECT_TRUE(c.positional.marked[0][0]);
   EXPECT_TRUE(c.positional.marked[4][5] && c.positional.marked[4][6]);

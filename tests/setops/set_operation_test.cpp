@@ -2,24 +2,16 @@
 
 #include <gtest/gtest.h>
 
-#include <initializer_list>
 #include <string>
 #include <vector>
+
+#include "support/digit_tables.h"
 
 namespace torvane {
 namespace {
 
-DigitTable Table(std::initializer_list<int> keys) {
-  DigitTable t;
-  for (int k : keys) t.appendKey(k);
-  return t;
-}
-
-std::vector<int> Keys(const DigitTable& t) {
-  std::vector<int> keys;
-  for (int i = 0; i < t.count(); ++i) keys.push_back(t.key(i));
-  return keys;
-}
+using support::KeysOf;
+using support::TableOf;
 
 struct SetOpCase {
   std::string name;
@@ -28,17 +20,11 @@ struct SetOpCase {
   std::vector<int> expected;
 };
 
-DigitTable FromVector(const std::vector<int>& keys) {
-  DigitTable t;
-  for (int k : keys) t.appendKey(k);
-  return t;
-}
-
 class SetOperationTest : public ::testing::TestWithParam<SetOpCase> {};
 
 TEST_P(SetOperationTest, KeepsExactlyTheRightKeysAscending) {
   const SetOpCase& c = GetParam();
-  EXPECT_EQ(Keys(ApplySetOperation(FromVector(c.a), FromVector(c.b), c.op)), c.expected);
+  EXPECT_EQ(KeysOf(ApplySetOperation(TableOf(c.a), TableOf(c.b), c.op)), c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -63,7 +49,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<SetOpCase>& info) { return info.param.name; });
 
 TEST(SetOperation, DigitsOfEveryRowMatchItsKey) {
-  DigitTable r = ApplySetOperation(Table({12345, 90817}), Table({67890}), SetOp::Union);
+  DigitTable r = ApplySetOperation(TableOf({12345, 90817}), TableOf({67890}), SetOp::Union);
   ASSERT_EQ(r.count(), 3);
   const uint8_t expected[3][5] = {{1, 2, 3, 4, 5}, {6, 7, 8, 9, 0}, {9, 0, 8, 1, 7}};
   for (int i = 0; i < 3; ++i)

@@ -11,7 +11,7 @@
 #include <QTemporaryDir>
 #include <QTextCursor>
 
-#include "gui/fake_dialogs.h"
+#include "support/fake_dialogs.h"
 #include "widgets/hinted_text_edit.h"
 
 namespace torvane::ui {

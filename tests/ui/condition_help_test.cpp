@@ -4,8 +4,9 @@
 
 #include <QWidget>
 
-#include "gui/fake_dialogs.h"
 #include "help/help_document.h"
+#include "support/fake_dialogs.h"
+#include "support/help_button_name.h"
 #include "ui/help_picture_window.h"
 
 namespace torvane::ui {
@@ -27,7 +28,7 @@ class HelpTextButtonTest : public ConditionHelpTest, public ::testing::WithParam
 
 TEST_P(HelpTextButtonTest, ShowsItsBlockInAPlainBox) {
   int index = GetParam();
-  help.ShowConditionHelp(index);
+  help.showConditionHelp(index);
   ASSERT_EQ(dialogs.calls.size(), 1u);
   const DialogCall& call = dialogs.calls[0];
   EXPECT_EQ(call.kind, "plain");
@@ -43,10 +44,11 @@ TEST_P(HelpTextButtonTest, ShowsItsBlockInAPlainBox) {
 
 INSTANTIATE_TEST_SUITE_P(EveryTextButton, HelpTextButtonTest,
                          ::testing::Values(0, 1, 2, 3, 4, 5, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16,
-                                           17, 18, 19, 20, 21, 22, 23));
+                                           17, 18, 19, 20, 21, 22, 23),
+                         support::HelpButtonName);
 
 TEST_F(ConditionHelpTest, BankerButtonOpensThePictureWithoutAMessage) {
-  help.ShowConditionHelp(6);
+  help.showConditionHelp(6);
   EXPECT_TRUE(dialogs.calls.empty());
   HelpPictureWindow* w = help.pictureWindow();
   ASSERT_NE(w, nullptr);
@@ -57,20 +59,20 @@ TEST_F(ConditionHelpTest, BankerButtonOpensThePictureWithoutAMessage) {
   EXPECT_EQ(w->size(), w->picture().size());
   EXPECT_EQ(w->minimumSize(), w->maximumSize());  // fixed
   // A second press brings up the same window.
-  help.ShowConditionHelp(6);
+  help.showConditionHelp(6);
   EXPECT_EQ(help.pictureWindow(), w);
   EXPECT_TRUE(dialogs.calls.empty());
 }
 
 TEST_F(ConditionHelpTest, IndexesOutsideTheTableDoNothing) {
-  for (int index : {24, 25, 100, -1}) help.ShowConditionHelp(index);
+  for (int index : {24, 25, 100, -1}) help.showConditionHelp(index);
   EXPECT_TRUE(dialogs.calls.empty());
   EXPECT_EQ(help.pictureWindow(), nullptr);
 }
 
 TEST_F(ConditionHelpTest, AKeyWithoutABlockSaysSo) {
-  help.ShowHelpText(QStringLiteral("不存在的说明"));
-  help.ShowHelpText(QString());
+  help.showHelpText(QStringLiteral("不存在的说明"));
+  help.showHelpText(QString());
   ASSERT_EQ(dialogs.calls.size(), 2u);
   for (const DialogCall& call : dialogs.calls) {
     EXPECT_EQ(call.kind, "plain");

@@ -4,12 +4,12 @@
 #include <QStackedWidget>
 #include <QTimer>
 
-#include "gui/main_window_fixture.h"
 #include "scheme/scheme_file.h"
+#include "support/main_window_fixture.h"
 #include "ui/condition_pages.h"
 #include "ui/flash_frame.h"
-#include "widgets/selectable_button.h"
 #include "ui/tab_bar.h"
+#include "widgets/selectable_button.h"
 
 namespace torvane::ui {
 

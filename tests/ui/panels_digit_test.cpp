@@ -1,7 +1,7 @@
 // 定位杀 and 胆码 driven through their buttons, then run by the engine.
 #include <QCheckBox>
 
-#include "panels_test_support.h"
+#include "support/panels_fixture.h"
 #include "widgets/selectable_button.h"
 
 namespace torvane::ui {
@@ -33,7 +33,7 @@ TEST_P(PositionalRange, KeepsTheNumbersWithinTheRange) {
   click("cmd_dw(46)");
   setCombo("Com_rc(0)", GetParam().min);
   setCombo("Com_rc(1)", GetParam().max);
-  EXPECT_EQ(Keys(run(Table({1235, 12345, 12347})).results), GetParam().survivors);
+  EXPECT_EQ(KeysOf(run(TableOf({1235, 12345, 12347})).results), GetParam().survivors);
 }
 
 INSTANTIATE_TEST_SUITE_P(Panels, PositionalRange,
@@ -66,17 +66,17 @@ void PrintTo(const BankerCase& c, std::ostream* os) {
   *os << c.name;
 }
 
-class BankerExample : public PanelsTest, public ::testing::WithParamInterface<BankerCase> {};
+class BankerRowCountTwo : public PanelsTest, public ::testing::WithParamInterface<BankerCase> {};
 
 // Row 1: banker digits 1, 2, 3 and count 2.
-TEST_P(BankerExample, CountsRepeatsOnlyWhenTicked) {
+TEST_P(BankerRowCountTwo, CountsRepeatsOnlyWhenTicked) {
   if (GetParam().repeat) click("chkDanOption");
   for (const char* name : {"cmdDan(1)", "cmdDan(2)", "cmdDan(3)", "cmdDanCount(2)"}) click(name);
-  EXPECT_EQ(Keys(run(Table({11245, 12345, 12456, 45678})).results), GetParam().survivors);
+  EXPECT_EQ(KeysOf(run(TableOf({11245, 12345, 12456, 45678})).results), GetParam().survivors);
   EXPECT_TRUE(dialogs.calls.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Panels, BankerExample,
+INSTANTIATE_TEST_SUITE_P(Panels, BankerRowCountTwo,
                          ::testing::Values(BankerCase{"EachDigitOnce", false, {11245, 12456}},
                                            BankerCase{"RepeatsCounted", true, {12456}}),
                          [](const auto& info) { return std::string(info.param.name); });

@@ -6,12 +6,14 @@
 #include <QSignalSpy>
 #include <set>
 
-#include "panels_test_support.h"
+#include "support/every_panel_set.h"
+#include "support/panels_fixture.h"
 #include "widgets/hinted_text_edit.h"
 #include "widgets/selectable_button.h"
 
 namespace torvane::ui {
 
+using support::EveryPanelSet;
 using widgets::ButtonColor;
 using widgets::GreenColor;
 using widgets::HintedTextEdit;
@@ -19,36 +21,15 @@ using widgets::YellowColor;
 
 namespace {
 
-// A value for every field that differs from the start value.
-Conditions EverythingSet() {
-  Conditions c;
-  c.directKill.text = "12345 58920";
-  c.positional.marked[0][0] = c.positional.marked[4][5] = c.positional.marked[4][6] = true;
-  c.positional.rangeMin = "1";
-  c.positional.rangeMax = "3";
-  c.sumSpan.tails[3] = c.sumSpan.spans[9] = c.sumSpan.digits[5] = true;
-  c.sumSpan.sums = "01 02 45";
-  c.banker.digits[0] = {false, true, true, true};
-  c.banker.counts[0][2] = true;
-  c.banker.digits[5][9] = c.banker.counts[5][0] = true;
-  c.banker.repeat = true;
-  c.banker.rangeMin = "0";
-  c.banker.rangeMax = "1";
-  c.shapes.bigSmall[7] = c.shapes.oddEven[10] = c.shapes.primeComposite[31] = true;
-  c.shapes.rangeMin = "1";
-  c.shapes.rangeMax = "2";
-  c.routes.ticked[0] = c.routes.ticked[242] = true;
-  c.special.ticked[2] = c.special.ticked[7] = c.special.ticked[13] = true;
-  c.ratios.selected[3] = c.ratios.selected[17] = true;
-  c.minMax = {"3", "6"};
-  c.compound.text = "17*235*12*789*01";
-  c.combinations.texts = {"89", "999", "12345", "55", "123", "2406\r\n240613"};
-  c.patterns.text = "1***7\r\n12***";
+// The panels hold every condition but the fault tolerance, which is the window's.
+Conditions EveryPanelSetButTolerance() {
+  Conditions c = EveryPanelSet();
+  c.tolerance = ToleranceState{};
   return c;
 }
 
 TEST_F(PanelsTest, ApplyThenGatherGivesTheSameConditions) {
-  const Conditions set = EverythingSet();
+  const Conditions set = EveryPanelSetButTolerance();
   pages.apply(set);
   EXPECT_EQ(gathered(), set);
   // The widgets show it the way the player sees it.
@@ -60,13 +41,13 @@ TEST_F(PanelsTest, ApplyThenGatherGivesTheSameConditions) {
 }
 
 TEST_F(PanelsTest, ClearAllBringsEveryPanelBackToItsStart) {
-  pages.apply(EverythingSet());
+  pages.apply(EveryPanelSet());
   pages.clearAll();
   Conditions expected;
   expected.banker.repeat = true;  // 胆码计重 is a way of counting and survives clear-all
   EXPECT_EQ(gathered(), expected);
   for (const char* name :
-       {"txtDan5", "txtCompose(0)", "txtCompose(3)", "txtCompose(6)", "txtCompose(7)"})
+       {"txtDan5", "txtHKD", "txtCompose(0)", "txtCompose(3)", "txtCompose(6)", "txtCompose(7)"})
     EXPECT_TRUE(find<HintedTextEdit>(name)->showsHint()) << name;
   EXPECT_FALSE(ButtonColor(find<QAbstractButton>("cmd_dw(0)")).isValid());
   EXPECT_EQ(find<QComboBox>("Com_rc(3)")->currentText(), "0");

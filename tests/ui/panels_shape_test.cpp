@@ -3,7 +3,7 @@
 #include <QInputMethodEvent>
 #include <functional>
 
-#include "panels_test_support.h"
+#include "support/panels_fixture.h"
 #include "widgets/hinted_text_edit.h"
 
 namespace torvane::ui {
@@ -24,7 +24,7 @@ void PrintTo(const FullSetCase& c, std::ostream* os) {
 
 class PanelsFullSet : public PanelsTest, public ::testing::WithParamInterface<FullSetCase> {};
 
-TEST_P(PanelsFullSet, LeavesThePublishedCount) {
+TEST_P(PanelsFullSet, LeavesExactlyThisMany) {
   GetParam().set(*this);
   EXPECT_EQ(run().results.count(), GetParam().survivors);
 }

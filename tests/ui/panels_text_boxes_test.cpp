@@ -3,7 +3,7 @@
 #include <QFocusEvent>
 #include <QKeySequence>
 
-#include "panels_test_support.h"
+#include "support/panels_fixture.h"
 #include "widgets/box_text.h"
 #include "widgets/hinted_text_edit.h"
 #include "widgets/selectable_button.h"
@@ -109,7 +109,7 @@ TEST_F(TextBoxes, DirectKillBoxKeepsACanonicalList) {
   QTest::keyClicks(dan5, QStringLiteral("58920,12345 1 58920"));
   box(2)->setFocus();
   EXPECT_EQ(dan5->text(), QStringLiteral("12345 58920"));
-  EXPECT_EQ(Keys(run(Table({12345, 22222, 58920})).results), std::vector<int>{22222});
+  EXPECT_EQ(KeysOf(run(TableOf({12345, 22222, 58920})).results), std::vector<int>{22222});
 }
 
 TEST_F(TextBoxes, PasteIntoDirectKillMergesAtTheCursor) {

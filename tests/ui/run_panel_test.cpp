@@ -4,8 +4,8 @@
 #include <QTest>
 
 #include "core/number_text.h"
-#include "gui/main_window_fixture.h"
 #include "scheme/scheme_file.h"
+#include "support/main_window_fixture.h"
 
 namespace torvane::ui {
 

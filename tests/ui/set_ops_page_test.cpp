@@ -11,7 +11,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "gui/fake_dialogs.h"
+#include "support/fake_dialogs.h"
 #include "widgets/clipboard.h"
 #include "widgets/hinted_text_edit.h"
 

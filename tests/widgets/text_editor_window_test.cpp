@@ -9,7 +9,7 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "gui/fake_dialogs.h"
+#include "support/fake_dialogs.h"
 
 namespace torvane::widgets {
 namespace {

@@ -47,67 +47,65 @@ int DigitSum(const uint8_t* d) {
   return d[0] + d[1] + d[2] + d[3] + d[4];
 }
 
+bool HaveCandidates(const FilterContext& ctx) {
+  return ctx.candidates.count() >= 1;
+}
+
 }  // namespace
 
-std::optional<std::string> FilterSumSpan(const SumSpanState& state, FilterContext& ctx) {
-  const bool haveCandidates = ctx.candidates.count() >= 1;
+void FilterSumTails(const SumSpanState& state, FilterContext& ctx) {
+  if (!AnyTicked(state.tails) || !HaveCandidates(ctx)) return;
+  uint8_t killSum[46];
+  for (int s = 0; s <= 45; ++s) killSum[s] = state.tails[s % 10] ? 1 : 0;
+  KillBy("杀和尾", killSum, DigitSum, ctx);
+}
 
-  // Sum tail: the last digit of the digit sum.
-  if (AnyTicked(state.tails) && haveCandidates) {
-    uint8_t killSum[46];
-    for (int s = 0; s <= 45; ++s) killSum[s] = state.tails[s % 10] ? 1 : 0;
-    KillBy("杀和尾", killSum, DigitSum, ctx);
-  }
-
-  // Sum list: the box shows the cleaned list after the run.
-  std::optional<std::string> cleaned;
-  if (!state.sums.empty() && state.sums != kSumHint) {
-    std::string text = KeepOnlyDigits(state.sums);
-    if (!text.empty()) {
-      uint8_t killSum[46] = {};
-      bool any = false;
-      for (std::string_view piece : SplitAtSpaces(text)) {
-        const int32_t v = BoxValue32(piece);  // throws beyond 32 bits
-        if (v >= 0 && v < 46) {
-          killSum[v] = 1;
-          any = true;
-        }
-      }
-      if (any && haveCandidates) KillBy("杀和值", killSum, DigitSum, ctx);
-      cleaned = std::move(text);
+std::optional<std::string> FilterSums(const SumSpanState& state, FilterContext& ctx) {
+  if (state.sums.empty() || state.sums == kSumHint) return std::nullopt;
+  std::string text = KeepOnlyDigits(state.sums);
+  if (text.empty()) return std::nullopt;
+  uint8_t killSum[46] = {};
+  bool any = false;
+  for (std::string_view piece : SplitAtSpaces(text)) {
+    const int32_t v = BoxValue32(piece);  // throws beyond 32 bits
+    if (v >= 0 && v < 46) {
+      killSum[v] = 1;
+      any = true;
     }
   }
+  if (any && HaveCandidates(ctx)) KillBy("杀和值", killSum, DigitSum, ctx);
+  return text;
+}
 
-  // Span: largest digit minus smallest, folded through min/max tables.
-  if (AnyTicked(state.spans) && haveCandidates) {
-    uint8_t killSpan[10];
-    for (int v = 0; v < 10; ++v) killSpan[v] = state.spans[v] ? 1 : 0;
-    uint8_t lower[10][10], upper[10][10];
-    for (int x = 0; x < 10; ++x)
-      for (int y = 0; y < 10; ++y) {
-        lower[x][y] = static_cast<uint8_t>(x < y ? x : y);
-        upper[x][y] = static_cast<uint8_t>(x < y ? y : x);
-      }
-    KillBy(
-        "杀跨度", killSpan,
-        [&](const uint8_t* d) {
-          const int hi = upper[upper[upper[upper[d[0]][d[1]]][d[2]]][d[3]]][d[4]];
-          const int lo = lower[lower[lower[lower[d[0]][d[1]]][d[2]]][d[3]]][d[4]];
-          return hi - lo;
-        },
-        ctx);
-  }
+void FilterSpans(const SumSpanState& state, FilterContext& ctx) {
+  if (!AnyTicked(state.spans) || !HaveCandidates(ctx)) return;
+  uint8_t killSpan[10];
+  for (int v = 0; v < 10; ++v) killSpan[v] = state.spans[v] ? 1 : 0;
+  // Largest digit minus smallest, folded through min/max tables.
+  uint8_t lower[10][10], upper[10][10];
+  for (int x = 0; x < 10; ++x)
+    for (int y = 0; y < 10; ++y) {
+      lower[x][y] = static_cast<uint8_t>(x < y ? x : y);
+      upper[x][y] = static_cast<uint8_t>(x < y ? y : x);
+    }
+  KillBy(
+      "杀跨度", killSpan,
+      [&](const uint8_t* d) {
+        const int hi = upper[upper[upper[upper[d[0]][d[1]]][d[2]]][d[3]]][d[4]];
+        const int lo = lower[lower[lower[lower[d[0]][d[1]]][d[2]]][d[3]]][d[4]];
+        return hi - lo;
+      },
+      ctx);
+}
 
-  // 通杀码: any position holding a ticked digit.
-  if (AnyTicked(state.digits) && haveCandidates) {
-    uint8_t killDigit[10];
-    for (int v = 0; v < 10; ++v) killDigit[v] = state.digits[v] ? 1 : 0;
-    AppendMultisetRow(ctx, "通杀码", [&](const uint8_t* d) {
-      return (killDigit[d[0]] | killDigit[d[1]] | killDigit[d[2]] | killDigit[d[3]] |
-              killDigit[d[4]]) != 0;
-    });
-  }
-  return cleaned;
+void FilterDigitsAnywhere(const SumSpanState& state, FilterContext& ctx) {
+  if (!AnyTicked(state.digits) || !HaveCandidates(ctx)) return;
+  uint8_t killDigit[10];
+  for (int v = 0; v < 10; ++v) killDigit[v] = state.digits[v] ? 1 : 0;
+  AppendMultisetRow(ctx, "通杀码", [&](const uint8_t* d) {
+    return (killDigit[d[0]] | killDigit[d[1]] | killDigit[d[2]] | killDigit[d[3]] |
+            killDigit[d[4]]) != 0;
+  });
 }
 
 }  // namespace torvane

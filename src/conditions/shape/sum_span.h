@@ -19,8 +19,20 @@ struct SumSpanState {
   friend bool operator==(const SumSpanState&, const SumSpanState&) = default;
 };
 
-// Appends kill rows "杀和尾", "杀和值", "杀跨度", "通杀码". Returns the cleaned sum text
-// when the box should show it. Throws RunError on a sum piece beyond 32 bits.
-std::optional<std::string> FilterSumSpan(const SumSpanState& state, FilterContext& ctx);
+// One filter per row of the panel, run in this order. Each appends at most its own kill row.
+
+// "杀和尾": kills every candidate whose digit sum ends in a ticked tail.
+void FilterSumTails(const SumSpanState& state, FilterContext& ctx);
+
+// "杀和值": kills every candidate whose digit sum is in the sum list. Returns the cleaned
+// list when the box should show it, even when no piece is a possible sum. Throws RunError
+// on a sum piece beyond 32 bits.
+std::optional<std::string> FilterSums(const SumSpanState& state, FilterContext& ctx);
+
+// "杀跨度": kills every candidate whose largest digit minus smallest is ticked.
+void FilterSpans(const SumSpanState& state, FilterContext& ctx);
+
+// "通杀码": kills every candidate holding a ticked digit in any position.
+void FilterDigitsAnywhere(const SumSpanState& state, FilterContext& ctx);
 
 }  // namespace torvane

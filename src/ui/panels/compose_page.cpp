@@ -7,10 +7,10 @@
 #include <QVBoxLayout>
 
 #include "core/number_text.h"
+#include "ui/panels/panel_widgets.h"
 #include "widgets/box_text.h"
 #include "widgets/dialogs.h"
 #include "widgets/hinted_text_edit.h"
-#include "ui/panels/panel_widgets.h"
 
 namespace torvane::ui {
 
@@ -135,10 +135,6 @@ void ComposePage::setState(const CompoundKillState& compound, const CombinationS
   setBoxText(0, compound.text);
   for (int k = 0; k < 6; ++k) setBoxText(k + 1, combinations.texts[k]);
   setBoxText(7, patterns.text);
-}
-
-void ComposePage::clear() {
-  for (int i = 0; i < 8; ++i) setBoxText(i, std::string());
 }
 
 void ComposePage::selectBox(int i) {

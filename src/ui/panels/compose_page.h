@@ -12,13 +12,12 @@
 namespace torvane::widgets {
 class Dialogs;
 class HintedTextEdit;
-}
+}  // namespace torvane::widgets
 
 namespace torvane::ui {
 
 using widgets::Dialogs;
 using widgets::HintedTextEdit;
-
 
 class ComposePage : public QWidget {
   Q_OBJECT
@@ -28,10 +27,9 @@ class ComposePage : public QWidget {
   CompoundKillState compound() const;
   CombinationState combinations() const;
   PatternKillState patterns() const;
+  // An empty text brings the box's hint back unless the box has the focus.
   void setState(const CompoundKillState& compound, const CombinationState& combinations,
                 const PatternKillState& patterns);
-  // Every box empty, hints back.
-  void clear();
 
   // Only box i enabled and light yellow; the others keep their texts.
   void selectBox(int i);

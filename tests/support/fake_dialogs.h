@@ -9,7 +9,6 @@
 
 namespace torvane::widgets {
 
-
 struct DialogCall {
   QString kind;  // "information", "warning", "plain", "question", "openFile", "saveFile",
                  // "copyNotice", "editor"
@@ -20,8 +19,8 @@ struct DialogCall {
 class FakeDialogs : public Dialogs {
  public:
   std::vector<DialogCall> calls;
-  std::deque<bool> answers;        // question(); Yes when empty
-  std::deque<QString> files;       // openFile()/saveFile(); cancelled when empty
+  std::deque<bool> answers;   // question(); Yes when empty
+  std::deque<QString> files;  // openFile()/saveFile(); cancelled when empty
 
   void information(QWidget*, const QString& title, const QString& text) override {
     calls.push_back({"information", title, text});

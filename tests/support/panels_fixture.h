@@ -9,15 +9,17 @@
 #include <QLineEdit>
 #include <QTest>
 #include <QWidget>
-#include <initializer_list>
 
 #include "core/digit_table.h"
 #include "run/filter_run.h"
-#include "gui/fake_dialogs.h"
+#include "support/digit_tables.h"
+#include "support/fake_dialogs.h"
 #include "ui/condition_pages.h"
 
 namespace torvane::ui {
 
+using support::KeysOf;
+using support::TableOf;
 using widgets::FakeDialogs;
 
 class PanelsTest : public ::testing::Test {
@@ -63,18 +65,6 @@ class PanelsTest : public ::testing::Test {
   // Runs the gathered conditions on base (all numbers when empty).
   RunResult run(const DigitTable& base = DigitTable()) const {
     return RunFilters(base, gathered());
-  }
-
-  static DigitTable Table(std::initializer_list<int> keys) {
-    DigitTable t;
-    for (int k : keys) t.appendKey(k);
-    return t;
-  }
-
-  static std::vector<int> Keys(const DigitTable& t) {
-    std::vector<int> keys;
-    for (int i = 0; i < t.count(); ++i) keys.push_back(t.key(i));
-    return keys;
   }
 
   FakeDialogs dialogs;  // outlives the boxes, whose leave checks may ask

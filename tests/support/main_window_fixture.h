@@ -13,11 +13,11 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "gui/fake_dialogs.h"
 #include "results/result_panel.h"
+#include "support/fake_dialogs.h"
 #include "ui/base_page.h"
-#include "widgets/hinted_text_edit.h"
 #include "ui/main_window.h"
+#include "widgets/hinted_text_edit.h"
 
 namespace torvane::ui {
 

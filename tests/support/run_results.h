@@ -1,30 +1,25 @@
 #pragma once
-// Helpers for the shape-condition tests: run on the full set or a few numbers, read back
-// keys and kill-row stats.
+// Runs and what to read back from them: survivors, kill-row names and counts.
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "conditions/conditions.h"
 #include "core/digit_table.h"
 #include "run/filter_run.h"
+#include "support/digit_tables.h"
 
-namespace torvane::shape_test {
-
-inline DigitTable Numbers(const std::vector<int>& keys) {
-  DigitTable t;
-  for (int k : keys) t.appendKey(k);
-  return t;
-}
+namespace torvane::support {
 
 inline RunResult RunOnFullSet(const Conditions& c) {
   return RunFilters(DigitTable{}, c);
 }
 
-inline std::vector<int> Keys(const DigitTable& t) {
-  std::vector<int> keys;
-  for (int i = 0; i < t.count(); ++i) keys.push_back(t.key(i));
-  return keys;
+// True when key survived the run; the survivors are ascending.
+inline bool Kept(const RunResult& r, int key) {
+  const std::vector<int> keys = KeysOf(r.results);
+  return std::binary_search(keys.begin(), keys.end(), key);
 }
 
 inline std::vector<std::string> RowNames(const RunResult& r) {
@@ -49,4 +44,4 @@ bool AllRows(const DigitTable& t, Pred pred) {
   return true;
 }
 
-}  // namespace torvane::shape_test
+}  // namespace torvane::support
