@@ -1,0 +1,55 @@
+// "开始缩水" with every condition set, as the player waits for it: the conditions read from
+// the panels, the run, the result panel and page grid rebuilt, and the events that lay out
+// and paint the window processed. Against the engine run alone on the same conditions.
+// The QApplication comes from gui_bench_main.cpp.
+
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+#include <QPushButton>
+
+#include "../tests/gui/fake_dialogs.h"
+#include "all_conditions.h"
+#include "run/filter_run.h"
+#include "ui/main_window.h"
+
+namespace {
+
+using torvane::bench::AllConditions;
+using torvane::widgets::FakeDialogs;
+
+void ProcessEverything() {
+  QCoreApplication::processEvents();
+  // Buttons dropped with deleteLater go when the event loop gets back to them.
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void BM_EngineRunAllConditions(benchmark::State& state) {
+  const torvane::Conditions all = AllConditions();
+  for (auto _ : state) benchmark::DoNotOptimize(torvane::RunFilters({}, all));
+}
+BENCHMARK(BM_EngineRunAllConditions)->Unit(benchmark::kMillisecond);
+
+void BM_RunButtonAllConditions(benchmark::State& state) {
+  FakeDialogs dialogs;
+  torvane::ui::MainWindow window(dialogs);
+  window.applyConditions(AllConditions());
+  window.show();
+  ProcessEverything();
+  auto* run = window.findChild<QPushButton*>(QStringLiteral("cmdFilter(0)"));
+  const int expected = torvane::RunFilters({}, AllConditions()).results.count();
+  if (run) run->click();
+  ProcessEverything();
+  if (!run || window.results().count() != expected || !dialogs.calls.empty()) {
+    state.SkipWithError("the window's run does not give the engine's results");
+    return;
+  }
+  for (auto _ : state) {
+    run->click();
+    ProcessEverything();
+  }
+  state.counters["results"] = expected;
+}
+BENCHMARK(BM_RunButtonAllConditions)->Unit(benchmark::kMillisecond);
+
+}  // namespace
