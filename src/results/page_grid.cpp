@@ -6,15 +6,15 @@
 #include <algorithm>
 
 #include "controls/t_scroll.h"
+#include "results/page_button.h"
 #include "widgets/selectable_button.h"
 
 namespace torvane::results {
 
+using controls::tScroll;
 using widgets::ButtonColor;
 using widgets::GreenColor;
 using widgets::RedColor;
-using widgets::SetButtonColor;
-using controls::tScroll;
 
 namespace {
 
@@ -54,10 +54,10 @@ PageGrid::PageGrid(QWidget* parent)
 }
 
 QPushButton* PageGrid::makeButton(int index) {
-  auto* b = new QPushButton(QString::number(index + 1), grid_);
+  auto* b = new PageButton(grid_);
+  b->setText(QString::number(index + 1));
   b->setObjectName(QStringLiteral("cmdPage(%1)").arg(index));
   b->setProperty("Tag", QStringLiteral("0"));
-  SetButtonColor(b, QColor());
   connect(b, &QPushButton::clicked, this, [this, index] { emit pagePressed(index); });
   return b;
 }
@@ -79,7 +79,7 @@ void PageGrid::rebuild(int resultCount, int pageSize) {
   }
   QPushButton* first = buttons_[0];
   first->setProperty("Tag", QStringLiteral("0"));
-  SetButtonColor(first, QColor());
+  static_cast<PageButton*>(first)->setBackColor(QColor());
   first->setGeometry(0, 0, width, kPageButtonHeight);
   for (int i = 1; i < pages; ++i) {
     QPushButton* b = makeButton(i);
@@ -119,11 +119,11 @@ void PageGrid::select(int page) {
   for (int i = 0; i < pageCount(); ++i) {
     if (i == page || Tag(buttons_[i]) != QStringLiteral("1")) continue;
     buttons_[i]->setProperty("Tag", QStringLiteral("0"));
-    SetButtonColor(buttons_[i], RedColor());
+    static_cast<PageButton*>(buttons_[i])->setBackColor(RedColor());
     break;
   }
   buttons_[page]->setProperty("Tag", QStringLiteral("1"));
-  SetButtonColor(buttons_[page], GreenColor());
+  static_cast<PageButton*>(buttons_[page])->setBackColor(GreenColor());
 }
 
 PageState PageGrid::state(int page) const {

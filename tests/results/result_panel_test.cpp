@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QFontInfo>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 
 #include "controls/result_list.h"
@@ -395,6 +397,32 @@ TEST_F(ResultPanelTest, RunPanelSitsAtTheFootAndTheListTakesTheRest) {
   EXPECT_EQ(pic->y(), list->y() + list->height());
   EXPECT_EQ(run->y(), pic->y() + pic->height());
   EXPECT_EQ(run->y() + run->height(), panel.height());
+}
+
+// A page button keeps the panel's font whatever its colour: the red and green ones were
+// drawn in the application's larger default font, and a button kept it after a rebuild.
+TEST_F(ResultPanelTest, EveryPageButtonDrawsInThePanelFont) {
+  panel.resize(251, 683);
+  panel.show();
+  panel.setResults(FirstKeys(100000));
+  const QFontInfo want(panel.font());
+  auto expectPanelFont = [&](const char* when) {
+    for (QPushButton* b : panel.findChildren<QPushButton*>(
+             QRegularExpression(QStringLiteral("^cmdPage\\(\\d+\\)$")))) {
+      const QFontInfo got(b->font());
+      EXPECT_EQ(got.family(), want.family()) << when << " " << b->objectName().toStdString();
+      EXPECT_EQ(got.pointSizeF(), want.pointSizeF()) << when << " " << b->text().toStdString();
+    }
+  };
+  page(2)->click();
+  page(0)->click();
+  ASSERT_EQ(ButtonColor(page(2)), RedColor());
+  expectPanelFont("after pressing 3 then 1");
+  setPageSize(QStringLiteral("1000"));
+  expectPanelFont("after a rebuild with another page size");
+  page(1)->click();
+  setPageSize(QStringLiteral("2000"));
+  expectPanelFont("after a second rebuild");
 }
 
 }  // namespace
