@@ -13,15 +13,15 @@
 #include "ui/base_page.h"
 #include "ui/condition_help.h"
 #include "ui/condition_pages.h"
-#include "widgets/dialogs.h"
 #include "ui/flash_frame.h"
 #include "ui/set_ops_page.h"
 #include "ui/tab_bar.h"
+#include "widgets/dialogs.h"
 
 namespace torvane::ui {
 
-using widgets::Dialogs;
 using results::ResultPanel;
+using widgets::Dialogs;
 
 namespace {
 
@@ -57,7 +57,7 @@ MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent),
 
   // Start-up: empty base box, empty result panel, main page in front.
   basePage_->clear();
-  resultPanel_->ShowResultPages(0, true);
+  resultPanel_->rebuildPages();
   selectTab(kMainTab);
   placeWindow();
   QTimer::singleShot(0, this, &MainWindow::startupStep);

@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include "controls/result_list.h"
+#include "controls/t_scroll.h"
 #include "core/number_text.h"
 #include "gui/fake_dialogs.h"
 #include "results/digit_line_edit.h"
@@ -51,7 +52,7 @@ DigitTable Rows(const DigitTable& t, int first, int last) {
 class ResultPanelTest : public testing::Test {
  protected:
   // As the window does at start-up.
-  void SetUp() override { panel.ShowResultPages(0, true); }
+  void SetUp() override { panel.rebuildPages(); }
   void TearDown() override { SetClipboardFailuresForTests(0); }
 
   template <class T>
@@ -67,7 +68,7 @@ class ResultPanelTest : public testing::Test {
   QPushButton* bonus() { return child<QPushButton>("cmdBonus"); }
   void setPageSize(const QString& s) {
     pageBox()->setText(s);
-    panel.ValidatePageSize();
+    panel.validatePageSize();
   }
 
   FakeDialogs dialogs;
@@ -107,9 +108,9 @@ TEST(ResultPanel, OnlyTheStartUpBuildGoesWithoutNotice) {
   ResultPanel panel(dialogs);
   auto* notice = panel.findChild<QWidget*>(QStringLiteral("T_nonb"));
   EXPECT_TRUE(notice->isHidden());
-  panel.ShowResultPages(0, true);
+  panel.rebuildPages();
   EXPECT_TRUE(notice->isHidden());
-  panel.ShowResultPages(0, true);
+  panel.rebuildPages();
   EXPECT_FALSE(notice->isHidden());
 }
 
@@ -423,6 +424,22 @@ TEST_F(ResultPanelTest, EveryPageButtonDrawsInThePanelFont) {
   page(1)->click();
   setPageSize(QStringLiteral("2000"));
   expectPanelFont("after a second rebuild");
+}
+
+// The grid shows rows 3 … 7 after three wheel-free scroll steps; the button of page 16
+// copies rows 15000 … 15999 and scrolls the list there.
+TEST_F(ResultPanelTest, PressingAPageOfAScrolledGridCopiesThatPage) {
+  panel.resize(251, 683);
+  panel.show();
+  const DigitTable all = FirstKeys(100000);
+  panel.setResults(all);
+  setPageSize(QStringLiteral("1000"));
+  panel.pageGrid()->scrollBar()->setValue(3);
+  page(15)->click();
+  EXPECT_EQ(ParseNumberText(ReadClipboardText().toStdString(), ParseMode::List).table,
+            Rows(all, 15000, 15999));
+  EXPECT_EQ(panel.resultList()->topRow(), 3000);
+  EXPECT_EQ(ButtonColor(page(15)), GreenColor());
 }
 
 }  // namespace
