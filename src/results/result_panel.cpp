@@ -6,11 +6,13 @@
 #include <algorithm>
 
 #include "controls/result_list.h"
+#include "results/condition_stats_window.h"
 #include "results/copy_text.h"
 #include "results/digit_line_edit.h"
 #include "results/page_grid.h"
 #include "results/page_legend.h"
 #include "results/page_size.h"
+#include "results/random_pick_window.h"
 #include "results/winning_number.h"
 #include "widgets/dialogs.h"
 
@@ -28,9 +30,10 @@ constexpr int kFrameHeight = 683;
 constexpr int kMinFrameHeight = 480;
 constexpr int kListLeft = 4;
 constexpr int kListTop = 64;
-constexpr int kCopyTipTop = 24;  // the page panel shrinks to this without results
-constexpr int kPageRowTop = 44;
-constexpr int kGridTop = 64;
+constexpr int kToolRowTop = 22;  // 条件统计, 随机选号: they stay without results
+constexpr int kCopyTipTop = 48;  // the page panel shrinks to this without results
+constexpr int kPageRowTop = 68;
+constexpr int kGridTop = 88;
 constexpr int kRunPanelHeight = 129;
 constexpr int kMinListHeight = 40;
 
@@ -58,6 +61,7 @@ struct ResultPanel::Impl {
   explicit Impl(Dialogs& d) : dialogs(d) {}
   Dialogs& dialogs;
   std::shared_ptr<const DigitTable> results = std::make_shared<const DigitTable>();
+  ConditionStats stats;
   bool firstBuildDone = false;
   int acceptedPageSize = kDefaultPageSize;
   int pagePanelHeight = kCopyTipTop;
@@ -69,10 +73,13 @@ struct ResultPanel::Impl {
   QWidget* pagePanel = nullptr;  // picResult: count, page size, page grid, legend
   QLabel* count = nullptr;
   QLabel* status = nullptr;
+  QPushButton* statsButton = nullptr;
   DigitLineEdit* page = nullptr;
   PageGrid* grid = nullptr;
   QWidget* legend = nullptr;
   QWidget* runPanel = nullptr;
+  ConditionStatsWindow* statsWindow = nullptr;  // made at the first press
+  RandomPickWindow* pickWindow = nullptr;
 };
 
 ResultPanel::ResultPanel(Dialogs& dialogs, QWidget* parent)
@@ -118,7 +125,7 @@ void ResultPanel::buildWidgets() {
   d_->notice->setReadOnly(true);
   d_->notice->hide();
 
-  // picResult: count row, copy tip, page size, page grid, legend.
+  // picResult: count row, the two buttons under it, copy tip, page size, page grid, legend.
   auto* pic = d_->pagePanel = new QWidget(this);
   pic->setObjectName(QStringLiteral("picResult"));
   AddLabel(pic, QStringLiteral("结果注数"), 4, 4, "Label8");
@@ -129,6 +136,18 @@ void ResultPanel::buildWidgets() {
     l->setStyleSheet(QStringLiteral("color: rgb(0,0,192);"));
     l->adjustSize();
   }
+  d_->statsButton = new QPushButton(QStringLiteral("条件统计"), pic);
+  d_->statsButton->setObjectName(QStringLiteral("cmdStats"));
+  d_->statsButton->setToolTip(QStringLiteral("每个条件杀掉的注数，各容错级别的注数"));
+  d_->statsButton->setGeometry(4, kToolRowTop, 76, 22);
+  d_->statsButton->setEnabled(false);  // until the first run
+  connect(d_->statsButton, &QPushButton::clicked, this, &ResultPanel::showConditionStats);
+  auto* pick = new QPushButton(QStringLiteral("随机选号"), pic);
+  pick->setObjectName(QStringLiteral("cmdRandomPick"));
+  pick->setToolTip(QStringLiteral("从结果中随机选出几注"));
+  pick->setGeometry(84, kToolRowTop, 76, 22);
+  connect(pick, &QPushButton::clicked, this, &ResultPanel::showRandomPick);
+
   QLabel* tip = AddLabel(pic, QStringLiteral("点下面按键复制号码，可分多次投注"), 4, kCopyTipTop,
                          "lblCopyTip");
   tip->setStyleSheet(QStringLiteral("color: rgb(255,0,0);"));
@@ -167,6 +186,7 @@ void ResultPanel::setRunPanel(QWidget* runPanel) {
 void ResultPanel::setResults(std::shared_ptr<const DigitTable> results) {
   d_->results = results ? std::move(results) : std::make_shared<const DigitTable>();
   rebuildPages();
+  if (d_->pickWindow) d_->pickWindow->setSource(d_->results);
 }
 
 const DigitTable& ResultPanel::results() const {
@@ -246,7 +266,7 @@ void ResultPanel::rebuildPages() {
   const int count = resultCount();
   d_->notice->hide();
   if (count < 1) {
-    // Only the count row stays; the old buttons are cut off with the rest.
+    // Only the count rows stay; the old buttons are cut off with the rest.
     d_->pagePanelHeight = kCopyTipTop;
   } else {
     d_->grid->rebuild(count, pageSize());
@@ -330,6 +350,33 @@ void ResultPanel::exportAll() {
   if (text.isEmpty()) return;
   CopyToClipboardQuietly(d_->dialogs, this, text);
   d_->dialogs.openTextEditor(this, QStringLiteral("导出全部号码"), text);
+}
+
+void ResultPanel::setConditionStats(const ConditionStats& stats) {
+  d_->stats = stats;
+  d_->statsButton->setEnabled(true);
+  if (d_->statsWindow) d_->statsWindow->setStats(stats);
+}
+
+void ResultPanel::showConditionStats() {
+  if (!d_->statsWindow) d_->statsWindow = new ConditionStatsWindow(d_->dialogs, this);
+  d_->statsWindow->setStats(d_->stats);
+  d_->statsWindow->show();
+  d_->statsWindow->raise();
+  d_->statsWindow->activateWindow();
+}
+
+void ResultPanel::showRandomPick() {
+  if (resultCount() == 0) {
+    d_->dialogs.information(this, kTitle, kNoResults);
+    return;
+  }
+  if (!d_->pickWindow) d_->pickWindow = new RandomPickWindow(d_->dialogs, this);
+  d_->pickWindow->setSource(d_->results);
+  d_->pickWindow->pickAgain();
+  d_->pickWindow->show();
+  d_->pickWindow->raise();
+  d_->pickWindow->activateWindow();
 }
 
 }  // namespace torvane::results

@@ -1,11 +1,13 @@
 #pragma once
-// The result frame: winning-number row, result list, count row with the run status, page
-// size, page buttons and legend; the run panel is placed at its foot.
+// The result frame: winning-number row, result list, count row with the run status, the
+// 条件统计 and 随机选号 buttons, page size, page buttons and legend; the run panel is placed
+// at its foot.
 
 #include <QWidget>
 #include <memory>
 
 #include "core/digit_table.h"
+#include "results/condition_stats.h"
 
 namespace torvane::widgets {
 class Dialogs;
@@ -19,7 +21,9 @@ namespace torvane::results {
 using controls::ResultList;
 using widgets::Dialogs;
 
+class ConditionStatsWindow;
 class PageGrid;
+class RandomPickWindow;
 
 class ResultPanel : public QWidget {
   Q_OBJECT
@@ -40,6 +44,9 @@ class ResultPanel : public QWidget {
   const std::shared_ptr<const DigitTable>& sharedResults() const;
   int resultCount() const;
 
+  // The kills of the last run, for 条件统计.
+  void setConditionStats(const ConditionStats& stats);
+
   // Lays the page buttons out for the results and shows the list from the top; no page is
   // current afterwards. With no results the panel keeps only its count rows and, after the
   // start-up build, shows the zero-result notice.
@@ -59,6 +66,10 @@ class ResultPanel : public QWidget {
   void validatePageSize();
   // 兑奖匹配.
   void checkWinningNumber();
+  // 条件统计 and 随机选号: modeless windows, found by their objectNames frmConditionStats
+  // and frmRandomPick.
+  void showConditionStats();
+  void showRandomPick();
   // The page size the pages are built with.
   int pageSize() const;
 

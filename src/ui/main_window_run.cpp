@@ -20,6 +20,15 @@ namespace {
 
 const QString kTorvane = QStringLiteral("Torvane");
 
+results::ConditionStats StatsOf(const RunResult& run, int candidates) {
+  results::ConditionStats s;
+  s.candidates = candidates;
+  for (const KillRowStat& k : run.stats)
+    s.kills.push_back({QString::fromStdString(k.name), k.killed});
+  s.killSumCounts = run.killSumCounts;
+  return s;
+}
+
 }  // namespace
 
 const DigitTable& MainWindow::results() const {
@@ -87,6 +96,7 @@ void MainWindow::runFilters() {
   if (run.tolerance.min >= run.tolerance.max) runPanel_->setToleranceText(0, max);
   runPanel_->setToleranceText(1, max);
   if (run.cleanedSumText) pages_->setSumText(FromEngineText(*run.cleanedSumText));
+  resultPanel_->setConditionStats(StatsOf(run, baseSet_.empty() ? kNumberSpace : baseSet_.count()));
   showResults(std::move(run.results));
   resultPanel_->setStatusText(QStringLiteral("过滤完毕！"));
 }
