@@ -17,7 +17,7 @@ QStringList KillTableHeader() {
 }
 
 QStringList ToleranceTableHeader() {
-  return {QStringLiteral("容错"), QStringLiteral("注数"), QStringLiteral("容错0至此共")};
+  return {QStringLiteral("容错"), QStringLiteral("注数"), QStringLiteral("容错0至此合计")};
 }
 
 QString ConditionStatsText(const ConditionStats& stats) {

@@ -30,7 +30,7 @@ struct ToleranceRow {
 std::vector<ToleranceRow> ToleranceRows(const ConditionStats& stats);
 
 QStringList KillTableHeader();       // 条件, 杀号注数
-QStringList ToleranceTableHeader();  // 容错, 注数, 容错0至此共
+QStringList ToleranceTableHeader();  // 容错, 注数, 容错0至此合计
 
 // Both tables as tab-separated lines, each under its header, a blank line between.
 QString ConditionStatsText(const ConditionStats& stats);

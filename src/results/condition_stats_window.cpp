@@ -18,6 +18,9 @@ QTableWidget* MakeTable(const QStringList& header, const char* name, QWidget* pa
   t->setObjectName(QString::fromLatin1(name));
   t->setHorizontalHeaderLabels(header);
   t->verticalHeader()->hide();
+  // Text-high rows: a long run of conditions fits without much scrolling.
+  t->verticalHeader()->setDefaultSectionSize(t->fontMetrics().height() + 6);
+  t->setFocusPolicy(Qt::NoFocus);
   t->setEditTriggers(QAbstractItemView::NoEditTriggers);
   t->setSelectionBehavior(QAbstractItemView::SelectRows);
   t->setAlternatingRowColors(true);

@@ -66,7 +66,7 @@ TEST(ConditionStatsText, BothTablesTabSeparated) {
             QStringLiteral("条件\t杀号注数\r\n"
                            "直接杀号\t3\r\n胆码第1行\t40951\r\n和值\t12500\r\n"
                            "\r\n"
-                           "容错\t注数\t容错0至此共\r\n"
+                           "容错\t注数\t容错0至此合计\r\n"
                            "错 0 个条件\t52000\t52000\r\n"
                            "错 1 个条件\t40000\t92000\r\n"
                            "错 2 个条件\t7999\t99999\r\n"
