@@ -13,10 +13,9 @@ class PageButton : public QPushButton {
  public:
   explicit PageButton(QWidget* parent = nullptr);
 
-  // Invalid: the button face. Kept in the "backColor" property as well, where
-  // widgets::ButtonColor reads every flat-coloured button's colour.
+  // Invalid: the button face. Kept in the "backColor" property, where widgets::ButtonColor
+  // reads every flat-coloured button's colour.
   void setBackColor(const QColor& color);
-  QColor backColor() const { return color_; }
 
  protected:
   void paintEvent(QPaintEvent* e) override;

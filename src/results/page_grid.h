@@ -70,7 +70,6 @@ class PageGrid : public QWidget {  // picPageContainer
   QPushButton* button(int page) const;
   int firstVisibleRow() const { return firstRow_; }
   tScroll* scrollBar() const { return scroll_; }
-  QWidget* grid() const { return grid_; }
 
  signals:
   void pagePressed(int page);

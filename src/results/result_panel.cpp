@@ -192,9 +192,6 @@ void ResultPanel::setResults(std::shared_ptr<const DigitTable> results) {
 const DigitTable& ResultPanel::results() const {
   return *d_->results;
 }
-const std::shared_ptr<const DigitTable>& ResultPanel::sharedResults() const {
-  return d_->results;
-}
 int ResultPanel::resultCount() const {
   return d_->results->count();
 }

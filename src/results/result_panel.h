@@ -41,7 +41,6 @@ class ResultPanel : public QWidget {
     setResults(std::make_shared<const DigitTable>(std::move(results)));
   }
   const DigitTable& results() const;
-  const std::shared_ptr<const DigitTable>& sharedResults() const;
   int resultCount() const;
 
   // The kills of the last run, for 条件统计.
