@@ -19,7 +19,7 @@ BENCHMARK(BM_RunNoConditions)->Unit(benchmark::kMicrosecond);
 void BM_RunAllConditions(benchmark::State& state) {
   const Conditions all = EveryPanelSet();
   const size_t rows = torvane::RunFilters({}, all).stats.size();
-  if (rows != 35) {
+  if (rows != 35u) {
     state.SkipWithError(
         ("expected 35 kill rows, the run appended " + std::to_string(rows)).c_str());
     return;

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "core/digit_table.h"
-#include "run/filter_run.h"
 #include "core/number_text.h"
+#include "run/filter_run.h"
 #include "setops/set_operation.h"
 
 namespace {

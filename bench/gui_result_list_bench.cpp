@@ -41,11 +41,11 @@ void BM_ResultListScrollAndGrab(benchmark::State& state) {
   list.setListFont(torvane::controls::ResultListFont());
   list.resize(205, 300);
   list.show();
-  list.SetData(FirstKeys(static_cast<int>(state.range(0))));
+  list.setData(FirstKeys(static_cast<int>(state.range(0))));
   QImage image(list.size(), QImage::Format_ARGB32_Premultiplied);
   int top = 0;
   for (auto _ : state) {
-    list.SetTopIndex(top = (top + 1) % 1000);
+    list.setTopIndex(top = (top + 1) % 1000);
     list.render(&image);
   }
 }

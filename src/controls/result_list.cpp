@@ -38,7 +38,7 @@ ResultList::ResultList(QWidget* parent)
   scroll_->setObjectName(QStringLiteral("rlScroll"));
   scroll_->setForeColor(QColor(224, 224, 255));
   scroll_->hide();
-  connect(scroll_, &tScroll::Scroll, this, &ResultList::onScroll);
+  connect(scroll_, &tScroll::scrolled, this, &ResultList::onScroll);
   layoutRows();
 }
 
@@ -63,9 +63,9 @@ void ResultList::setListFont(const QFont& f) {
   update();
 }
 
-void ResultList::SetData(const DigitTable& table) {
-  data_ = table;
-  rowCount_ = DisplayRowCount(data_.count());
+void ResultList::setData(std::shared_ptr<const DigitTable> table) {
+  data_ = table ? std::move(table) : std::make_shared<const DigitTable>();
+  rowCount_ = DisplayRowCount(data_->count());
   scroll_->setValue(0);
   topRow_ = 0;
   hasData_ = true;
@@ -73,7 +73,7 @@ void ResultList::SetData(const DigitTable& table) {
   update();
 }
 
-void ResultList::SetTopIndex(int topIndex) {
+void ResultList::setTopIndex(int topIndex) {
   if (scroll_->isHidden() || !hasData_) return;
   topIndex = std::clamp(topIndex, scroll_->min(), scroll_->max());
   if (topIndex == scroll_->value()) return;
@@ -82,7 +82,7 @@ void ResultList::SetTopIndex(int topIndex) {
   update();
 }
 
-void ResultList::Clear() {
+void ResultList::clear() {
   hasData_ = false;
   scroll_->hide();
   update();
@@ -129,7 +129,7 @@ int ResultList::drawnRows() const {
 
 QString ResultList::visibleRowText(int j) const {
   if (j < 0 || j >= drawnRows()) return QString();
-  return ResultRowText(data_, topRow_ + j);
+  return ResultRowText(*data_, topRow_ + j);
 }
 
 void ResultList::paintEvent(QPaintEvent*) {
@@ -141,7 +141,7 @@ void ResultList::paintEvent(QPaintEvent*) {
     style.color = foreColor_;
     style.left = 4;
     style.top = kTopMargin;
-    PaintResultRows(p, data_, topRow_, visibleRows_, rowHeight_, style);
+    PaintResultRows(p, *data_, topRow_, visibleRows_, rowHeight_, style);
   }
   p.setPen(borderColor_);
   p.setBrush(Qt::NoBrush);

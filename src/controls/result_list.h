@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QFont>
 #include <QWidget>
+#include <memory>
 
 #include "core/digit_table.h"
 
@@ -19,13 +20,15 @@ class ResultList : public QWidget {
 
   explicit ResultList(QWidget* parent = nullptr);
 
-  // Keeps its own copy of the table and shows it from the first row.
-  void SetData(const DigitTable& table);
+  // Shows the table from the first row. The table is shared with its owner, never copied;
+  // it is const, so what the list shows cannot change under it.
+  void setData(std::shared_ptr<const DigitTable> table);
+  void setData(DigitTable table) { setData(std::make_shared<const DigitTable>(std::move(table))); }
   // Makes display row topIndex the top row (clamped); only while the scroll bar shows.
-  void SetTopIndex(int topIndex);
-  // Empties the surface and hides the scroll bar; the copy stays until the next SetData.
-  void Clear();
-  void Refresh() { update(); }
+  void setTopIndex(int topIndex);
+  // Empties the surface and hides the scroll bar; the table stays until the next setData.
+  void clear();
+  void refresh() { update(); }
 
   QColor backColor() const { return backColor_; }
   void setBackColor(const QColor& c);
@@ -57,7 +60,7 @@ class ResultList : public QWidget {
   void onScroll();
   int drawnRows() const;
 
-  DigitTable data_;
+  std::shared_ptr<const DigitTable> data_ = std::make_shared<const DigitTable>();
   int rowCount_ = 0;
   int topRow_ = 0;
   int visibleRows_ = 1;

@@ -30,7 +30,7 @@ void tScroll::setValue(int v) {
   if (v == value_) return;
   value_ = v;
   positionThumb();
-  emit Scroll();
+  emit scrolled();
 }
 
 void tScroll::setMin(int v) {
@@ -88,7 +88,7 @@ void tScroll::positionThumb() {
 void tScroll::stepBy(int step) {
   value_ = std::clamp(value_ + step, min_, std::max(min_, max_));
   positionThumb();
-  emit Scroll();
+  emit scrolled();
 }
 
 void tScroll::startRepeat(int step) {
@@ -102,7 +102,7 @@ void tScroll::repeatTick() {
   value_ = std::clamp(value_ + repeatStep_, min_, std::max(min_, max_));
   if (value_ == max_ || value_ == min_) repeat_.stop();
   positionThumb();
-  emit Scroll();
+  emit scrolled();
 }
 
 void tScroll::mousePressEvent(QMouseEvent* e) {
@@ -110,7 +110,7 @@ void tScroll::mousePressEvent(QMouseEvent* e) {
   const bool left = e->button() == Qt::LeftButton;
   if (y < kButtonHeight) {
     if (!left) return;
-    pressedLabel_ = 0;
+    pressedPart_ = ScrollPart::DecreaseButton;
     if (value_ > min_) {
       stepBy(-smallChange_);
       startRepeat(-smallChange_);
@@ -120,7 +120,7 @@ void tScroll::mousePressEvent(QMouseEvent* e) {
   }
   if (y >= increaseButtonTop()) {
     if (!left) return;
-    pressedLabel_ = 1;
+    pressedPart_ = ScrollPart::IncreaseButton;
     if (value_ < max_) {
       stepBy(smallChange_);
       startRepeat(smallChange_);
@@ -131,13 +131,12 @@ void tScroll::mousePressEvent(QMouseEvent* e) {
   if (!thumbVisible_) return;
   if (y >= thumbTop_ && y < thumbTop_ + thumbHeight_) {
     if (!left) return;
-    pressedLabel_ = 2;
+    pressedPart_ = ScrollPart::Thumb;
     grabY_ = y - thumbTop_;
     update();
     return;
   }
   // Track: a large step towards the pointer, repeated to the end of the range while held.
-  trackHeld_ = true;
   if (y >= thumbTop_ + thumbHeight_ / 2.0) {
     if (value_ < max_) {
       stepBy(largeChange_);
@@ -150,21 +149,20 @@ void tScroll::mousePressEvent(QMouseEvent* e) {
 }
 
 void tScroll::mouseMoveEvent(QMouseEvent* e) {
-  if (pressedLabel_ != 2 || !(e->buttons() & Qt::LeftButton)) return;
+  if (pressedPart_ != ScrollPart::Thumb || !(e->buttons() & Qt::LeftButton)) return;
   const int y = Round(e->position().y());
   const int top = std::clamp(y - grabY_, Round(offset_), std::max(Round(offset_), thumbLowest()));
   int v = min_;
   if (scale_ > 0) v = Round((top - offset_) / scale_) + min_;
   value_ = std::clamp(v, min_, std::max(min_, max_));
   positionThumb();
-  emit Scroll();
+  emit scrolled();
 }
 
 void tScroll::mouseReleaseEvent(QMouseEvent*) {
   repeat_.stop();
-  trackHeld_ = false;
-  if (pressedLabel_ == 2) positionThumb();
-  pressedLabel_ = -1;
+  if (pressedPart_ == ScrollPart::Thumb) positionThumb();
+  pressedPart_ = ScrollPart::None;
   update();
 }
 
@@ -191,12 +189,12 @@ void tScroll::paintEvent(QPaintEvent*) {
     p.drawPolygon(tri);
     p.setBrush(Qt::NoBrush);
   };
-  button(0, pressedLabel_ == 0, true);
-  button(increaseButtonTop(), pressedLabel_ == 1, false);
+  button(0, pressedPart_ == ScrollPart::DecreaseButton, true);
+  button(increaseButtonTop(), pressedPart_ == ScrollPart::IncreaseButton, false);
 
   if (thumbVisible_) {
     const QRect r(0, thumbTop_, w, thumbHeight_);
-    p.fillRect(r, pressedLabel_ == 2 ? kPressedColor : foreColor_);
+    p.fillRect(r, pressedPart_ == ScrollPart::Thumb ? kPressedColor : foreColor_);
     p.setPen(edge);
     p.drawRect(r.adjusted(0, 0, -1, -1));
   }

@@ -1,6 +1,6 @@
 #pragma once
 // tScroll: a small vertical scroll bar drawn by hand (decrease button, thumb, increase
-// button on a coloured track). One event, Scroll, raised whenever the value may have moved.
+// button on a coloured track). One signal, scrolled, raised whenever the value may have moved.
 // Geometry is in pixels: 15 px wide, 13 px end buttons.
 
 #include <QColor>
@@ -8,6 +8,9 @@
 #include <QWidget>
 
 namespace torvane::controls {
+
+// The part of the bar held down with the mouse; drawn white while held.
+enum class ScrollPart { None, DecreaseButton, IncreaseButton, Thumb };
 
 class tScroll : public QWidget {
   Q_OBJECT
@@ -34,7 +37,7 @@ class tScroll : public QWidget {
   QColor foreColor() const { return foreColor_; }
   QColor backColor() const { return backColor_; }
 
-  // Clamped to Min..Max; repositions and raises Scroll only when the value changes.
+  // Clamped to Min..Max; repositions and raises scrolled only when the value changes.
   void setValue(int v);
   // Store the bound (Value is not re-clamped) and lay out again.
   void setMin(int v);
@@ -50,11 +53,10 @@ class tScroll : public QWidget {
   int thumbHeight() const { return thumbHeight_; }
   int increaseButtonTop() const { return height() - kButtonHeight; }
   const QTimer& repeatTimer() const { return repeat_; }
-  // Which area is held down (white while pressed): -1 none, 0 decrease, 1 increase, 2 thumb.
-  int pressedLabel() const { return pressedLabel_; }
+  ScrollPart pressedPart() const { return pressedPart_; }
 
  signals:
-  void Scroll();
+  void scrolled();
 
  public slots:
   // One auto-repeat step; the timer calls it, tests may call it directly.
@@ -70,7 +72,7 @@ class tScroll : public QWidget {
  private:
   void layoutParts();
   void positionThumb();
-  void stepBy(int step);  // clamped change, reposition, Scroll, start repeat
+  void stepBy(int step);  // clamped change, reposition, scrolled
   void startRepeat(int step);
   int thumbLowest() const { return increaseButtonTop() - thumbHeight_ + 1; }
 
@@ -90,8 +92,7 @@ class tScroll : public QWidget {
 
   int repeatStep_ = 0;
   int grabY_ = 0;
-  int pressedLabel_ = -1;
-  bool trackHeld_ = false;
+  ScrollPart pressedPart_ = ScrollPart::None;
   QTimer repeat_;
 };
 

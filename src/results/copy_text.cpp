@@ -11,10 +11,10 @@ namespace torvane::results {
 using widgets::Dialogs;
 using widgets::WriteClipboardText;
 
-QString GetData(const DigitTable& table, int index) {
-  if (index < 0 || index >= table.count()) return QString();
+QString RowNumberText(const DigitTable& table, int row) {
+  if (row < 0 || row >= table.count()) return QString();
   char buf[kDigits];
-  const uint8_t* d = table.row(index);
+  const uint8_t* d = table.row(row);
   for (int k = 0; k < kDigits; ++k) buf[k] = static_cast<char>('0' + d[k]);
   return QString::fromLatin1(buf, kDigits);
 }
@@ -22,7 +22,7 @@ QString GetData(const DigitTable& table, int index) {
 QString BuildCopyResult(const DigitTable& table, int first, int last, int mode) {
   if (mode != kCopyPage && mode != kCopyAll) return QString();
   if (first < 0 || last < first || last >= table.count()) return QString();
-  // The same bytes GetData reads, written straight into one buffer.
+  // The same bytes RowNumberText reads, written straight into one buffer.
   const size_t n = static_cast<size_t>(last - first + 1);
   std::string out;
   out.reserve(n * (kDigits + 2));
@@ -39,10 +39,6 @@ QString BuildCopyResult(const DigitTable& table, int first, int last, int mode) 
   return QString::fromLatin1(out.data(), static_cast<qsizetype>(out.size()));
 }
 
-QString getvbsdata(const QString& text) {
-  return text;
-}
-
 namespace {
 
 bool PlaceOnClipboard(Dialogs& dialogs, QWidget* parent, const QString& text) {
@@ -57,13 +53,13 @@ bool PlaceOnClipboard(Dialogs& dialogs, QWidget* parent, const QString& text) {
 
 }  // namespace
 
-bool data_cp(Dialogs& dialogs, QWidget* parent, const QString& text) {
+bool CopyToClipboard(Dialogs& dialogs, QWidget* parent, const QString& text) {
   if (!PlaceOnClipboard(dialogs, parent, text)) return false;
   dialogs.copyNotice(parent);
   return true;
 }
 
-bool data_cp_notishi(Dialogs& dialogs, QWidget* parent, const QString& text) {
+bool CopyToClipboardQuietly(Dialogs& dialogs, QWidget* parent, const QString& text) {
   return PlaceOnClipboard(dialogs, parent, text);
 }
 

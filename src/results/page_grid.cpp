@@ -1,36 +1,49 @@
 #include "results/page_grid.h"
 
-#include <QPushButton>
 #include <QStringList>
 #include <QVariant>
+#include <QWheelEvent>
 #include <algorithm>
 
 #include "controls/t_scroll.h"
+#include "results/page_button.h"
 #include "widgets/selectable_button.h"
 
 namespace torvane::results {
 
-using widgets::ButtonColor;
+using controls::tScroll;
 using widgets::GreenColor;
 using widgets::RedColor;
-using widgets::SetButtonColor;
-using controls::tScroll;
 
 namespace {
 
 const QString kSeparator = QStringLiteral(" - ");
+constexpr int kSlots = kPagesPerRow * kVisiblePageRows;
+constexpr int kInnerWidth = kPagesPerRow * 39 + tScroll::kWidth + 2;
 
-QString Tag(const QPushButton* b) {
-  return b->property("Tag").toString();
+QColor StateColor(PageState s) {
+  switch (s) {
+    case PageState::Current:
+      return GreenColor();
+    case PageState::Copied:
+      return RedColor();
+    case PageState::Untouched:
+      break;
+  }
+  return QColor();
 }
 
 }  // namespace
 
+PageRange PageRangeOf(int page, int resultCount, int pageSize) {
+  const long long first = static_cast<long long>(page) * pageSize;
+  const long long end = std::min<long long>(first + pageSize, resultCount);
+  return {static_cast<int>(first), static_cast<int>(end - 1)};
+}
+
 QString PageTooltip(int page, int resultCount, int pageSize) {
-  const long long first = static_cast<long long>(page) * pageSize + 1;
-  const long long last =
-      std::min<long long>(static_cast<long long>(page + 1) * pageSize, resultCount);
-  return QString::number(first) + kSeparator + QString::number(last);
+  const PageRange r = PageRangeOf(page, resultCount, pageSize);
+  return QString::number(r.first + 1) + kSeparator + QString::number(r.last + 1);
 }
 
 PageRange ParsePageTooltip(const QString& tooltip) {
@@ -49,91 +62,133 @@ PageGrid::PageGrid(QWidget* parent)
   scroll_->setObjectName(QStringLiteral("scrPage"));
   scroll_->setForeColor(QColor(224, 224, 255));
   scroll_->hide();
-  connect(scroll_, &tScroll::Scroll, this, &PageGrid::onScroll);
-  buttons_.push_back(makeButton(0));
+  connect(scroll_, &tScroll::scrolled, this, &PageGrid::onScroll);
+  rebuild(0, 1);
 }
 
-QPushButton* PageGrid::makeButton(int index) {
-  auto* b = new QPushButton(QString::number(index + 1), grid_);
-  b->setObjectName(QStringLiteral("cmdPage(%1)").arg(index));
-  b->setProperty("Tag", QStringLiteral("0"));
-  SetButtonColor(b, QColor());
-  connect(b, &QPushButton::clicked, this, [this, index] { emit pagePressed(index); });
-  return b;
+PageButton* PageGrid::slotButton(int slot) {
+  while (static_cast<int>(slots_.size()) <= slot) {
+    const int s = static_cast<int>(slots_.size());
+    auto* b = new PageButton(grid_);
+    // The buttons cover the grid: a wheel turn over one moves the grid.
+    b->installEventFilter(this);
+    // The page a slot shows changes as the grid scrolls; it is looked up at the press.
+    connect(b, &QPushButton::clicked, this,
+            [this, s] { emit pagePressed(firstRow_ * kPagesPerRow + s); });
+    slots_.push_back(b);
+  }
+  return slots_[static_cast<size_t>(slot)];
 }
 
 void PageGrid::rebuild(int resultCount, int pageSize) {
-  const int pages = std::max(1, PageCount(resultCount, pageSize));
-  const int rows = PageRows(pages);
-  const int width = PageButtonWidth(rows);
+  resultCount_ = resultCount;
+  pageSize_ = std::max(1, pageSize);
+  // Button 1 stands even without results; the panel is cut above it then.
+  pageCount_ = std::max(1, PageCount(resultCount, pageSize_));
+  states_.assign(static_cast<size_t>(pageCount_), PageState::Untouched);
+  current_ = -1;
+  firstRow_ = 0;
 
-  // Drop the buttons of the last build, highest first; button 0 is kept and reset. Later
-  // deletion: a rebuild can run from the focus change of a press on one of them.
-  while (buttons_.size() > 1) {
-    QPushButton* old = buttons_.back();
-    old->hide();
-    old->setObjectName(QString());
-    old->disconnect(this);
-    old->deleteLater();
-    buttons_.pop_back();
-  }
-  QPushButton* first = buttons_[0];
-  first->setProperty("Tag", QStringLiteral("0"));
-  SetButtonColor(first, QColor());
-  first->setGeometry(0, 0, width, kPageButtonHeight);
-  for (int i = 1; i < pages; ++i) {
-    QPushButton* b = makeButton(i);
-    const QRect prev = buttons_.back()->geometry();
-    if (i % kPagesPerRow != 0)
-      b->setGeometry(prev.x() + prev.width(), prev.y(), width, kPageButtonHeight);
-    else
-      b->setGeometry(first->x(), prev.y() + prev.height(), width, kPageButtonHeight);
-    b->show();
-    buttons_.push_back(b);
-  }
-  for (int k = 0; k < pages; ++k) buttons_[k]->setToolTip(PageTooltip(k, resultCount, pageSize));
-
-  const int gridHeight = rows * kPageButtonHeight;
-  const int innerWidth = kPagesPerRow * 39 + tScroll::kWidth + 2;
-  grid_->setGeometry(0, 0, innerWidth, gridHeight);
+  const int rows = PageRows(pageCount_);
+  buttonWidth_ = PageButtonWidth(rows);
+  const int shownRows = std::min(rows, kVisiblePageRows);
+  const int height = shownRows * kPageButtonHeight;
+  grid_->setGeometry(0, 0, kInnerWidth, height);
+  setFixedSize(kInnerWidth, height);
   if (rows <= kVisiblePageRows) {
     scroll_->hide();
-    setFixedSize(innerWidth, gridHeight);
   } else {
-    const int h = kVisiblePageRows * kPageButtonHeight;
-    setFixedSize(innerWidth, h);
-    scroll_->setGeometry(innerWidth - tScroll::kWidth - 2, 0, tScroll::kWidth, h);
+    scroll_->setGeometry(kInnerWidth - tScroll::kWidth - 2, 0, tScroll::kWidth, height);
     scroll_->setMin(0);
     scroll_->setMax(rows - kVisiblePageRows);
     scroll_->setSmallChange(1);
     scroll_->setLargeChange(kVisiblePageRows);
+    scroll_->blockSignals(true);  // the buttons are bound once, below
     scroll_->setValue(0);
+    scroll_->blockSignals(false);
     scroll_->show();
     scroll_->raise();
   }
+  bindButtons();
+}
+
+void PageGrid::bindButtons() {
+  const int first = firstRow_ * kPagesPerRow;
+  const int shown = std::min(kSlots, pageCount_ - first);
+  for (int s = 0; s < shown; ++s) {
+    PageButton* b = slotButton(s);
+    const int page = first + s;
+    b->setText(QString::number(page + 1));
+    b->setObjectName(QStringLiteral("cmdPage(%1)").arg(page));
+    b->setToolTip(PageTooltip(page, resultCount_, pageSize_));
+    b->setGeometry((s % kPagesPerRow) * buttonWidth_, (s / kPagesPerRow) * kPageButtonHeight,
+                   buttonWidth_, kPageButtonHeight);
+    paintState(b, page);
+    b->show();
+  }
+  for (int s = shown; s < static_cast<int>(slots_.size()); ++s) {
+    slots_[static_cast<size_t>(s)]->hide();
+    slots_[static_cast<size_t>(s)]->setObjectName(QString());
+  }
+}
+
+QPushButton* PageGrid::button(int page) const {
+  const int s = page - firstRow_ * kPagesPerRow;
+  if (page < 0 || page >= pageCount_ || s < 0 || s >= static_cast<int>(slots_.size()))
+    return nullptr;
+  QPushButton* b = slots_[static_cast<size_t>(s)];
+  return b->isHidden() ? nullptr : b;
+}
+
+void PageGrid::showState(int page) {
+  if (auto* b = static_cast<PageButton*>(button(page))) paintState(b, page);
+}
+
+void PageGrid::paintState(PageButton* b, int page) {
+  const PageState s = states_[static_cast<size_t>(page)];
+  b->setProperty("Tag", s == PageState::Current ? QStringLiteral("1") : QStringLiteral("0"));
+  b->setBackColor(StateColor(s));
 }
 
 void PageGrid::select(int page) {
-  if (page < 0 || page >= pageCount()) return;
-  // The first other button found current (lower indexes first) turns red.
-  for (int i = 0; i < pageCount(); ++i) {
-    if (i == page || Tag(buttons_[i]) != QStringLiteral("1")) continue;
-    buttons_[i]->setProperty("Tag", QStringLiteral("0"));
-    SetButtonColor(buttons_[i], RedColor());
-    break;
+  if (page < 0 || page >= pageCount_) return;
+  // At most one page is current; pressing it again leaves it so.
+  if (current_ >= 0 && current_ != page) {
+    states_[static_cast<size_t>(current_)] = PageState::Copied;
+    showState(current_);
   }
-  buttons_[page]->setProperty("Tag", QStringLiteral("1"));
-  SetButtonColor(buttons_[page], GreenColor());
+  current_ = page;
+  states_[static_cast<size_t>(page)] = PageState::Current;
+  showState(page);
 }
 
 PageState PageGrid::state(int page) const {
-  const QPushButton* b = buttons_.at(page);
-  if (Tag(b) == QStringLiteral("1")) return PageState::Current;
-  return ButtonColor(b) == RedColor() ? PageState::Copied : PageState::Untouched;
+  if (page < 0 || page >= pageCount_) return PageState::Untouched;
+  return states_[static_cast<size_t>(page)];
 }
 
 void PageGrid::onScroll() {
-  grid_->move(0, -scroll_->value() * kPageButtonHeight);
+  if (scroll_->value() == firstRow_) return;
+  firstRow_ = scroll_->value();
+  bindButtons();
+}
+
+bool PageGrid::eventFilter(QObject* watched, QEvent* e) {
+  if (e->type() == QEvent::Wheel) {
+    wheelEvent(static_cast<QWheelEvent*>(e));
+    return true;
+  }
+  return QWidget::eventFilter(watched, e);
+}
+
+void PageGrid::wheelEvent(QWheelEvent* e) {
+  e->accept();
+  if (scroll_->isHidden()) return;
+  const int delta = e->angleDelta().y();
+  if (delta > 0 && scroll_->value() > scroll_->min())
+    scroll_->setValue(scroll_->value() - kWheelStep);
+  else if (delta < 0 && scroll_->value() < scroll_->max())
+    scroll_->setValue(scroll_->value() + kWheelStep);
 }
 
 }  // namespace torvane::results

@@ -6,19 +6,21 @@
 #include <algorithm>
 
 #include "controls/result_list.h"
+#include "results/condition_stats_window.h"
 #include "results/copy_text.h"
 #include "results/digit_line_edit.h"
 #include "results/page_grid.h"
 #include "results/page_legend.h"
 #include "results/page_size.h"
+#include "results/random_pick_window.h"
 #include "results/winning_number.h"
 #include "widgets/dialogs.h"
 
 namespace torvane::results {
 
-using widgets::Dialogs;
 using controls::ResultList;
 using controls::ResultListFont;
+using widgets::Dialogs;
 
 namespace {
 
@@ -28,8 +30,10 @@ constexpr int kFrameHeight = 683;
 constexpr int kMinFrameHeight = 480;
 constexpr int kListLeft = 4;
 constexpr int kListTop = 64;
-constexpr int kCopyTipTop = 24;  // picResult shrinks to this without results
-constexpr int kGridTop = 64;     // in picResult
+constexpr int kToolRowTop = 22;  // 条件统计, 随机选号: they stay without results
+constexpr int kCopyTipTop = 48;  // the page panel shrinks to this without results
+constexpr int kPageRowTop = 68;
+constexpr int kGridTop = 88;
 constexpr int kRunPanelHeight = 129;
 constexpr int kMinListHeight = 40;
 
@@ -56,26 +60,30 @@ QFont BoldFont(double points) {
 struct ResultPanel::Impl {
   explicit Impl(Dialogs& d) : dialogs(d) {}
   Dialogs& dialogs;
-  DigitTable results;
+  std::shared_ptr<const DigitTable> results = std::make_shared<const DigitTable>();
+  ConditionStats stats;
   bool firstBuildDone = false;
   int acceptedPageSize = kDefaultPageSize;
-  int picResultHeight = kCopyTipTop;
+  int pagePanelHeight = kCopyTipTop;
 
   DigitLineEdit* lotto = nullptr;
   QPushButton* bonus = nullptr;
   ResultList* list = nullptr;
   QPlainTextEdit* notice = nullptr;
-  QWidget* picResult = nullptr;
+  QWidget* pagePanel = nullptr;  // picResult: count, page size, page grid, legend
   QLabel* count = nullptr;
   QLabel* status = nullptr;
+  QPushButton* statsButton = nullptr;
   DigitLineEdit* page = nullptr;
   PageGrid* grid = nullptr;
   QWidget* legend = nullptr;
   QWidget* runPanel = nullptr;
+  ConditionStatsWindow* statsWindow = nullptr;  // made at the first press
+  RandomPickWindow* pickWindow = nullptr;
 };
 
 ResultPanel::ResultPanel(Dialogs& dialogs, QWidget* parent)
-    : QWidget(parent), d_(new Impl(dialogs)) {
+    : QWidget(parent), d_(std::make_unique<Impl>(dialogs)) {
   setObjectName(QStringLiteral("fraResult"));
   setFont(ResultListFont());
   setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
@@ -85,9 +93,7 @@ ResultPanel::ResultPanel(Dialogs& dialogs, QWidget* parent)
   layoutFrame();
 }
 
-ResultPanel::~ResultPanel() {
-  delete d_;
-}
+ResultPanel::~ResultPanel() = default;
 
 void ResultPanel::buildWidgets() {
   // Winning-number row.
@@ -119,8 +125,8 @@ void ResultPanel::buildWidgets() {
   d_->notice->setReadOnly(true);
   d_->notice->hide();
 
-  // picResult: count row, copy tip, page size, page grid, legend.
-  auto* pic = d_->picResult = new QWidget(this);
+  // picResult: count row, the two buttons under it, copy tip, page size, page grid, legend.
+  auto* pic = d_->pagePanel = new QWidget(this);
   pic->setObjectName(QStringLiteral("picResult"));
   AddLabel(pic, QStringLiteral("结果注数"), 4, 4, "Label8");
   d_->count = AddLabel(pic, QStringLiteral("0"), 56, 4, "lblCount");
@@ -130,29 +136,41 @@ void ResultPanel::buildWidgets() {
     l->setStyleSheet(QStringLiteral("color: rgb(0,0,192);"));
     l->adjustSize();
   }
+  d_->statsButton = new QPushButton(QStringLiteral("条件统计"), pic);
+  d_->statsButton->setObjectName(QStringLiteral("cmdStats"));
+  d_->statsButton->setToolTip(QStringLiteral("每个条件杀掉的注数，各容错级别的注数"));
+  d_->statsButton->setGeometry(4, kToolRowTop, 76, 22);
+  d_->statsButton->setEnabled(false);  // until the first run
+  connect(d_->statsButton, &QPushButton::clicked, this, &ResultPanel::showConditionStats);
+  auto* pick = new QPushButton(QStringLiteral("随机选号"), pic);
+  pick->setObjectName(QStringLiteral("cmdRandomPick"));
+  pick->setToolTip(QStringLiteral("从结果中随机选出几注"));
+  pick->setGeometry(84, kToolRowTop, 76, 22);
+  connect(pick, &QPushButton::clicked, this, &ResultPanel::showRandomPick);
+
   QLabel* tip = AddLabel(pic, QStringLiteral("点下面按键复制号码，可分多次投注"), 4, kCopyTipTop,
                          "lblCopyTip");
   tip->setStyleSheet(QStringLiteral("color: rgb(255,0,0);"));
-  QLabel* label1 = AddLabel(pic, QStringLiteral("每个按键设为"), 4, 44, "Label1");
+  QLabel* label1 = AddLabel(pic, QStringLiteral("每个按键设为"), 4, kPageRowTop, "Label1");
   d_->page = new DigitLineEdit(pic);
   d_->page->setObjectName(QStringLiteral("txtPage"));
   d_->page->setMaxLength(6);
   d_->page->setText(QString::number(kDefaultPageSize));
-  d_->page->setGeometry(label1->x() + label1->width() + 2, 41, 48, 20);
+  d_->page->setGeometry(label1->x() + label1->width() + 2, kPageRowTop - 3, 48, 20);
   d_->page->setLeaveCheck([this] {
-    ValidatePageSize();
+    validatePageSize();
     return true;
   });
-  QLabel* label2 =
-      AddLabel(pic, QStringLiteral("注号码"), d_->page->x() + d_->page->width() + 2, 44, "Label2");
+  QLabel* label2 = AddLabel(pic, QStringLiteral("注号码"), d_->page->x() + d_->page->width() + 2,
+                            kPageRowTop, "Label2");
   auto* help = new QPushButton(QStringLiteral("说明"), pic);
   help->setObjectName(QStringLiteral("cmdEx(23)"));
-  help->setGeometry(label2->x() + label2->width() + 6, 39, 40, 23);
+  help->setGeometry(label2->x() + label2->width() + 6, kPageRowTop - 5, 40, 23);
   connect(help, &QPushButton::clicked, this, [this] { emit helpRequested(23); });
 
   d_->grid = new PageGrid(pic);
   d_->grid->move(4, kGridTop);
-  connect(d_->grid, &PageGrid::pagePressed, this, [this](int k) { ShowResultPages(k, false); });
+  connect(d_->grid, &PageGrid::pagePressed, this, &ResultPanel::showPage);
   d_->legend = MakePageLegend(pic);
   // Below the count row from the start, so a panel cut to that row hides it.
   d_->legend->move(4, kGridTop);
@@ -165,16 +183,17 @@ void ResultPanel::setRunPanel(QWidget* runPanel) {
   layoutFrame();
 }
 
-void ResultPanel::setResults(const DigitTable& results) {
-  d_->results = results;
-  ShowResultPages(0, true);
+void ResultPanel::setResults(std::shared_ptr<const DigitTable> results) {
+  d_->results = results ? std::move(results) : std::make_shared<const DigitTable>();
+  rebuildPages();
+  if (d_->pickWindow) d_->pickWindow->setSource(d_->results);
 }
 
 const DigitTable& ResultPanel::results() const {
-  return d_->results;
+  return *d_->results;
 }
 int ResultPanel::resultCount() const {
-  return d_->results.count();
+  return d_->results->count();
 }
 ResultList* ResultPanel::resultList() const {
   return d_->list;
@@ -210,47 +229,51 @@ void ResultPanel::layoutFrame() {
   const int runHeight =
       d_->runPanel ? std::max(kRunPanelHeight, d_->runPanel->sizeHint().height()) : 0;
   const int listHeight =
-      std::max(kMinListHeight, height() - kListTop - d_->picResultHeight - runHeight);
+      std::max(kMinListHeight, height() - kListTop - d_->pagePanelHeight - runHeight);
   const int listWidth = std::max(100, width() - 2 * kListLeft);
   d_->list->setGeometry(kListLeft, kListTop, listWidth, listHeight);
   d_->notice->setGeometry(d_->list->geometry());
-  d_->picResult->setGeometry(0, kListTop + listHeight, width(), d_->picResultHeight);
+  d_->pagePanel->setGeometry(0, kListTop + listHeight, width(), d_->pagePanelHeight);
   if (d_->runPanel)
-    d_->runPanel->setGeometry(0, d_->picResult->y() + d_->picResultHeight, width(), runHeight);
+    d_->runPanel->setGeometry(0, d_->pagePanel->y() + d_->pagePanelHeight, width(), runHeight);
 }
 
-void ResultPanel::ShowResultPages(int page, bool rebuild) {
+void ResultPanel::showCount() {
+  d_->count->setText(QString::number(resultCount()));
+  d_->count->adjustSize();
+}
+
+void ResultPanel::showPage(int page) {
+  d_->notice->hide();
+  showCount();
+  // Page buttons are only reachable while there are results: the panel is cut above them.
+  if (resultCount() < 1 || page < 0 || page >= d_->grid->pageCount()) return;
+  d_->grid->select(page);
+  const PageRange range = d_->grid->range(page);
+  const QString text = BuildCopyResult(*d_->results, range.first, range.last, kCopyPage);
+  d_->list->setTopIndex(range.first / 5);
+  if (text.isEmpty())
+    ShowEmptyCopyText(d_->dialogs, this);
+  else
+    CopyToClipboard(d_->dialogs, this, text);
+  d_->firstBuildDone = true;
+}
+
+void ResultPanel::rebuildPages() {
   const int count = resultCount();
   d_->notice->hide();
-  if (!rebuild) {
-    d_->count->setText(QString::number(count));
-    d_->count->adjustSize();
-    if (count < 1 || page < 0 || page >= d_->grid->pageCount()) return;
-    d_->grid->select(page);
-    const PageRange range = ParsePageTooltip(d_->grid->button(page)->toolTip());
-    const QString text = BuildCopyResult(d_->results, range.first, range.last, kCopyPage);
-    d_->list->SetTopIndex(range.first / 5);
-    if (text.isEmpty())
-      ShowEmptyCopyText(d_->dialogs, this);
-    else
-      data_cp(d_->dialogs, this, getvbsdata(text));
-    d_->firstBuildDone = true;
-    return;
-  }
-
   if (count < 1) {
-    // Only the count row stays; the old buttons are cut off with the rest.
-    d_->picResultHeight = kCopyTipTop;
+    // Only the count rows stay; the old buttons are cut off with the rest.
+    d_->pagePanelHeight = kCopyTipTop;
   } else {
     d_->grid->rebuild(count, pageSize());
     d_->legend->move(4, d_->grid->y() + d_->grid->height());
-    d_->picResultHeight = d_->legend->y() + d_->legend->height();
+    d_->pagePanelHeight = d_->legend->y() + d_->legend->height();
   }
   layoutFrame();
-  d_->count->setText(QString::number(count));
-  d_->count->adjustSize();
-  d_->list->Clear();
-  if (count >= 1) d_->list->SetData(d_->results);
+  showCount();
+  d_->list->clear();
+  if (count >= 1) d_->list->setData(d_->results);
   if (count == 0 && d_->firstBuildDone) {
     d_->notice->setPlainText(
         QStringLiteral("本次缩水结果为0注\n请检查您输入的条件\n注意：\n"
@@ -261,12 +284,12 @@ void ResultPanel::ShowResultPages(int page, bool rebuild) {
   d_->firstBuildDone = true;
 }
 
-void ResultPanel::ValidatePageSize() {
+void ResultPanel::validatePageSize() {
   const PageSizeCheck check = CheckPageSize(d_->page->text());
   d_->page->setText(QString::number(check.size));
   if (check.size != d_->acceptedPageSize) {
     d_->acceptedPageSize = check.size;
-    ShowResultPages(0, true);
+    rebuildPages();
   }
   if (!check.message.isEmpty()) d_->dialogs.warning(this, kTitle, check.message);
 }
@@ -289,7 +312,7 @@ void ResultPanel::checkWinningNumber() {
   // A press can follow a rejected leave check; such a text was already answered.
   const WinningInput in = CleanWinningNumber(number);
   if (!in.accepted || in.text != number || number.isEmpty()) return;
-  if (ContainsNumber(d_->results, number))
+  if (ContainsNumber(*d_->results, number))
     d_->dialogs.information(
         this, kTitle, QStringLiteral("恭喜您！结果中包含奖号 ") + number + QStringLiteral(" ！"));
   else
@@ -297,12 +320,9 @@ void ResultPanel::checkWinningNumber() {
 }
 
 QString ResultPanel::allNumbersText() {
-  const QString text = BuildCopyResult(d_->results, 0, resultCount() - 1, kCopyAll);
-  if (text.isEmpty()) {
-    ShowEmptyCopyText(d_->dialogs, this);
-    return text;
-  }
-  return getvbsdata(text);
+  const QString text = BuildCopyResult(*d_->results, 0, resultCount() - 1, kCopyAll);
+  if (text.isEmpty()) ShowEmptyCopyText(d_->dialogs, this);
+  return text;
 }
 
 void ResultPanel::copyAll() {
@@ -313,7 +333,7 @@ void ResultPanel::copyAll() {
   const QString text = allNumbersText();
   if (text.isEmpty()) return;
   // A failed copy has already said so; claiming success as well would be false.
-  if (!data_cp_notishi(d_->dialogs, this, text)) return;
+  if (!CopyToClipboardQuietly(d_->dialogs, this, text)) return;
   d_->dialogs.information(this, kTitle,
                           QStringLiteral("所有结果共%1注，已复制到剪贴板。").arg(resultCount()));
 }
@@ -325,8 +345,35 @@ void ResultPanel::exportAll() {
   }
   const QString text = allNumbersText();
   if (text.isEmpty()) return;
-  data_cp_notishi(d_->dialogs, this, text);
+  CopyToClipboardQuietly(d_->dialogs, this, text);
   d_->dialogs.openTextEditor(this, QStringLiteral("导出全部号码"), text);
+}
+
+void ResultPanel::setConditionStats(const ConditionStats& stats) {
+  d_->stats = stats;
+  d_->statsButton->setEnabled(true);
+  if (d_->statsWindow) d_->statsWindow->setStats(stats);
+}
+
+void ResultPanel::showConditionStats() {
+  if (!d_->statsWindow) d_->statsWindow = new ConditionStatsWindow(d_->dialogs, this);
+  d_->statsWindow->setStats(d_->stats);
+  d_->statsWindow->show();
+  d_->statsWindow->raise();
+  d_->statsWindow->activateWindow();
+}
+
+void ResultPanel::showRandomPick() {
+  if (resultCount() == 0) {
+    d_->dialogs.information(this, kTitle, kNoResults);
+    return;
+  }
+  if (!d_->pickWindow) d_->pickWindow = new RandomPickWindow(d_->dialogs, this);
+  d_->pickWindow->setSource(d_->results);
+  d_->pickWindow->pickAgain();
+  d_->pickWindow->show();
+  d_->pickWindow->raise();
+  d_->pickWindow->activateWindow();
 }
 
 }  // namespace torvane::results

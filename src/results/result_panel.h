@@ -1,10 +1,13 @@
 #pragma once
-// The result frame: winning-number row, result list, count row with the run status, page
-// size, page buttons and legend; the run panel is placed at its foot.
+// The result frame: winning-number row, result list, count row with the run status, the
+// 条件统计 and 随机选号 buttons, page size, page buttons and legend; the run panel is placed
+// at its foot.
 
 #include <QWidget>
+#include <memory>
 
 #include "core/digit_table.h"
+#include "results/condition_stats.h"
 
 namespace torvane::widgets {
 class Dialogs;
@@ -15,10 +18,12 @@ class ResultList;
 
 namespace torvane::results {
 
-using widgets::Dialogs;
 using controls::ResultList;
+using widgets::Dialogs;
 
+class ConditionStatsWindow;
 class PageGrid;
+class RandomPickWindow;
 
 class ResultPanel : public QWidget {
   Q_OBJECT
@@ -29,12 +34,26 @@ class ResultPanel : public QWidget {
   // The run panel (picFilter) at the foot of the frame.
   void setRunPanel(QWidget* runPanel);
 
-  // New ResultTable (after a run or a group conversion): kept and shown, ShowResultPages(0, true).
-  void setResults(const DigitTable& results);
+  // New results (after a run or a group conversion), shown from the first page. The panel
+  // holds the one table; the list and the copy path read it there.
+  void setResults(std::shared_ptr<const DigitTable> results);
+  void setResults(DigitTable results) {
+    setResults(std::make_shared<const DigitTable>(std::move(results)));
+  }
   const DigitTable& results() const;
   int resultCount() const;
 
-  void ShowResultPages(int page, bool rebuild);
+  // The kills of the last run, for 条件统计.
+  void setConditionStats(const ConditionStats& stats);
+
+  // Lays the page buttons out for the results and shows the list from the top; no page is
+  // current afterwards. With no results the panel keeps only its count rows and, after the
+  // start-up build, shows the zero-result notice.
+  void rebuildPages();
+  // Page button k: it turns green, the one before red, its numbers go on the clipboard and
+  // the list scrolls to them.
+  void showPage(int page);
+
   void setStatusText(const QString& text);  // L_ztai
   QString statusText() const;
 
@@ -43,9 +62,13 @@ class ResultPanel : public QWidget {
   void exportAll();
 
   // Enter in txtPage and leaving it: clamp to 1000..100000, rebuild when the size changed.
-  void ValidatePageSize();
+  void validatePageSize();
   // 兑奖匹配.
   void checkWinningNumber();
+  // 条件统计 and 随机选号: modeless windows, found by their objectNames frmConditionStats
+  // and frmRandomPick.
+  void showConditionStats();
+  void showRandomPick();
   // The page size the pages are built with.
   int pageSize() const;
 
@@ -63,10 +86,11 @@ class ResultPanel : public QWidget {
 
  private:
   struct Impl;
-  Impl* d_;
+  std::unique_ptr<Impl> d_;
 
   void layoutFrame();
   void buildWidgets();
+  void showCount();
   bool checkLottoLeave();
   QString allNumbersText();
 };

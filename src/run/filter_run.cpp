@@ -57,6 +57,9 @@ RunResult RunFilters(const DigitTable& baseSet, const Conditions& c) {
 
   for (int r = 1; r < kills.rowCount(); ++r)
     out.stats.push_back({kills.name(r), kills.killedBy(r)});
+  // Every kill row flags a candidate at most once, so no sum exceeds the applied count.
+  out.killSumCounts.assign(out.stats.size() + 1, 0);
+  for (uint8_t s : sums) ++out.killSumCounts[s];
   return out;
 }
 

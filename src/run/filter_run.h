@@ -28,7 +28,10 @@ struct KillRowStat {
 struct RunResult {
   DigitTable results;  // survivors, ascending as the start set
   ToleranceRange tolerance;
-  std::vector<KillRowStat> stats;             // one per applied condition, pipeline order
+  std::vector<KillRowStat> stats;  // one per applied condition, pipeline order
+  // [j]: candidates killed by exactly j applied conditions, j = 0 … stats.size(); the
+  // numbers a tolerance of 0-j keeps are the sum of [0] … [j].
+  std::vector<int> killSumCounts;
   std::optional<std::string> cleanedSumText;  // what txtHKD shows after the run
 };
 

@@ -57,7 +57,7 @@ MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent),
 
   // Start-up: empty base box, empty result panel, main page in front.
   basePage_->clear();
-  resultPanel_->ShowResultPages(0, true);
+  resultPanel_->rebuildPages();
   selectTab(kMainTab);
   placeWindow();
   QTimer::singleShot(0, this, &MainWindow::startupStep);

@@ -21,8 +21,8 @@ class ResultPanel;
 
 namespace torvane::ui {
 
-using widgets::Dialogs;
 using results::ResultPanel;
+using widgets::Dialogs;
 
 class BasePage;
 class ConditionHelp;
@@ -49,7 +49,7 @@ class MainWindow : public QMainWindow {
   int currentComposeBox() const { return composeIndex_; }
 
   const DigitTable& baseSet() const { return baseSet_; }
-  const DigitTable& results() const { return results_; }
+  const DigitTable& results() const;  // held by the result panel
 
   // Every condition the window shows, fault tolerance included.
   Conditions gatherConditions() const;
@@ -90,7 +90,6 @@ class MainWindow : public QMainWindow {
 
   Dialogs& dialogs_;
   DigitTable baseSet_;
-  DigitTable results_;
 
   TabBar* tabs_ = nullptr;
   QStackedWidget* stack_ = nullptr;

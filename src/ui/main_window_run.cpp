@@ -4,13 +4,13 @@
 #include <QLineEdit>
 #include <exception>
 
-#include "run/filter_run.h"
 #include "results/result_panel.h"
+#include "run/filter_run.h"
 #include "ui/base_page.h"
-#include "widgets/box_text.h"
 #include "ui/condition_pages.h"
-#include "widgets/dialogs.h"
 #include "ui/main_window.h"
+#include "widgets/box_text.h"
+#include "widgets/dialogs.h"
 
 namespace torvane::ui {
 
@@ -20,7 +20,20 @@ namespace {
 
 const QString kTorvane = QStringLiteral("Torvane");
 
+results::ConditionStats StatsOf(const RunResult& run, int candidates) {
+  results::ConditionStats s;
+  s.candidates = candidates;
+  for (const KillRowStat& k : run.stats)
+    s.kills.push_back({QString::fromStdString(k.name), k.killed});
+  s.killSumCounts = run.killSumCounts;
+  return s;
+}
+
 }  // namespace
+
+const DigitTable& MainWindow::results() const {
+  return resultPanel_->results();
+}
 
 Conditions MainWindow::gatherConditions() const {
   Conditions c;
@@ -62,8 +75,7 @@ void MainWindow::performRunAction(RunAction action) {
 }
 
 void MainWindow::showResults(DigitTable results) {
-  results_ = std::move(results);
-  resultPanel_->setResults(results_);
+  resultPanel_->setResults(std::make_shared<const DigitTable>(std::move(results)));
 }
 
 void MainWindow::runFilters() {
@@ -84,21 +96,22 @@ void MainWindow::runFilters() {
   if (run.tolerance.min >= run.tolerance.max) runPanel_->setToleranceText(0, max);
   runPanel_->setToleranceText(1, max);
   if (run.cleanedSumText) pages_->setSumText(FromEngineText(*run.cleanedSumText));
+  resultPanel_->setConditionStats(StatsOf(run, baseSet_.empty() ? kNumberSpace : baseSet_.count()));
   showResults(std::move(run.results));
   resultPanel_->setStatusText(QStringLiteral("过滤完毕！"));
 }
 
 bool MainWindow::checkResultCount() {
-  if (results_.count() > 0) return true;
+  if (results().count() > 0) return true;
   dialogs_.information(this, kTorvane, QStringLiteral("结果注数为 0，请先进行过滤！"));
   return false;
 }
 
 void MainWindow::convertToGroup() {
   if (!checkResultCount()) return;
-  showResults(ConvertToGroup(results_));
+  showResults(ConvertToGroup(results()));
   dialogs_.information(this, kTorvane,
-                       QStringLiteral("转换完成！组选结果注数：%1").arg(results_.count()));
+                       QStringLiteral("转换完成！组选结果注数：%1").arg(results().count()));
 }
 
 void MainWindow::clearAllConditions() {

@@ -54,6 +54,18 @@ QPushButton* Button(const QString& caption, QSize size, QWidget* parent) {
   return b;
 }
 
+// Five numbers to a line as in boxes A and B, twenty lines to a paragraph joined by soft
+// line breaks. The box lays out only the paragraphs on screen: one line of 100000 numbers
+// was laid out whole, and a paragraph per line took longer to build than the operation.
+QString ResultBoxText(const DigitTable& result) {
+  constexpr int kLinesPerParagraph = 20;
+  QString text = FromEngineText(FormatNumberText(result, 5));
+  int line = 0;
+  for (QChar& c : text)
+    if (c == QLatin1Char('\n') && ++line % kLinesPerParagraph != 0) c = QChar::LineSeparator;
+  return text;
+}
+
 }  // namespace
 
 SetOpsPage::SetOpsPage(Dialogs& dialogs, QWidget* parent) : QWidget(parent), dialogs_(dialogs) {
@@ -284,7 +296,7 @@ void SetOpsPage::runOperation(SetOp op) {
     dialogs_.warning(this, kTitle, QStringLiteral("很遗憾！交集运算后结果为0注。 "));
     return;
   }
-  box->setText(QString::fromStdString(JoinNumbers(result)));
+  box->setText(ResultBoxText(result));
   QString count = QString::number(result.count());
   counts_[2]->setText(count);
   dialogs_.information(this, kTitle, QStringLiteral("交集运算完成！最后结果注数 ") + count);

@@ -13,7 +13,6 @@
 
 namespace torvane::controls {
 
-
 namespace {
 
 DigitTable Keys(int from, int to) {
@@ -50,7 +49,7 @@ class FullList : public testing::Test {
   void SetUp() override {
     list.setListFont(ResultListFont());
     SizeForRows(list, 20);
-    list.SetData(Keys(0, 100000));
+    list.setData(Keys(0, 100000));
   }
   ResultList list;
 };
@@ -64,8 +63,8 @@ TEST_F(FullList, ScrollRangeCoversAllRows) {
   EXPECT_EQ(list.visibleRowText(0), QStringLiteral("00000 00001 00002 00003 00004"));
 }
 
-TEST_F(FullList, SetTopIndexShowsThatRowFirst) {
-  list.SetTopIndex(600);
+TEST_F(FullList, TopIndexShowsThatRowFirst) {
+  list.setTopIndex(600);
   EXPECT_EQ(list.topRow(), 600);
   EXPECT_EQ(list.scrollBar()->value(), 600);
   EXPECT_TRUE(list.visibleRowText(0).startsWith(QStringLiteral("03000 ")));
@@ -73,11 +72,11 @@ TEST_F(FullList, SetTopIndexShowsThatRowFirst) {
   EXPECT_EQ(list.visibleRowText(20), QString());
 }
 
-TEST_F(FullList, SetTopIndexClampsToTheRange) {
-  list.SetTopIndex(50000);
+TEST_F(FullList, TopIndexClampsToTheRange) {
+  list.setTopIndex(50000);
   EXPECT_EQ(list.topRow(), 19980);
   EXPECT_EQ(list.visibleRowText(19), QStringLiteral("99995 99996 99997 99998 99999"));
-  list.SetTopIndex(-4);
+  list.setTopIndex(-4);
   EXPECT_EQ(list.topRow(), 0);
 }
 
@@ -88,10 +87,10 @@ TEST_F(FullList, WheelMovesThreeRowsAndStopsAtTheEnds) {
   EXPECT_EQ(list.topRow(), 3);
   Wheel(list, -1);  // any delta is one step
   EXPECT_EQ(list.topRow(), 6);
-  list.SetTopIndex(1);
+  list.setTopIndex(1);
   Wheel(list, 120);
   EXPECT_EQ(list.topRow(), 0);
-  list.SetTopIndex(19979);
+  list.setTopIndex(19979);
   Wheel(list, -120);
   EXPECT_EQ(list.topRow(), 19980);
 }
@@ -103,21 +102,21 @@ TEST_F(FullList, ScrollBarMovesTheRows) {
 }
 
 TEST_F(FullList, ClearIgnoresScrollingAndShowsNothing) {
-  list.Clear();
+  list.clear();
   EXPECT_TRUE(list.scrollBar()->isHidden());
-  list.SetTopIndex(100);
+  list.setTopIndex(100);
   Wheel(list, -120);
   EXPECT_EQ(list.topRow(), 0);
   EXPECT_EQ(list.visibleRowText(0), QString());
 }
 
 TEST_F(FullList, TallerListHidesTheScrollBar) {
-  list.SetData(Keys(0, 50));
+  list.setData(Keys(0, 50));
   SizeForRows(list, 10);
   EXPECT_TRUE(list.scrollBar()->isHidden());
   SizeForRows(list, 5);
   ASSERT_FALSE(list.scrollBar()->isHidden());
-  list.SetTopIndex(5);
+  list.setTopIndex(5);
   SizeForRows(list, 12);
   EXPECT_TRUE(list.scrollBar()->isHidden());
   EXPECT_EQ(list.visibleRowText(0).left(5), QStringLiteral("00000"));
@@ -126,11 +125,11 @@ TEST_F(FullList, TallerListHidesTheScrollBar) {
 TEST(ResultList, SevenNumbersMakeTwoRows) {
   ResultList list;
   SizeForRows(list, 4);
-  list.SetData(Keys(0, 7));
+  list.setData(Keys(0, 7));
   EXPECT_EQ(list.rowCount(), 2);
   EXPECT_TRUE(list.scrollBar()->isHidden());
   EXPECT_EQ(list.visibleRowText(1), QStringLiteral("00005 00006"));
-  list.SetTopIndex(1);  // everything fits: ignored
+  list.setTopIndex(1);  // everything fits: ignored
   EXPECT_EQ(list.topRow(), 0);
 }
 
@@ -139,7 +138,7 @@ TEST(ResultList, KeepsItsOwnCopy) {
   SizeForRows(list, 4);
   DigitTable t = Keys(1740, 1741);
   t.appendKey(78901);
-  list.SetData(t);
+  list.setData(t);
   t.clear();
   EXPECT_EQ(list.visibleRowText(0), QStringLiteral("01740 78901"));
 }

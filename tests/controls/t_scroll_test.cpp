@@ -8,7 +8,6 @@
 
 namespace torvane::controls {
 
-
 namespace {
 
 constexpr int kButtons = 2 * tScroll::kButtonHeight + 2;  // both end buttons and the 2 px
@@ -58,7 +57,7 @@ TEST(TScroll, ThumbTouchesTheIncreaseButtonAtMax) {
 TEST(TScroll, ValueIsClampedAndOnlyAChangeRaisesScroll) {
   tScroll s;
   s.resize(15, 200);
-  QSignalSpy spy(&s, &tScroll::Scroll);
+  QSignalSpy spy(&s, &tScroll::scrolled);
   s.setValue(0);
   EXPECT_EQ(spy.count(), 0);
   s.setValue(150);
@@ -85,10 +84,10 @@ TEST(TScroll, HeldIncreaseButtonRepeatsUntilMax) {
   tScroll s;
   s.resize(15, 200);
   s.setMax(5);
-  QSignalSpy spy(&s, &tScroll::Scroll);
+  QSignalSpy spy(&s, &tScroll::scrolled);
   QTest::mousePress(&s, Qt::LeftButton, {}, QPoint(7, 200 - 4));
   EXPECT_EQ(s.value(), 1);
-  EXPECT_EQ(s.pressedLabel(), 1);
+  EXPECT_EQ(s.pressedPart(), ScrollPart::IncreaseButton);
   EXPECT_TRUE(s.repeatTimer().isActive());
   EXPECT_EQ(s.repeatTimer().interval(), 500);
   s.repeatTick();
@@ -103,14 +102,14 @@ TEST(TScroll, HeldIncreaseButtonRepeatsUntilMax) {
   EXPECT_EQ(s.value(), 5);
   EXPECT_EQ(spy.count(), 5);
   QTest::mouseRelease(&s, Qt::LeftButton, {}, QPoint(7, 200 - 4));
-  EXPECT_EQ(s.pressedLabel(), -1);
+  EXPECT_EQ(s.pressedPart(), ScrollPart::None);
 }
 
 TEST(TScroll, PressedButtonIsWhite) {
   tScroll s;
   s.resize(15, 200);
   QTest::mousePress(&s, Qt::LeftButton, {}, QPoint(7, 3));
-  EXPECT_EQ(s.pressedLabel(), 0);
+  EXPECT_EQ(s.pressedPart(), ScrollPart::DecreaseButton);
   EXPECT_FALSE(s.repeatTimer().isActive());  // already at Min: nothing to repeat
   QImage img = s.grab().toImage();
   EXPECT_EQ(QColor(img.pixel(2, 2)), QColor(255, 255, 255));
@@ -153,7 +152,7 @@ TEST(TScroll, TrackClickDoesNothingWithoutThumb) {
   tScroll s;
   s.resize(15, 300);
   s.setMax(0);
-  QSignalSpy spy(&s, &tScroll::Scroll);
+  QSignalSpy spy(&s, &tScroll::scrolled);
   QTest::mousePress(&s, Qt::LeftButton, {}, QPoint(7, 150));
   EXPECT_EQ(spy.count(), 0);
   EXPECT_FALSE(s.repeatTimer().isActive());
@@ -164,10 +163,10 @@ TEST(TScroll, DragMovesByValueAndRaisesScrollOnEveryMove) {
   s.resize(15, 100 + kButtons);
   s.setMax(4);  // thumb 20 px, scale 20 px per value
   ASSERT_EQ(s.thumbHeight(), 20);
-  QSignalSpy spy(&s, &tScroll::Scroll);
+  QSignalSpy spy(&s, &tScroll::scrolled);
   const QPoint grab(7, s.thumbTop() + 5);
   QTest::mousePress(&s, Qt::LeftButton, {}, grab);
-  EXPECT_EQ(s.pressedLabel(), 2);
+  EXPECT_EQ(s.pressedPart(), ScrollPart::Thumb);
 
   auto move = [&](int y) {
     QMouseEvent e(QEvent::MouseMove, QPointF(7, y), s.mapToGlobal(QPointF(7, y)), Qt::NoButton,
@@ -183,7 +182,7 @@ TEST(TScroll, DragMovesByValueAndRaisesScrollOnEveryMove) {
   EXPECT_EQ(s.value(), 4);
   EXPECT_EQ(spy.count(), 3);
   QTest::mouseRelease(&s, Qt::LeftButton, {}, QPoint(7, 500));
-  EXPECT_EQ(s.pressedLabel(), -1);
+  EXPECT_EQ(s.pressedPart(), ScrollPart::None);
 }
 
 }  // namespace

@@ -53,23 +53,23 @@ TEST(CopyText, TenPerLineParsesBackToTheSameRows) {
   EXPECT_EQ(ParseNumberText(text.toStdString(), ParseMode::List).table, all);
 }
 
-TEST(CopyText, GetDataGivesTheFiveDigits) {
+TEST(CopyText, RowNumberTextGivesTheFiveDigits) {
   const DigitTable t = Keys({12345, 908});
-  EXPECT_EQ(GetData(t, 0), QStringLiteral("12345"));
-  EXPECT_EQ(GetData(t, 1), QStringLiteral("00908"));
-  EXPECT_EQ(GetData(t, 2), QString());
+  EXPECT_EQ(RowNumberText(t, 0), QStringLiteral("12345"));
+  EXPECT_EQ(RowNumberText(t, 1), QStringLiteral("00908"));
+  EXPECT_EQ(RowNumberText(t, 2), QString());
 }
 
-TEST(CopyText, DataCpShowsTheNoticeOnlyOnSuccess) {
+TEST(CopyText, CopyShowsTheNoticeOnlyOnSuccess) {
   FakeDialogs dialogs;
-  EXPECT_TRUE(data_cp(dialogs, nullptr, QStringLiteral("12345 54321")));
+  EXPECT_TRUE(CopyToClipboard(dialogs, nullptr, QStringLiteral("12345 54321")));
   EXPECT_EQ(ReadClipboardText(), QStringLiteral("12345 54321"));
   ASSERT_EQ(dialogs.calls.size(), 1u);
   EXPECT_EQ(dialogs.calls[0].kind, QStringLiteral("copyNotice"));
 
   dialogs.reset();
   SetClipboardFailuresForTests(kClipboardAttempts);
-  EXPECT_FALSE(data_cp(dialogs, nullptr, QStringLiteral("11111")));
+  EXPECT_FALSE(CopyToClipboard(dialogs, nullptr, QStringLiteral("11111")));
   ASSERT_EQ(dialogs.calls.size(), 1u);
   EXPECT_EQ(dialogs.calls[0].title, QStringLiteral("错误提示"));
   EXPECT_EQ(dialogs.calls[0].text, QStringLiteral("本次复制出现错误，请再次复制！"));
@@ -79,7 +79,7 @@ TEST(CopyText, DataCpShowsTheNoticeOnlyOnSuccess) {
 TEST(CopyText, RetriesUntilTheClipboardTakesIt) {
   FakeDialogs dialogs;
   SetClipboardFailuresForTests(kClipboardAttempts - 1);
-  EXPECT_TRUE(data_cp_notishi(dialogs, nullptr, QStringLiteral("22222")));
+  EXPECT_TRUE(CopyToClipboardQuietly(dialogs, nullptr, QStringLiteral("22222")));
   EXPECT_TRUE(dialogs.calls.empty());
   EXPECT_EQ(ReadClipboardText(), QStringLiteral("22222"));
 }

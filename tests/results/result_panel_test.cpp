@@ -2,12 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <QFontInfo>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 
 #include "controls/result_list.h"
+#include "controls/t_scroll.h"
 #include "core/number_text.h"
 #include "results/digit_line_edit.h"
 #include "results/page_grid.h"
@@ -49,7 +52,7 @@ DigitTable Rows(const DigitTable& t, int first, int last) {
 class ResultPanelTest : public testing::Test {
  protected:
   // As the window does at start-up.
-  void SetUp() override { panel.ShowResultPages(0, true); }
+  void SetUp() override { panel.rebuildPages(); }
   void TearDown() override { SetClipboardFailuresForTests(0); }
 
   template <class T>
@@ -65,7 +68,7 @@ class ResultPanelTest : public testing::Test {
   QPushButton* bonus() { return child<QPushButton>("cmdBonus"); }
   void setPageSize(const QString& s) {
     pageBox()->setText(s);
-    panel.ValidatePageSize();
+    panel.validatePageSize();
   }
 
   FakeDialogs dialogs;
@@ -105,9 +108,9 @@ TEST(ResultPanel, OnlyTheStartUpBuildGoesWithoutNotice) {
   ResultPanel panel(dialogs);
   auto* notice = panel.findChild<QWidget*>(QStringLiteral("T_nonb"));
   EXPECT_TRUE(notice->isHidden());
-  panel.ShowResultPages(0, true);
+  panel.rebuildPages();
   EXPECT_TRUE(notice->isHidden());
-  panel.ShowResultPages(0, true);
+  panel.rebuildPages();
   EXPECT_FALSE(notice->isHidden());
 }
 
@@ -395,6 +398,48 @@ TEST_F(ResultPanelTest, RunPanelSitsAtTheFootAndTheListTakesTheRest) {
   EXPECT_EQ(pic->y(), list->y() + list->height());
   EXPECT_EQ(run->y(), pic->y() + pic->height());
   EXPECT_EQ(run->y() + run->height(), panel.height());
+}
+
+// A page button keeps the panel's font whatever its colour: the red and green ones were
+// drawn in the application's larger default font, and a button kept it after a rebuild.
+TEST_F(ResultPanelTest, EveryPageButtonDrawsInThePanelFont) {
+  panel.resize(251, 683);
+  panel.show();
+  panel.setResults(FirstKeys(100000));
+  const QFontInfo want(panel.font());
+  auto expectPanelFont = [&](const char* when) {
+    for (QPushButton* b : panel.findChildren<QPushButton*>(
+             QRegularExpression(QStringLiteral("^cmdPage\\(\\d+\\)$")))) {
+      const QFontInfo got(b->font());
+      EXPECT_EQ(got.family(), want.family()) << when << " " << b->objectName().toStdString();
+      EXPECT_EQ(got.pointSizeF(), want.pointSizeF()) << when << " " << b->text().toStdString();
+    }
+  };
+  page(2)->click();
+  page(0)->click();
+  ASSERT_EQ(ButtonColor(page(2)), RedColor());
+  expectPanelFont("after pressing 3 then 1");
+  setPageSize(QStringLiteral("1000"));
+  expectPanelFont("after a rebuild with another page size");
+  page(1)->click();
+  setPageSize(QStringLiteral("2000"));
+  expectPanelFont("after a second rebuild");
+}
+
+// The grid shows rows 3 … 7 after three wheel-free scroll steps; the button of page 16
+// copies rows 15000 … 15999 and scrolls the list there.
+TEST_F(ResultPanelTest, PressingAPageOfAScrolledGridCopiesThatPage) {
+  panel.resize(251, 683);
+  panel.show();
+  const DigitTable all = FirstKeys(100000);
+  panel.setResults(all);
+  setPageSize(QStringLiteral("1000"));
+  panel.pageGrid()->scrollBar()->setValue(3);
+  page(15)->click();
+  EXPECT_EQ(ParseNumberText(ReadClipboardText().toStdString(), ParseMode::List).table,
+            Rows(all, 15000, 15999));
+  EXPECT_EQ(panel.resultList()->topRow(), 3000);
+  EXPECT_EQ(ButtonColor(page(15)), GreenColor());
 }
 
 }  // namespace

@@ -75,6 +75,46 @@ TEST(FilterRun, BadToleranceTextFailsTheRun) {
   }
 }
 
+// Four conditions that overlap: every number is killed by 0 to 4 of them.
+Conditions FourConditions(const char* toleranceMax) {
+  Conditions c;
+  c.tolerance = {"0", toleranceMax};
+  c.directKill.text = "12345 00000 99999";
+  c.positional.marked[0][0] = true;  // 万位 0
+  c.sumSpan.tails[3] = true;
+  c.combinations.texts = {"89", "", "", "", "", ""};
+  return c;
+}
+
+TEST(KillSumCounts, NoConditionsLeaveEveryCandidateAtZero) {
+  RunResult r = RunFilters(Numbers("00001 00002 00003"), Conditions{});
+  EXPECT_EQ(r.killSumCounts, std::vector<int>{3});
+}
+
+TEST(KillSumCounts, OneConditionSplitsTheCandidates) {
+  Conditions cond;
+  cond.directKill.text = "00001 00002";
+  RunResult r = RunFilters(Numbers("00001 00002 00003"), cond);
+  EXPECT_EQ(r.killSumCounts, (std::vector<int>{1, 2}));
+}
+
+// What a tolerance of 0-j keeps is the sum of the counts up to j, for every j: the table
+// the window shows after one run answers what a rerun with another tolerance would give.
+TEST(KillSumCounts, PartialSumsAreWhatEachToleranceKeeps) {
+  const RunResult r = RunFilters(DigitTable(), FourConditions("0"));
+  ASSERT_EQ(r.stats.size(), 4u);
+  ASSERT_EQ(r.killSumCounts.size(), 5u);
+  int kept = 0;
+  for (int j = 0; j <= 4; ++j) {
+    kept += r.killSumCounts[static_cast<size_t>(j)];
+    const std::string max = std::to_string(j);
+    EXPECT_EQ(RunFilters(DigitTable(), FourConditions(max.c_str())).results.count(), kept)
+        << "tolerance 0-" << j;
+  }
+  EXPECT_EQ(kept, kNumberSpace);
+  EXPECT_EQ(r.killSumCounts[0], r.results.count());
+}
+
 TEST(GroupConversion, SortsDigitsAndDropsDuplicates) {
   DigitTable groups = ConvertToGroup(Numbers("53120 12035 11223"));
   EXPECT_EQ(JoinNumbers(groups), "01235 11223");

@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "core/number_text.h"
 #include "support/fake_dialogs.h"
 #include "widgets/clipboard.h"
 #include "widgets/hinted_text_edit.h"
@@ -335,7 +336,21 @@ TEST_F(SetOpsPageTest, FullSetsWorkInOnePiece) {
   EXPECT_EQ(Count(2), "99998");
   EXPECT_TRUE(Text(2).startsWith(QStringLiteral("00001 00002 ")));
   EXPECT_TRUE(Text(2).endsWith(QStringLiteral(" 99998")));
-  EXPECT_FALSE(Text(2).contains('\n'));
+  EXPECT_EQ(Text(2).count(QLatin1Char('\n')), 99998 / 5);  // five to a line
+}
+
+// A result is shown five to a line, as the operand boxes show their numbers, and the copy
+// gives back every number.
+TEST_F(SetOpsPageTest, ResultsAreShownFiveToALineAndCopiedWhole) {
+  Enter(0, QStringLiteral("00012 00011 00010 00009 00008 00007 00006"));
+  Enter(1, QStringLiteral("00005 00004 00003 00002 00001"));
+  Press(4);
+  EXPECT_EQ(Text(2), QStringLiteral("00001 00002 00003 00004 00005 \n00006 00007 00008 00009 "
+                                    "00010 \n00011 00012"));
+  Press(2);
+  EXPECT_EQ(ParseNumberText(QGuiApplication::clipboard()->text().toStdString(), ParseMode::List)
+                .table.count(),
+            12);
 }
 
 }  // namespace

@@ -1,0 +1,55 @@
+// "开始缩水" with every condition set, as the player waits for it: the conditions read from
+// the panels, the run, the result panel and page grid rebuilt, and the events that lay out
+// and paint the window processed. Against the engine run alone on the same conditions.
+// The QApplication comes from gui_bench_main.cpp.
+
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+#include <QPushButton>
+
+#include "run/filter_run.h"
+#include "support/every_panel_set.h"
+#include "support/fake_dialogs.h"
+#include "ui/main_window.h"
+
+namespace {
+
+using torvane::support::EveryPanelSet;
+using torvane::widgets::FakeDialogs;
+
+void ProcessEverything() {
+  QCoreApplication::processEvents();
+  // Buttons dropped with deleteLater go when the event loop gets back to them.
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void BM_EngineRunAllConditions(benchmark::State& state) {
+  const torvane::Conditions all = EveryPanelSet();
+  for (auto _ : state) benchmark::DoNotOptimize(torvane::RunFilters({}, all));
+}
+BENCHMARK(BM_EngineRunAllConditions)->Unit(benchmark::kMillisecond);
+
+void BM_RunButtonAllConditions(benchmark::State& state) {
+  FakeDialogs dialogs;
+  torvane::ui::MainWindow window(dialogs);
+  window.applyConditions(EveryPanelSet());
+  window.show();
+  ProcessEverything();
+  auto* run = window.findChild<QPushButton*>(QStringLiteral("cmdFilter(0)"));
+  const int expected = torvane::RunFilters({}, EveryPanelSet()).results.count();
+  if (run) run->click();
+  ProcessEverything();
+  if (!run || window.results().count() != expected || !dialogs.calls.empty()) {
+    state.SkipWithError("the window's run does not give the engine's results");
+    return;
+  }
+  for (auto _ : state) {
+    run->click();
+    ProcessEverything();
+  }
+  state.counters["results"] = expected;
+}
+BENCHMARK(BM_RunButtonAllConditions)->Unit(benchmark::kMillisecond);
+
+}  // namespace
