@@ -16,9 +16,9 @@
 
 namespace torvane::results {
 
-using widgets::Dialogs;
 using controls::ResultList;
 using controls::ResultListFont;
+using widgets::Dialogs;
 
 namespace {
 
@@ -294,6 +294,10 @@ void ResultPanel::checkWinningNumber() {
         this, kTitle, QStringLiteral("恭喜您！结果中包含奖号 ") + number + QStringLiteral(" ！"));
   else
     d_->dialogs.information(this, kTitle, QStringLiteral("很遗憾，结果中没有这个奖号。"));
+}
+
+void ResultPanel::setWinningNumber(const QString& number) {
+  d_->lotto->setText(number);
 }
 
 QString ResultPanel::allNumbersText() {

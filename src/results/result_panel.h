@@ -15,8 +15,8 @@ class ResultList;
 
 namespace torvane::results {
 
-using widgets::Dialogs;
 using controls::ResultList;
+using widgets::Dialogs;
 
 class PageGrid;
 
@@ -46,6 +46,8 @@ class ResultPanel : public QWidget {
   void ValidatePageSize();
   // 兑奖匹配.
   void checkWinningNumber();
+  // Puts a number into txtLottoNumber, as if typed (the history page's double-click).
+  void setWinningNumber(const QString& number);
   // The page size the pages are built with.
   int pageSize() const;
 

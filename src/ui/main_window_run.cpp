@@ -4,13 +4,13 @@
 #include <QLineEdit>
 #include <exception>
 
-#include "run/filter_run.h"
 #include "results/result_panel.h"
+#include "run/filter_run.h"
 #include "ui/base_page.h"
-#include "widgets/box_text.h"
 #include "ui/condition_pages.h"
-#include "widgets/dialogs.h"
 #include "ui/main_window.h"
+#include "widgets/box_text.h"
+#include "widgets/dialogs.h"
 
 namespace torvane::ui {
 
@@ -27,6 +27,13 @@ Conditions MainWindow::gatherConditions() const {
   pages_->gather(c);
   c.tolerance.min = runPanel_->toleranceText(0).toStdString();
   c.tolerance.max = runPanel_->toleranceText(1).toStdString();
+  return c;
+}
+
+Conditions MainWindow::runConditions() const {
+  Conditions c = gatherConditions();
+  // A tolerance box that does not convert stops the run before anything changes.
+  ReadTolerance(c.tolerance);
   return c;
 }
 
@@ -56,9 +63,13 @@ void MainWindow::performRunAction(RunAction action) {
         break;
     }
   } catch (...) {
-    dialogs_.plain(this, QStringLiteral("错误提示"),
-                   QStringLiteral("本次操作发生未知错误，请重新操作"));
+    showRunFailure();
   }
+}
+
+void MainWindow::showRunFailure() {
+  dialogs_.plain(this, QStringLiteral("错误提示"),
+                 QStringLiteral("本次操作发生未知错误，请重新操作"));
 }
 
 void MainWindow::showResults(DigitTable results) {
@@ -67,9 +78,7 @@ void MainWindow::showResults(DigitTable results) {
 }
 
 void MainWindow::runFilters() {
-  const Conditions c = gatherConditions();
-  // A tolerance box that does not convert stops the run before anything changes.
-  ReadTolerance(c.tolerance);
+  const Conditions c = runConditions();
   const QString before = resultPanel_->statusText();
   resultPanel_->setStatusText(QStringLiteral("开始过滤。。。"));
   RunResult run;
