@@ -3,36 +3,25 @@
 #include <new>
 
 #include "cli/cli_args.h"
-#include "core/atomic_file.h"
+#include "cli/cli_commands.h"
+#include "cli/cli_support.h"
 #include "core/errors.h"
 #include "run/filter_run.h"
-#include "core/number_file.h"
-#include "core/number_text.h"
-#include "scheme/scheme_file.h"
+#include "store/store_error.h"
 
 namespace torvane::cli {
 
 const char* const kUsage =
     "usage: torvane-cli run SCHEME [--base FILE] [--group] [--stats] [--out FILE]\n"
-    "       torvane-cli setop and|or|a-b|b-a FILE_A FILE_B [--out FILE]\n";
+    "       torvane-cli setop and|or|a-b|b-a FILE_A FILE_B [--out FILE]\n"
+    "       torvane-cli history import FILE [--db DB]\n"
+    "       torvane-cli history add PERIOD NUMBER [--date YYYY-MM-DD] [--db DB]\n"
+    "       torvane-cli history delete PERIOD... [--db DB]\n"
+    "       torvane-cli history export [--last N] [--db DB] [--out FILE]\n"
+    "       torvane-cli backtest SCHEME [--history FILE | --db DB] [--base FILE] [--last N]\n"
+    "                            [--csv] [--out FILE]\n";
 
 namespace {
-
-// Thrown for exit status 3.
-struct FileProblem {
-  std::string message;
-};
-
-DigitTable ReadNumbers(const std::string& path) {
-  FileReadResult file = ReadNumberFile(path);
-  if (!file.ok) throw FileProblem{"number file " + path + ": " + file.reason};
-  ParsedNumbers parsed = ParseNumberText(file.text, ParseMode::List);
-  // An empty base would silently mean all 100000 numbers; say so instead.
-  if (parsed.table.empty())
-    throw FileProblem{"number file " + path +
-                      ": no five-digit number in it (号码文件里没有有效号码)"};
-  return parsed.table;
-}
 
 // One number per line, built in one buffer.
 std::string NumberLines(const DigitTable& table) {
@@ -45,28 +34,16 @@ std::string NumberLines(const DigitTable& table) {
   return s;
 }
 
-void Emit(const DigitTable& table, const std::optional<std::string>& outPath, std::ostream& out) {
-  const std::string text = NumberLines(table);
-  if (!outPath) {
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    out.flush();
-    if (!out) throw FileProblem{"cannot write the results to standard output"};
-    return;
-  }
-  // A failed write (a full disk, a file-size limit) leaves an existing file as it was.
-  const FileWriteResult written = WriteFileAtomically(*outPath, text);
-  if (!written.ok)
-    throw FileProblem{"cannot write output file " + *outPath + ": " + written.reason};
+// Most store messages name the file already; a conflict or a bad draw does not.
+std::string StoreMessage(const store::StoreError& e) {
+  const std::string message = e.what();
+  if (e.path().empty() || message.find(e.path()) != std::string::npos) return message;
+  return "history database " + e.path() + ": " + message;
 }
 
 int Run(const CliCommand& command, std::ostream& out, std::ostream& err) {
   const RunCommand& rc = command.run;
-  Conditions conditions;
-  try {
-    conditions = ReadSchemeFile(rc.scheme);
-  } catch (const SchemeError& e) {
-    throw FileProblem{e.what()};
-  }
+  const Conditions conditions = ReadScheme(rc.scheme);
   const DigitTable base = rc.base ? ReadNumbers(*rc.base) : DigitTable();
 
   RunResult result;
@@ -84,7 +61,7 @@ int Run(const CliCommand& command, std::ostream& out, std::ostream& err) {
     result.results = ConvertToGroup(result.results);
     if (rc.stats) err << "组选注数\t" << result.results.count() << "\n";
   }
-  Emit(result.results, command.out, out);
+  Emit(NumberLines(result.results), command.out, out);
   return kExitDone;
 }
 
@@ -92,7 +69,7 @@ int SetOperation(const CliCommand& command, std::ostream& out) {
   const SetOpCommand& sc = command.setop;
   const DigitTable a = ReadNumbers(sc.fileA);
   const DigitTable b = ReadNumbers(sc.fileB);
-  Emit(ApplySetOperation(a, b, sc.op), command.out, out);
+  Emit(NumberLines(ApplySetOperation(a, b, sc.op)), command.out, out);
   return kExitDone;
 }
 
@@ -113,9 +90,16 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         return Run(command, out, err);
       case CliCommand::SetOperation:
         return SetOperation(command, out);
+      case CliCommand::History:
+        return RunHistory(command, out);
+      case CliCommand::Backtest:
+        return RunBacktest(command, out, err);
     }
   } catch (const FileProblem& p) {
     err << "torvane-cli: " << p.message << "\n";
+    return kExitBadFile;
+  } catch (const store::StoreError& e) {
+    err << "torvane-cli: " << StoreMessage(e) << "\n";
     return kExitBadFile;
   } catch (const std::bad_alloc&) {
     err << "torvane-cli: the run failed: out of memory\n";

@@ -1,5 +1,5 @@
 #pragma once
-// torvane-cli: shrinking and set operations from the command line, no window.
+// torvane-cli: shrinking, set operations, the draw history and back-tests, no window.
 
 #include <ostream>
 #include <string>
@@ -10,7 +10,8 @@ namespace torvane::cli {
 enum ExitCode {
   kExitDone = 0,
   kExitUsage = 2,
-  kExitBadFile = 3,  // unreadable or invalid scheme or number file, unwritable --out
+  kExitBadFile = 3,  // unreadable or invalid scheme, number or draw file, a database problem,
+                     // an empty history, unwritable --out
   kExitRunFailed = 4,
 };
 

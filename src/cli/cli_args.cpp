@@ -1,7 +1,14 @@
 #include "cli/cli_args.h"
 
+#include <climits>
+#include <initializer_list>
+
+#include "history/draw_line.h"
+
 namespace torvane::cli {
 namespace {
+
+using Problem = std::optional<std::string>;
 
 std::optional<SetOp> SetOpByName(const std::string& name) {
   if (name == "and") return SetOp::Intersection;
@@ -9,6 +16,159 @@ std::optional<SetOp> SetOpByName(const std::string& name) {
   if (name == "a-b") return SetOp::AMinusB;
   if (name == "b-a") return SetOp::BMinusA;
   return std::nullopt;
+}
+
+// An option a command takes: either a value (value set) or a flag (flag set).
+struct Option {
+  const char* name;
+  std::optional<std::string>* value = nullptr;
+  bool* flag = nullptr;
+  const char* needs = "a file name";
+};
+
+// Sorts args[from..] into the given options and the positional arguments.
+Problem Scan(const std::vector<std::string>& args, size_t from, const std::string& verb,
+             std::initializer_list<Option> options, std::vector<std::string>& positional) {
+  for (size_t i = from; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    const Option* match = nullptr;
+    for (const Option& o : options)
+      if (a == o.name) match = &o;
+    if (!match) {
+      if (a.size() > 1 && a[0] == '-') return "unknown option '" + a + "' for " + verb;
+      positional.push_back(a);
+      continue;
+    }
+    if (match->flag) {
+      if (*match->flag) return a + " given twice";
+      *match->flag = true;
+      continue;
+    }
+    if (*match->value) return a + " given twice";
+    if (i + 1 >= args.size()) return a + " needs " + match->needs;
+    *match->value = args[++i];
+  }
+  return std::nullopt;
+}
+
+// A whole number of at least 1, digits only.
+Problem PositiveCount(const std::optional<std::string>& text, std::optional<int>& count) {
+  if (!text) return std::nullopt;
+  long long v = 0;
+  bool ok = !text->empty() && text->size() <= 10;
+  for (char c : *text) {
+    if (c < '0' || c > '9') ok = false;
+    if (ok) v = v * 10 + (c - '0');
+  }
+  if (!ok || v < 1 || v > INT_MAX)
+    return "--last needs a positive whole number, not '" + *text + "'";
+  count = static_cast<int>(v);
+  return std::nullopt;
+}
+
+Problem CheckPeriod(const std::string& period) {
+  if (history::IsValidPeriod(period)) return std::nullopt;
+  return "'" + period + "' is not a period (1-32 letters, digits, '-' or '_', at least one digit)";
+}
+
+Problem ParseRun(const std::vector<std::string>& args, CliCommand& command) {
+  RunCommand& rc = command.run;
+  std::vector<std::string> positional;
+  if (Problem p = Scan(args, 1, "run",
+                       {{"--out", &command.out},
+                        {"--base", &rc.base},
+                        {"--group", nullptr, &rc.group},
+                        {"--stats", nullptr, &rc.stats}},
+                       positional))
+    return p;
+  if (positional.size() != 1) return "run takes exactly one scheme file";
+  rc.scheme = positional[0];
+  return std::nullopt;
+}
+
+Problem ParseSetop(const std::vector<std::string>& args, CliCommand& command) {
+  std::vector<std::string> positional;
+  if (Problem p = Scan(args, 1, "setop", {{"--out", &command.out}}, positional)) return p;
+  if (positional.size() != 3) return "setop takes an operation and two number files";
+  std::optional<SetOp> op = SetOpByName(positional[0]);
+  if (!op) return "unknown set operation '" + positional[0] + "' (and, or, a-b, b-a)";
+  command.setop = {*op, positional[1], positional[2]};
+  return std::nullopt;
+}
+
+Problem ParseHistory(const std::vector<std::string>& args, CliCommand& command) {
+  HistoryCommand& hc = command.history;
+  const std::string action = args.size() > 1 ? args[1] : "";
+  const std::string verb = "history " + action;
+  std::vector<std::string> positional;
+  Option db{"--db", &hc.db};
+
+  if (action == "import") {
+    hc.action = HistoryCommand::Import;
+    if (Problem p = Scan(args, 2, verb, {db}, positional)) return p;
+    if (positional.size() != 1) return "history import takes exactly one draw file";
+    hc.file = positional[0];
+    return std::nullopt;
+  }
+  if (action == "add") {
+    hc.action = HistoryCommand::Add;
+    std::optional<std::string> date;
+    if (Problem p = Scan(args, 2, verb, {db, {"--date", &date, nullptr, "a date"}}, positional))
+      return p;
+    if (positional.size() != 2) return "history add takes a period and a number";
+    if (Problem p = CheckPeriod(positional[0])) return p;
+    hc.draw.period = positional[0];
+    std::optional<history::Digits> digits = history::DigitsFromText(positional[1]);
+    if (!digits) return "'" + positional[1] + "' is not a five-digit number";
+    hc.draw.digits = *digits;
+    if (date) {
+      if (history::NormalizeDate(*date) != *date)
+        return "'" + *date + "' is not a date written YYYY-MM-DD";
+      hc.draw.date = *date;
+    }
+    return std::nullopt;
+  }
+  if (action == "delete") {
+    hc.action = HistoryCommand::Delete;
+    if (Problem p = Scan(args, 2, verb, {db}, positional)) return p;
+    if (positional.empty()) return "history delete takes one or more periods";
+    for (const std::string& period : positional)
+      if (Problem p = CheckPeriod(period)) return p;
+    hc.periods = positional;
+    return std::nullopt;
+  }
+  if (action == "export") {
+    hc.action = HistoryCommand::Export;
+    std::optional<std::string> last;
+    if (Problem p =
+            Scan(args, 2, verb,
+                 {db, {"--out", &command.out}, {"--last", &last, nullptr, "a number"}}, positional))
+      return p;
+    if (!positional.empty()) return "history export takes no file; use --out FILE";
+    return PositiveCount(last, hc.last);
+  }
+  if (action.empty()) return "history needs import, add, delete or export";
+  return "unknown history command '" + action + "' (import, add, delete, export)";
+}
+
+Problem ParseBacktest(const std::vector<std::string>& args, CliCommand& command) {
+  BacktestCommand& bc = command.backtest;
+  std::optional<std::string> last;
+  std::vector<std::string> positional;
+  if (Problem p = Scan(args, 1, "backtest",
+                       {{"--out", &command.out},
+                        {"--history", &bc.historyFile},
+                        {"--db", &bc.db},
+                        {"--base", &bc.base},
+                        {"--last", &last, nullptr, "a number"},
+                        {"--csv", nullptr, &bc.csv}},
+                       positional))
+    return p;
+  if (positional.size() != 1) return "backtest takes exactly one scheme file";
+  bc.scheme = positional[0];
+  if (bc.historyFile && bc.db)
+    return "--history and --db cannot be used together: the draws come from one of them";
+  return PositiveCount(last, bc.last);
 }
 
 }  // namespace
@@ -21,51 +181,23 @@ std::optional<std::string> ParseArgs(const std::vector<std::string>& args, CliCo
     if (args.size() > 1) return "help takes no arguments";
     return std::nullopt;
   }
-  if (verb != "run" && verb != "setop") return "unknown command '" + verb + "'";
-  const bool run = verb == "run";
-  command.kind = run ? CliCommand::Run : CliCommand::SetOperation;
-
-  std::vector<std::string> positional;
-  for (size_t i = 1; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    auto value = [&](std::optional<std::string>& slot) -> std::optional<std::string> {
-      if (slot) return a + " given twice";
-      if (i + 1 >= args.size()) return a + " needs a file name";
-      slot = args[++i];
-      return std::nullopt;
-    };
-    auto flag = [&](bool& slot) -> std::optional<std::string> {
-      if (slot) return a + " given twice";
-      slot = true;
-      return std::nullopt;
-    };
-    std::optional<std::string> error;
-    if (a == "--out") {
-      error = value(command.out);
-    } else if (run && a == "--base") {
-      error = value(command.run.base);
-    } else if (run && a == "--group") {
-      error = flag(command.run.group);
-    } else if (run && a == "--stats") {
-      error = flag(command.run.stats);
-    } else if (a.size() > 1 && a[0] == '-') {
-      error = "unknown option '" + a + "' for " + verb;
-    } else {
-      positional.push_back(a);
-    }
-    if (error) return error;
+  if (verb == "run") {
+    command.kind = CliCommand::Run;
+    return ParseRun(args, command);
   }
-
-  if (run) {
-    if (positional.size() != 1) return "run takes exactly one scheme file";
-    command.run.scheme = positional[0];
-    return std::nullopt;
+  if (verb == "setop") {
+    command.kind = CliCommand::SetOperation;
+    return ParseSetop(args, command);
   }
-  if (positional.size() != 3) return "setop takes an operation and two number files";
-  std::optional<SetOp> op = SetOpByName(positional[0]);
-  if (!op) return "unknown set operation '" + positional[0] + "' (and, or, a-b, b-a)";
-  command.setop = {*op, positional[1], positional[2]};
-  return std::nullopt;
+  if (verb == "history") {
+    command.kind = CliCommand::History;
+    return ParseHistory(args, command);
+  }
+  if (verb == "backtest") {
+    command.kind = CliCommand::Backtest;
+    return ParseBacktest(args, command);
+  }
+  return "unknown command '" + verb + "'";
 }
 
 }  // namespace torvane::cli

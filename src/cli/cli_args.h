@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "history/draw.h"
 #include "setops/set_operation.h"
 
 namespace torvane::cli {
@@ -22,10 +23,30 @@ struct SetOpCommand {
   std::string fileB;
 };
 
+struct HistoryCommand {
+  enum Action { Import, Add, Delete, Export } action = Import;
+  std::optional<std::string> db;     // the default store when not given
+  std::string file;                  // Import
+  history::Draw draw;                // Add: checked period, number and date
+  std::vector<std::string> periods;  // Delete: checked periods
+  std::optional<int> last;           // Export: the newest N draws
+};
+
+struct BacktestCommand {
+  std::string scheme;
+  std::optional<std::string> historyFile;  // a draw file instead of the store
+  std::optional<std::string> db;
+  std::optional<std::string> base;
+  std::optional<int> last;
+  bool csv = false;
+};
+
 struct CliCommand {
-  enum Kind { Help, Run, SetOperation } kind = Help;
+  enum Kind { Help, Run, SetOperation, History, Backtest } kind = Help;
   RunCommand run;
   SetOpCommand setop;
+  HistoryCommand history;
+  BacktestCommand backtest;
   std::optional<std::string> out;
 };
 

@@ -49,4 +49,12 @@ std::string CutForMessage(std::string_view s, size_t maxChars) {
   return std::string(s);
 }
 
+std::string CsvField(std::string_view s) {
+  if (s.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(s);
+  std::string out = "\"";
+  out.append(ReplaceAll(s, "\"", "\"\""));
+  out.push_back('"');
+  return out;
+}
+
 }  // namespace torvane

@@ -16,5 +16,8 @@ std::vector<std::string_view> SplitAtSpaces(std::string_view s);
 // A key or value as a message quotes it: at most maxChars UTF-8 characters, cut with "…" on
 // a character boundary, so a file holding a megabyte in one place gives a readable message.
 std::string CutForMessage(std::string_view s, size_t maxChars = 80);
+// One CSV field (RFC 4180): quoted, with quotes doubled, when it holds a comma, a quote or a
+// line break; as it is otherwise.
+std::string CsvField(std::string_view s);
 
 }  // namespace torvane

@@ -1,7 +1,8 @@
 #include "run/filter_run.h"
 
+#include <utility>
+
 #include "core/box_value.h"
-#include "core/kill_table.h"
 
 namespace torvane {
 
@@ -13,12 +14,9 @@ ToleranceRange ReadTolerance(const ToleranceState& state) {
   return r;
 }
 
-RunResult RunFilters(const DigitTable& baseSet, const Conditions& c) {
-  RunResult out;
-  out.tolerance = ReadTolerance(c.tolerance);
-  const DigitTable candidates = baseSet.empty() ? MakeFullSet() : baseSet;
-  KillTable kills(candidates.count());
-  FilterContext ctx{candidates, kills};
+AppliedConditions ApplyConditions(const DigitTable& candidates, const Conditions& c) {
+  AppliedConditions out{KillTable(candidates.count()), std::nullopt};
+  FilterContext ctx{candidates, out.kills};
 
   if (candidates.count() > 0) {
     FilterDirectKill(c.directKill, ctx);
@@ -37,6 +35,16 @@ RunResult RunFilters(const DigitTable& baseSet, const Conditions& c) {
       for (int k = 2; k <= 4; ++k) FilterCombination(c.combinations, k, killMode, ctx);
     FilterPatternKill(c.patterns, ctx);
   }
+  return out;
+}
+
+RunResult RunFilters(const DigitTable& baseSet, const Conditions& c) {
+  RunResult out;
+  out.tolerance = ReadTolerance(c.tolerance);
+  const DigitTable candidates = baseSet.empty() ? MakeFullSet() : baseSet;
+  AppliedConditions applied = ApplyConditions(candidates, c);
+  const KillTable& kills = applied.kills;
+  out.cleanedSumText = std::move(applied.cleanedSumText);
 
   const std::vector<uint8_t> sums = kills.sums();
   out.results.reserve(candidates.count());

@@ -7,6 +7,7 @@
 
 #include "conditions/conditions.h"
 #include "core/digit_table.h"
+#include "core/kill_table.h"
 
 namespace torvane {
 
@@ -30,6 +31,16 @@ struct RunResult {
   std::vector<KillRowStat> stats;             // one per applied condition, pipeline order
   std::optional<std::string> cleanedSumText;  // what txtHKD shows after the run
 };
+
+struct AppliedConditions {
+  KillTable kills;  // one row per applied condition, pipeline order, after the zero row
+  std::optional<std::string> cleanedSumText;
+};
+
+// The nineteen filters in pipeline order over the given candidates, which may repeat
+// numbers and need not be sorted. The run and the back-test both decide through here, so
+// they cannot disagree. Throws RunError for a range text that does not fit.
+AppliedConditions ApplyConditions(const DigitTable& candidates, const Conditions& conditions);
 
 // Runs on baseSet, or on all 100000 numbers when baseSet is empty. Throws RunError (or
 // std::bad_alloc); nothing half-built is returned.

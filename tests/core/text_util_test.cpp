@@ -36,5 +36,29 @@ INSTANTIATE_TEST_SUITE_P(
                       CutCase{"EmptyStaysEmpty", "", 80, ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
+struct CsvCase {
+  const char* name;
+  const char* text;
+  const char* expected;
+};
+void PrintTo(const CsvCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
+class CsvFieldTest : public ::testing::TestWithParam<CsvCase> {};
+
+TEST_P(CsvFieldTest, QuotesOnlyWhatNeedsIt) {
+  EXPECT_EQ(CsvField(GetParam().text), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CsvFieldTest,
+    ::testing::Values(CsvCase{"PlainAsItIs", "杀直选|杀和值", "杀直选|杀和值"},
+                      CsvCase{"EmptyAsItIs", "", ""}, CsvCase{"CommaQuoted", "a,b", "\"a,b\""},
+                      CsvCase{"QuoteDoubled", "say \"hi\"", "\"say \"\"hi\"\"\""},
+                      CsvCase{"LineBreakQuoted", "a\nb", "\"a\nb\""},
+                      CsvCase{"CarriageReturnQuoted", "a\rb", "\"a\rb\""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 }  // namespace
 }  // namespace torvane

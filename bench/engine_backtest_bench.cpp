@@ -1,0 +1,95 @@
+// The back-test of every condition over 10000 draws, next to BM_RunAllConditions, and a
+// 10000-line draw file into a fresh store.
+#include <benchmark/benchmark.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "all_conditions.h"
+#include "run/backtest.h"
+#include "store/history_store.h"
+#include "store/import_file.h"
+
+namespace {
+
+using torvane::history::Draw;
+
+std::vector<Draw> RandomDraws(int count) {
+  std::mt19937 rng(2004);
+  std::vector<Draw> draws(count);
+  for (int i = 0; i < count; ++i) {
+    draws[i].period = std::to_string(2004001 + i);
+    draws[i].date = "2004-11-14";
+    for (auto& d : draws[i].digits) d = static_cast<std::uint8_t>(rng() % 10);
+  }
+  return draws;
+}
+
+// The whole back-test: the draws, plus the run over all 100000 numbers for the result count.
+void BM_Backtest10k(benchmark::State& state) {
+  const torvane::Conditions all = torvane::AllConditions();
+  const std::vector<Draw> draws = RandomDraws(10000);
+  for (auto _ : state) benchmark::DoNotOptimize(torvane::Backtest(all, {}, draws));
+}
+BENCHMARK(BM_Backtest10k)->Unit(benchmark::kMicrosecond);
+
+// The per-draw part alone, which must cost at most half of BM_RunAllConditions.
+void BM_BacktestDraws10k(benchmark::State& state) {
+  const torvane::Conditions all = torvane::AllConditions();
+  const std::vector<Draw> draws = RandomDraws(10000);
+  if (torvane::JudgeDraws(all, {}, draws).conditions.size() != 35) {
+    state.SkipWithError("expected 35 applied conditions");
+    return;
+  }
+  for (auto _ : state) benchmark::DoNotOptimize(torvane::JudgeDraws(all, {}, draws));
+}
+BENCHMARK(BM_BacktestDraws10k)->Unit(benchmark::kMicrosecond);
+
+class TempFolder {
+ public:
+  TempFolder() {
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "torvane_bench_XXXXXX").string();
+    if (mkdtemp(pattern.data())) path_ = pattern;
+  }
+  ~TempFolder() {
+    std::error_code ec;
+    if (!path_.empty()) std::filesystem::remove_all(path_, ec);
+  }
+  const std::filesystem::path& path() const { return path_; }
+
+ private:
+  std::filesystem::path path_;
+};
+
+void BM_HistoryImport10k(benchmark::State& state) {
+  TempFolder dir;
+  if (dir.path().empty()) {
+    state.SkipWithError("no temporary folder");
+    return;
+  }
+  const std::string file = (dir.path() / "draws.txt").string();
+  {
+    std::ofstream out(file);
+    out << "期号,日期,开奖号码\n";
+    for (const Draw& d : RandomDraws(10000))
+      out << d.period << ',' << d.date << ',' << d.NumberText() << '\n';
+  }
+  int run = 0;
+  for (auto _ : state) {
+    const std::string db = (dir.path() / ("history" + std::to_string(run++) + ".db")).string();
+    torvane::store::HistoryStore store(db, torvane::store::OpenMode::ReadWrite);
+    const torvane::store::FileImport imported = torvane::store::ImportDrawFile(store, file);
+    if (!imported.ok || imported.counts.added != 10000) {
+      state.SkipWithError("the import did not add 10000 draws");
+      break;
+    }
+  }
+}
+BENCHMARK(BM_HistoryImport10k)->Unit(benchmark::kMillisecond);
+
+}  // namespace

@@ -1,0 +1,30 @@
+// torvane-cli backtest: a scheme tried on the draws of a file or of the store.
+#include "cli/cli.h"
+#include "cli/cli_commands.h"
+#include "cli/cli_support.h"
+#include "cli/history_source.h"
+#include "core/errors.h"
+#include "run/backtest.h"
+#include "run/backtest_report.h"
+
+namespace torvane::cli {
+
+int RunBacktest(const CliCommand& command, std::ostream& out, std::ostream& err) {
+  const BacktestCommand& bc = command.backtest;
+  const Conditions conditions = ReadScheme(bc.scheme);
+  const DigitTable base = bc.base ? ReadNumbers(*bc.base) : DigitTable();
+  const std::vector<history::Draw> draws =
+      bc.historyFile ? FileDraws(*bc.historyFile, bc.last) : StoreDraws(bc.db, bc.last);
+
+  BacktestReport report;
+  try {
+    report = Backtest(conditions, base, draws);
+  } catch (const RunError& e) {
+    err << "torvane-cli: the run failed: " << e.what() << "\n";
+    return kExitRunFailed;
+  }
+  Emit(bc.csv ? BacktestCsv(report) : BacktestText(report), command.out, out);
+  return kExitDone;
+}
+
+}  // namespace torvane::cli

@@ -1,0 +1,14 @@
+#pragma once
+// The history and backtest commands of torvane-cli; RunCli dispatches to them.
+
+#include <ostream>
+
+#include "cli/cli_args.h"
+
+namespace torvane::cli {
+
+// Each returns the exit status and throws FileProblem or store::StoreError for status 3.
+int RunHistory(const CliCommand& command, std::ostream& out);
+int RunBacktest(const CliCommand& command, std::ostream& out, std::ostream& err);
+
+}  // namespace torvane::cli

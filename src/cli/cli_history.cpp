@@ -1,0 +1,99 @@
+// torvane-cli history: import, add, delete and export draws of the store.
+#include <algorithm>
+#include <filesystem>
+
+#include "cli/cli.h"
+#include "cli/cli_commands.h"
+#include "cli/cli_support.h"
+#include "cli/history_source.h"
+#include "core/text_util.h"
+#include "history/draw_file.h"
+#include "store/history_store.h"
+
+namespace torvane::cli {
+namespace {
+
+using store::HistoryStore;
+using store::OpenMode;
+
+void Say(const std::string& line, std::ostream& out) {
+  Emit(line + "\n", std::nullopt, out);
+}
+
+int Import(const HistoryCommand& hc, std::ostream& out) {
+  // The whole file first: a refused file leaves no new store behind.
+  const history::DrawFileResult file = history::ReadDrawFile(hc.file);
+  if (!file.ok) throw FileProblem{file.error};
+  HistoryStore db(StorePath(hc.db), OpenMode::ReadWrite);
+  const store::ImportCounts counts = db.Import(file.draws);
+  std::string line = "导入完成：新增 " + std::to_string(counts.added) + " 期，已有 " +
+                     std::to_string(counts.alreadyThere) + " 期，共 " +
+                     std::to_string(counts.total) + " 期";
+  if (file.skippedHeaders > 0) line += "；跳过表头 " + std::to_string(file.skippedHeaders) + " 行";
+  if (file.duplicates > 0) line += "；文件中重复的记录 " + std::to_string(file.duplicates) + " 行";
+  Say(line, out);
+  return kExitDone;
+}
+
+int Add(const HistoryCommand& hc, std::ostream& out) {
+  const history::Draw& draw = hc.draw;
+  HistoryStore db(StorePath(hc.db), OpenMode::ReadWrite);
+  // Another number for a stored period throws a Conflict naming both numbers.
+  if (db.Add(draw) == store::AddOutcome::Added) {
+    Say("已添加第 " + draw.period + " 期：" + draw.NumberText(), out);
+    return kExitDone;
+  }
+  std::string line =
+      "第 " + draw.period + " 期已在历史库中，号码 " + draw.NumberText() + " 相同，没有改动";
+  const std::optional<history::Draw> stored = db.Find(draw.period);
+  if (stored && !draw.date.empty() && stored->date != draw.date)
+    line +=
+        "（历史库中的日期" + (stored->date.empty() ? "为空" : " " + stored->date) + "，保持不变）";
+  Say(line, out);
+  return kExitDone;
+}
+
+int Delete(const HistoryCommand& hc, std::ostream& out) {
+  std::vector<std::string> periods = hc.periods;
+  std::sort(periods.begin(), periods.end());
+  periods.erase(std::unique(periods.begin(), periods.end()), periods.end());
+  const std::string path = StorePath(hc.db);
+  std::error_code ec;
+  // Nothing to delete from a store that is not there; do not create one for it.
+  const int deleted = std::filesystem::exists(path, ec)
+                          ? HistoryStore(path, OpenMode::ReadWrite).Delete(periods)
+                          : 0;
+  std::string line = "已删除 " + std::to_string(deleted) + " 期";
+  const int missing = static_cast<int>(periods.size()) - deleted;
+  if (missing > 0) line += "；" + std::to_string(missing) + " 个期号不在历史库中";
+  Say(line, out);
+  return kExitDone;
+}
+
+int Export(const CliCommand& command, std::ostream& out) {
+  const HistoryCommand& hc = command.history;
+  const std::vector<history::Draw> draws = StoreDraws(hc.db, hc.last);
+  std::string csv = "period,date,number\n";
+  for (const history::Draw& d : draws)
+    csv += CsvField(d.period) + "," + CsvField(d.date) + "," + d.NumberText() + "\n";
+  Emit(csv, command.out, out);
+  return kExitDone;
+}
+
+}  // namespace
+
+int RunHistory(const CliCommand& command, std::ostream& out) {
+  switch (command.history.action) {
+    case HistoryCommand::Import:
+      return Import(command.history, out);
+    case HistoryCommand::Add:
+      return Add(command.history, out);
+    case HistoryCommand::Delete:
+      return Delete(command.history, out);
+    case HistoryCommand::Export:
+      return Export(command, out);
+  }
+  return kExitRunFailed;
+}
+
+}  // namespace torvane::cli

@@ -1,0 +1,131 @@
+#include "run/backtest_report.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+#include "core/text_util.h"
+
+namespace torvane {
+namespace {
+
+std::string Fixed2(double v) {
+  char buf[32];
+  std::snprintf(buf, sizeof buf, "%.2f", v);
+  return buf;
+}
+
+// Terminal columns of UTF-8 text: East Asian wide characters take two.
+int DisplayWidth(const std::string& s) {
+  int width = 0;
+  for (size_t i = 0; i < s.size();) {
+    const unsigned char c = static_cast<unsigned char>(s[i]);
+    const int len = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
+    unsigned cp = len == 1 ? c : c & (0x3F >> (len - 1));
+    for (int k = 1; k < len && i + k < s.size(); ++k)
+      cp = cp << 6 | (static_cast<unsigned char>(s[i + k]) & 0x3F);
+    const bool wide = (cp >= 0x1100 && cp <= 0x115F) || (cp >= 0x2E80 && cp <= 0xA4CF) ||
+                      (cp >= 0xAC00 && cp <= 0xD7A3) || (cp >= 0xF900 && cp <= 0xFAFF) ||
+                      (cp >= 0xFE30 && cp <= 0xFE4F) || (cp >= 0xFF00 && cp <= 0xFF60) ||
+                      (cp >= 0xFFE0 && cp <= 0xFFE6) || (cp >= 0x20000 && cp <= 0x3FFFD);
+    width += wide ? 2 : 1;
+    i += len;
+  }
+  return width;
+}
+
+// Rows of cells in aligned columns, two blanks apart; numeric columns align right.
+std::string Table(const std::vector<std::vector<std::string>>& rows,
+                  const std::vector<bool>& rightAligned) {
+  std::vector<int> widths(rightAligned.size(), 0);
+  for (const auto& row : rows)
+    for (size_t c = 0; c < row.size(); ++c) widths[c] = std::max(widths[c], DisplayWidth(row[c]));
+  std::string out;
+  for (const auto& row : rows) {
+    std::string line;
+    for (size_t c = 0; c < row.size(); ++c) {
+      const std::string pad(widths[c] - DisplayWidth(row[c]), ' ');
+      if (c > 0) line += "  ";
+      line += rightAligned[c] ? pad + row[c] : row[c] + pad;
+    }
+    line.erase(line.find_last_not_of(' ') + 1);
+    out += line + "\n";
+  }
+  return out;
+}
+
+std::string Join(const std::vector<std::string>& parts, const char* separator) {
+  std::string s;
+  for (size_t i = 0; i < parts.size(); ++i) s += (i ? separator : "") + parts[i];
+  return s;
+}
+
+std::string Summary(const BacktestReport& r) {
+  std::string s;
+  s += "回测 " + std::to_string(r.tested) + " 期";
+  if (!r.draws.empty()) s += "：" + r.draws.front().period + " 至 " + r.draws.back().period;
+  s += "\n";
+  s += "起始号码 " + std::to_string(r.startCount) + " 注" +
+       (r.startCount == kNumberSpace ? "（全部号码）" : "（基础号码）") + "，容错 " +
+       std::to_string(r.judged.tolerance.min) + "-" + std::to_string(r.judged.tolerance.max) + "\n";
+  s += "缩水结果 " + std::to_string(r.resultCount) + " 注，占全部号码 " + Percent(r.share) + "\n";
+  s += "保留 " + std::to_string(r.kept) + " 期，命中率 " + Percent(r.hitRate) + "\n";
+  s += "命中率 ÷ 占比 ";
+  s += r.hitRateOverShare ? Fixed2(*r.hitRateOverShare) + "（1 表示与随机选同样多的号码相当）"
+                          : std::string("无（缩水结果为 0 注）");
+  s += "\n";
+  s += "当前连中 " + std::to_string(r.currentKeptStreak) + " 期，最长连错 " +
+       std::to_string(r.longestMissedStreak) + " 期\n";
+  return s;
+}
+
+std::string ConditionTable(const BacktestReport& r) {
+  if (r.conditions.empty()) return "没有设置任何条件\n";
+  std::vector<std::vector<std::string>> rows = {
+      {"条件", "杀中开奖号", "误杀率", "当前连续未杀", "最长连续未杀"}};
+  for (const ConditionRecord& c : r.conditions)
+    rows.push_back({c.name, std::to_string(c.killed), Percent(c.killRate),
+                    std::to_string(c.currentStreak), std::to_string(c.longestStreak)});
+  return Table(rows, {false, true, true, true, true});
+}
+
+std::string MissedDraws(const BacktestReport& r) {
+  const int missed = r.tested - r.kept;
+  if (missed == 0) return "未保留的期：无\n";
+  std::vector<std::vector<std::string>> rows = {
+      {"期号", "日期", "号码", "基础号码", "被杀", "条件"}};
+  for (size_t i = 0; i < r.draws.size(); ++i) {
+    const DrawVerdict& v = r.judged.draws[i];
+    if (v.kept) continue;
+    const history::Draw& d = r.draws[i];
+    rows.push_back({d.period, d.date.empty() ? "-" : d.date, d.NumberText(),
+                    v.inBase ? "在" : "不在", std::to_string(v.failed),
+                    Join(KilledNames(r.judged, v), "|")});
+  }
+  return "未保留的期（" + std::to_string(missed) + " 期）：\n" +
+         Table(rows, {false, false, false, false, true, false});
+}
+
+}  // namespace
+
+std::string Percent(double ratio) {
+  return Fixed2(ratio * 100) + "%";
+}
+
+std::string BacktestText(const BacktestReport& report) {
+  return Summary(report) + "\n" + ConditionTable(report) + "\n" + MissedDraws(report);
+}
+
+std::string BacktestCsv(const BacktestReport& report) {
+  std::string out = "period,date,number,inBase,failed,kept,conditions\n";
+  for (size_t i = 0; i < report.draws.size(); ++i) {
+    const history::Draw& d = report.draws[i];
+    const DrawVerdict& v = report.judged.draws[i];
+    out += CsvField(d.period) + "," + CsvField(d.date) + "," + d.NumberText() + "," +
+           (v.inBase ? "1" : "0") + "," + std::to_string(v.failed) + "," + (v.kept ? "1" : "0") +
+           "," + CsvField(Join(KilledNames(report.judged, v), "|")) + "\n";
+  }
+  return out;
+}
+
+}  // namespace torvane

@@ -1,0 +1,108 @@
+// torvane-cli backtest on a small history: the CSV and the text report, draws from a file or
+// from the store, --last, --base and --out.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "cli/cli_test_support.h"
+
+namespace torvane::cli {
+namespace {
+
+using torvane::testing::ReadBytes;
+
+// Sums: 11111 5, 12345 15, 22222 10, 90000 9, 54321 15.
+const char* const kDraws =
+    "2024001 2024-01-01 11111\n"
+    "2024002 12345\n"
+    "2024003 2024-01-03 22222\n"
+    "2024004 2024-01-04 90000\n"
+    "2024005 2024-01-05 54321\n";
+
+const char* const kCsv =
+    "period,date,number,inBase,failed,kept,conditions\n"
+    "2024001,2024-01-01,11111,1,1,0,杀直选\n"
+    "2024002,,12345,1,2,0,杀直选|杀和值\n"
+    "2024003,2024-01-03,22222,1,0,1,\n"
+    "2024004,2024-01-04,90000,1,0,1,\n"
+    "2024005,2024-01-05,54321,1,1,0,杀和值\n";
+
+class CliBacktest : public CliWithStore {
+ protected:
+  void SetUp() override {
+    scheme_ =
+        DrawFile("scheme.json", R"({"format": "torvane-scheme/1", "directKill": "11111 12345",)"
+                                R"( "sumSpan": {"sums": "15"}})");
+    draws_ = DrawFile("draws.txt", kDraws);
+  }
+  std::string scheme_;
+  std::string draws_;
+};
+
+TEST_F(CliBacktest, CsvFromADrawFile) {
+  const Outcome o = Cli({"backtest", scheme_, "--history", draws_, "--csv"});
+  ASSERT_EQ(o.code, kExitDone) << o.err;
+  EXPECT_EQ(o.out, kCsv);
+  EXPECT_EQ(o.err, "");
+}
+
+TEST_F(CliBacktest, StoreGivesWhatTheFileGives) {
+  ASSERT_EQ(Cli({"history", "import", draws_}).code, kExitDone);
+  EXPECT_EQ(Cli({"backtest", scheme_, "--csv"}).out, kCsv);
+  const Outcome text = Cli({"backtest", scheme_});
+  ASSERT_EQ(text.code, kExitDone);
+  EXPECT_EQ(text.out, Cli({"backtest", scheme_, "--history", draws_}).out);
+
+  const std::string other = File("other.db");
+  ASSERT_EQ(Cli({"history", "import", draws_, "--db", other}).code, kExitDone);
+  EXPECT_EQ(Cli({"backtest", scheme_, "--db", other, "--csv"}).out, kCsv);
+}
+
+TEST_F(CliBacktest, LastKeepsTheNewestDraws) {
+  const std::string expected =
+      "period,date,number,inBase,failed,kept,conditions\n"
+      "2024004,2024-01-04,90000,1,0,1,\n"
+      "2024005,2024-01-05,54321,1,1,0,杀和值\n";
+  EXPECT_EQ(Cli({"backtest", scheme_, "--history", draws_, "--csv", "--last", "2"}).out, expected);
+  ASSERT_EQ(Cli({"history", "import", draws_}).code, kExitDone);
+  EXPECT_EQ(Cli({"backtest", scheme_, "--last", "2", "--csv"}).out, expected);
+  EXPECT_EQ(Cli({"backtest", scheme_, "--last", "99", "--csv"}).out, kCsv);
+}
+
+TEST_F(CliBacktest, TextReport) {
+  const Outcome o = Cli({"backtest", scheme_, "--history", draws_});
+  ASSERT_EQ(o.code, kExitDone) << o.err;
+  for (const char* part :
+       {"回测 5 期：2024001 至 2024005\n", "保留 2 期，命中率 40.00%\n",
+        "当前连中 0 期，最长连错 2 期\n", "杀直选           2  40.00%", "未保留的期（3 期）：\n",
+        "2024005  2024-01-05  54321  在           1  杀和值\n"})
+    EXPECT_NE(o.out.find(part), std::string::npos) << part << "\n" << o.out;
+}
+
+TEST_F(CliBacktest, BaseFileDecidesInBase) {
+  const std::string base = DrawFile("base.txt", "22222 54321");
+  const Outcome o = Cli({"backtest", scheme_, "--history", draws_, "--base", base, "--csv"});
+  ASSERT_EQ(o.code, kExitDone) << o.err;
+  EXPECT_NE(o.out.find("2024003,2024-01-03,22222,1,0,1,\n"), std::string::npos) << o.out;
+  EXPECT_NE(o.out.find("2024004,2024-01-04,90000,0,0,0,\n"), std::string::npos) << o.out;
+  EXPECT_NE(o.out.find("2024005,2024-01-05,54321,1,1,0,杀和值\n"), std::string::npos) << o.out;
+}
+
+TEST_F(CliBacktest, OutFileAndNothingOnStdout) {
+  const std::string out = File("report.csv");
+  const Outcome o = Cli({"backtest", scheme_, "--history", draws_, "--csv", "--out", out});
+  ASSERT_EQ(o.code, kExitDone) << o.err;
+  EXPECT_EQ(o.out, "");
+  EXPECT_EQ(ReadBytes(out), kCsv);
+}
+
+TEST_F(CliBacktest, EmptyStoreSaysHowToImport) {
+  const Outcome o = Cli({"backtest", scheme_});
+  EXPECT_EQ(o.code, kExitBadFile);
+  EXPECT_EQ(o.out, "");
+  EXPECT_NE(o.err.find(DefaultStore()), std::string::npos) << o.err;
+  EXPECT_NE(o.err.find("torvane-cli history import FILE"), std::string::npos) << o.err;
+}
+
+}  // namespace
+}  // namespace torvane::cli
