@@ -51,6 +51,31 @@ double NiceStep(double least) {
 
 }  // namespace
 
+QList<QPointF> FailedLine(const std::vector<DrawVerdict>& verdicts) {
+  const int n = static_cast<int>(verdicts.size());
+  QList<QPointF> points;
+  if (n <= kMaxChartPoints) {
+    points.reserve(n);
+    for (int i = 0; i < n; ++i) points.append(QPointF(i + 1, verdicts[i].failed));
+    return points;
+  }
+  // Runs of neighbouring draws, each drawn as its lowest and its highest draw in draw order:
+  // the line covers the same heights as one point per draw would.
+  const int step = (2 * n + kMaxChartPoints - 1) / kMaxChartPoints;
+  points.reserve(2 * (n / step + 1));
+  for (int first = 0; first < n; first += step) {
+    const int end = std::min(n, first + step);
+    int lo = first, hi = first;
+    for (int i = first; i < end; ++i) {
+      if (verdicts[i].failed < verdicts[lo].failed) lo = i;
+      if (verdicts[i].failed > verdicts[hi].failed) hi = i;
+    }
+    for (int i : {std::min(lo, hi), std::max(lo, hi)})
+      points.append(QPointF(i + 1, verdicts[i].failed));
+  }
+  return points;
+}
+
 BacktestCharts::BacktestCharts(QWidget* viewParent) : QObject(viewParent) {
   buildFailedChart(viewParent);
   buildRateChart(viewParent);
@@ -62,7 +87,9 @@ void BacktestCharts::buildFailedChart(QWidget* viewParent) {
       PlainChart(QStringLiteral("每期开奖号码错几个条件（绿带为容错范围，带内即保留）"));
   failed_ = new QLineSeries(chart);
   failed_->setName(QStringLiteral("错几个条件"));
-  failed_->setPen(QPen(kLine, 1));
+  QPen pen(kLine, 1);
+  pen.setCosmetic(true);  // one pixel whatever the scale: the fast stroker, no joins to work out
+  failed_->setPen(pen);
   bandTop_ = new QLineSeries(chart);
   bandBottom_ = new QLineSeries(chart);
   band_ = new QAreaSeries(bandTop_, bandBottom_);
@@ -145,42 +172,35 @@ void BacktestCharts::setReport(BacktestPtr report) {
   highlight_ = 0;
   const int n = report_ ? static_cast<int>(report_->draws.size()) : 0;
 
-  QList<QPointF> points;
   int top = 0;
-  if (n > 0) {
-    const auto& verdicts = report_->judged.draws;
-    const int step = (n + kMaxChartPoints - 1) / kMaxChartPoints;
-    points.reserve(n / step + 1);
-    for (int first = 0; first < n; first += step) {
-      int failed = 0;
-      for (int i = first; i < std::min(n, first + step); ++i)
-        failed = std::max(failed, verdicts[i].failed);
-      top = std::max(top, failed);
-      points.append(QPointF(first + 1, failed));
-    }
-  }
-  failed_->replace(points);
+  if (report_)
+    for (const DrawVerdict& v : report_->judged.draws) top = std::max(top, v.failed);
+  failed_->replace(report_ ? FailedLine(report_->judged.draws) : QList<QPointF>());
 
   const ToleranceRange tol = report_ ? report_->judged.tolerance : ToleranceRange{};
   const int right = std::max(2, n);
   // A band of zero height (tolerance 0-0) would vanish: widen it by a little each way.
   bandTop_->replace({QPointF(1, tol.max + 0.35), QPointF(right, tol.max + 0.35)});
   bandBottom_->replace({QPointF(1, tol.min - 0.35), QPointF(right, tol.min - 0.35)});
-  drawAxis_->setRange(1, right);
-  drawAxis_->setTickAnchor(0);
+  // The interval first: a long range under the old interval would lay out a tick per draw.
   drawAxis_->setTickInterval(NiceStep(right / 6.0));
+  drawAxis_->setTickAnchor(0);
+  drawAxis_->setRange(1, right);
   // Whole numbers on the axis: ticks from 0 in steps that leave at most about ten labels.
   const int high = std::max<int>(top, tol.max) + 1;
-  failedAxis_->setRange(-0.5, high);
-  failedAxis_->setTickAnchor(0);
   failedAxis_->setTickInterval(std::max(1, (high + 9) / 10));
+  failedAxis_->setTickAnchor(0);
+  failedAxis_->setRange(-0.5, high);
   marker_->clear();
 
   QStringList names;
   if (report_)
     for (const ConditionRecord& c : report_->conditions) names << QString::fromStdString(c.name);
-  conditionAxis_->clear();
-  conditionAxis_->append(names);
+  // Relaying out the category labels is most of the chart's cost; the same conditions keep them.
+  if (names != conditionAxis_->categories()) {
+    conditionAxis_->clear();
+    conditionAxis_->append(names);
+  }
   fillRates();
 }
 

@@ -3,8 +3,11 @@
 // the tolerance band shaded, and each condition's kill rate. Both follow the tables'
 // selection: a marker on the selected draw, the marked conditions' bars in another colour.
 
+#include <QList>
 #include <QObject>
+#include <QPointF>
 #include <cstdint>
+#include <vector>
 
 #include "ui/history/backtest_models.h"
 
@@ -20,9 +23,13 @@ class QWidget;
 
 namespace torvane::ui {
 
-// At most this many points in the per-draw line; longer histories are drawn as the largest
-// failed count of each run of neighbouring draws, so no miss disappears from the picture.
-constexpr int kMaxChartPoints = 3000;
+// At most this many points in the per-draw line: more than a chart has pixels across.
+constexpr int kMaxChartPoints = 2000;
+
+// The per-draw line: one point per draw (x from 1, oldest first) up to kMaxChartPoints draws;
+// beyond that each run of neighbouring draws gives its lowest and highest point, so no miss
+// and no kept draw disappears from the picture.
+QList<QPointF> FailedLine(const std::vector<DrawVerdict>& verdicts);
 
 // Owns the chart views; the page places them (the rates under the condition table, the
 // per-draw line under the draw table).

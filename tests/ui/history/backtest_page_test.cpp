@@ -299,28 +299,37 @@ TEST_F(BacktestPageTest, BothPagesFitTheSmallScreenWithoutScrolling) {
   }
 }
 
-// The chart draws a bounded number of points whatever the history, and keeps every miss.
-TEST(BacktestChartsTest, LongHistoriesAreBoundedAndKeepTheirPeaks) {
+// The per-draw line: one point per draw while it fits, then a bounded number of points that
+// still reach every height the draws do.
+std::vector<DrawVerdict> Verdicts(int n) {
+  std::vector<DrawVerdict> v(n);
+  for (int i = 0; i < n; ++i) v[i].failed = i == n / 3 ? 9 : 1 + i % 3;
+  v[n / 2].failed = 0;
+  return v;
+}
+
+TEST(BacktestChartsTest, ShortHistoriesGetOnePointPerDraw) {
+  const std::vector<DrawVerdict> v = Verdicts(kMaxChartPoints);
+  const QList<QPointF> points = FailedLine(v);
+  ASSERT_EQ(points.size(), kMaxChartPoints);
+  for (int i = 0; i < kMaxChartPoints; ++i) EXPECT_EQ(points[i], QPointF(i + 1, v[i].failed));
+}
+
+TEST(BacktestChartsTest, LongHistoriesAreBoundedAndKeepTheirExtremes) {
   const int n = 3 * kMaxChartPoints + 17;
-  DrawVerdicts judged;
-  judged.tolerance = {0, 2};
-  judged.conditions = {"a", "b"};
-  std::vector<Draw> draws(n);
-  judged.draws.resize(n);
-  for (int i = 0; i < n; ++i) {
-    draws[i].period = std::to_string(1000000 + i);
-    judged.draws[i].failed = i == 4321 ? 9 : i % 3;
-  }
-  QWidget parent;
-  BacktestCharts charts(&parent);
-  charts.setReport(std::make_shared<const BacktestReport>(
-      SummarizeBacktest(std::move(draws), std::move(judged), 100000, 5000)));
-  const QList<QPointF> points = charts.failedSeries()->points();
+  const QList<QPointF> points = FailedLine(Verdicts(n));
   EXPECT_LE(points.size(), kMaxChartPoints);
   EXPECT_GT(points.size(), kMaxChartPoints / 2);
-  double top = 0;
-  for (const QPointF& p : points) top = std::max(top, p.y());
+  double top = 0, bottom = 100, lastX = 0;
+  for (const QPointF& p : points) {
+    top = std::max(top, p.y());
+    bottom = std::min(bottom, p.y());
+    EXPECT_GE(p.x(), lastX);  // still in draw order
+    lastX = p.x();
+  }
   EXPECT_EQ(top, 9);
+  EXPECT_EQ(bottom, 0);
+  EXPECT_LE(lastX, n);
 }
 
 }  // namespace

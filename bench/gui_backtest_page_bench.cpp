@@ -1,0 +1,72 @@
+// "回测当前条件" on the window with every condition set over 7300 draws: the back-test, both
+// tables and both charts refreshed and painted. Compare with BM_EngineRunAllConditions; the
+// page may cost at most five times that. The QApplication comes from gui_bench_main.cpp.
+
+#include <benchmark/benchmark.h>
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <random>
+
+#include "../tests/gui/fake_dialogs.h"
+#include "all_conditions.h"
+#include "run/backtest.h"
+#include "store/history_store.h"
+#include "ui/history/backtest_page.h"
+#include "ui/main_window.h"
+#include "ui/tab_bar.h"
+
+namespace {
+
+constexpr int kDraws = 7300;  // twenty years of daily draws
+
+std::vector<torvane::history::Draw> GeneratedDraws() {
+  std::mt19937 rng(2004);
+  std::vector<torvane::history::Draw> draws(kDraws);
+  for (int i = 0; i < kDraws; ++i) {
+    draws[i].period = std::to_string((2004 + i / 365) * 1000 + i % 365 + 1);
+    for (auto& d : draws[i].digits) d = static_cast<std::uint8_t>(rng() % 10);
+  }
+  return draws;
+}
+
+void BM_BacktestPage(benchmark::State& state) {
+  QTemporaryDir dir;
+  const QByteArray oldDb = qgetenv("TORVANE_DB");
+  qputenv("TORVANE_DB", dir.filePath(QStringLiteral("history.db")).toUtf8());
+  torvane::store::HistoryStore(dir.filePath(QStringLiteral("history.db")).toStdString(),
+                               torvane::store::OpenMode::ReadWrite)
+      .Import(GeneratedDraws());
+  {
+    torvane::widgets::FakeDialogs dialogs;
+    torvane::ui::MainWindow window(dialogs);
+    window.resize(1350, 720);
+    window.show();
+    window.applyConditions(torvane::AllConditions());
+    window.selectTab(13);
+    torvane::ui::BacktestPage* page = window.backtestPage();
+    page->rangeBox()->setCurrentIndex(page->rangeBox()->count() - 1);  // 全部
+    QCoreApplication::processEvents();
+    for (auto _ : state) {
+      page->runButton()->click();
+      QCoreApplication::processEvents();  // the layout and paint the player waits for
+    }
+    if (!page->report() || page->report()->tested != kDraws ||
+        page->report()->conditions.size() != 35 || !dialogs.calls.empty())
+      state.SkipWithError("the back-test did not run over every draw with 35 conditions");
+  }
+  qputenv("TORVANE_DB", oldDb);
+}
+BENCHMARK(BM_BacktestPage)->Unit(benchmark::kMillisecond);
+
+// The engine's part of the page: the back-test alone over the same draws.
+void BM_BacktestEngine7300(benchmark::State& state) {
+  const torvane::Conditions all = torvane::AllConditions();
+  const std::vector<torvane::history::Draw> draws = GeneratedDraws();
+  for (auto _ : state) benchmark::DoNotOptimize(torvane::Backtest(all, {}, draws));
+}
+BENCHMARK(BM_BacktestEngine7300)->Unit(benchmark::kMillisecond);
+
+}  // namespace
