@@ -146,6 +146,7 @@ void BacktestCharts::buildRateChart(QWidget* viewParent) {
   conditionAxis_->setLabelsFont(small);
   rateAxis_ = new QValueAxis(chart);
   rateAxis_->setLabelFormat(QStringLiteral("%.0f"));
+  rateAxis_->setTickType(QValueAxis::TicksDynamic);
   conditionAxis_->setTruncateLabels(false);
   rateAxis_->setTruncateLabels(false);
   chart->addAxis(conditionAxis_, Qt::AlignBottom);
@@ -220,8 +221,11 @@ void BacktestCharts::fillRates() {
   rates_->append(rates);
   marked_->remove(0, marked_->count());
   marked_->append(marked);
-  // Whole steps of 5 % keep the axis labels round.
-  rateAxis_->setRange(0, std::max(5.0, std::ceil(top / 5) * 5));
+  // Round steps keep the labels whole numbers.
+  const double high = std::max(5.0, std::ceil(top / 5) * 5);
+  rateAxis_->setTickInterval(NiceStep(high / 5));
+  rateAxis_->setTickAnchor(0);
+  rateAxis_->setRange(0, high);
 }
 
 void BacktestCharts::setSelectedDraw(int drawIndex) {

@@ -1,5 +1,7 @@
 #include "ui/history/draw_table_model.h"
 
+#include <QFont>
+
 #include "history/draw_figures.h"
 
 namespace torvane::ui {
@@ -66,6 +68,11 @@ QVariant DrawTableModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || index.row() >= rowCount()) return {};
   if (role == Qt::DisplayRole) return Figure(draw(index.row()), index.column());
   if (role == Qt::TextAlignmentRole) return Qt::AlignCenter;
+  if (role == Qt::FontRole && index.column() == Number) {
+    QFont bold;
+    bold.setBold(true);
+    return bold;
+  }
   return {};
 }
 

@@ -170,10 +170,11 @@ QWidget* HistoryPage::buildOmission() {
   top->addWidget(omissionWindow_);
   top->addStretch(1);
   auto* legend = new QLabel(box);
-  legend->setText(QStringLiteral("<span style='background:%1'>&nbsp;冷&nbsp;</span>"
-                                 "<span style='background:%2'>&nbsp;&nbsp;</span>"
-                                 "<span style='background:%3'>&nbsp;热&nbsp;</span>")
-                      .arg(HeatColor(0).name(), HeatColor(0.5f).name(), HeatColor(1).name()));
+  QString scale = QStringLiteral("冷 ");
+  for (float heat : {0.0f, 0.25f, 0.5f, 0.75f, 1.0f})
+    scale += QStringLiteral("<span style='background:%1'>&nbsp;&nbsp;&nbsp;</span>")
+                 .arg(HeatColor(heat).name());
+  legend->setText(scale + QStringLiteral(" 热"));
   legend->setToolTip(
       QStringLiteral("颜色按每一行的十个数字相比：遗漏少、出现多的偏红，"
                      "遗漏多、出现少的偏蓝"));
@@ -195,7 +196,20 @@ QWidget* HistoryPage::buildOmission() {
   const int width = omissionView_->verticalHeader()->sizeHint().width() +
                     10 * digits->defaultSectionSize() + 2 * omissionView_->frameWidth() + 20;
   omissionView_->setFixedWidth(width);
-  v->addWidget(omissionView_, 1);
+  const int rows =
+      omissionView_->horizontalHeader()->sizeHint().height() +
+      omissionModel_->rowCount() * omissionView_->verticalHeader()->defaultSectionSize() +
+      2 * omissionView_->frameWidth();
+  omissionView_->setFixedHeight(rows);
+  v->addWidget(omissionView_);
+  auto* words = new QLabel(QStringLiteral("当前遗漏：最近一次开出后又过了几期；最大遗漏：统计范围内"
+                                          "最长连续几期没开出；出现次数：统计范围内开出几次。"
+                                          "鼠标停在格子上可看文字说明。"),
+                           box);
+  words->setWordWrap(true);
+  words->setStyleSheet(QStringLiteral("color: rgb(96,96,96);"));
+  v->addWidget(words);
+  v->addStretch(1);
   connect(omissionWindow_, &QComboBox::currentIndexChanged, this, &HistoryPage::recomputeOmission);
   return box;
 }
