@@ -104,6 +104,8 @@ void HistoryPage::addDraw() {
       (replace ? QStringLiteral("已把第 %1 期改为 %2") : QStringLiteral("已添加第 %1 期：%2"))
           .arg(period, Text(draw.NumberText())));
   number_->clear();
+  // Draws are daily: the next one is most likely the next period on the next day.
+  if (!replace) date_->setDate(date_->date().addDays(1));
   proposedPeriod_ =
       Text(NextPeriod(store_.draws().empty() ? std::string() : store_.draws().back().period));
   period_->setText(proposedPeriod_);

@@ -9,6 +9,7 @@
 
 #include "history/draw_figures.h"
 #include "store/store_test_support.h"
+#include "ui/history/backtest_page.h"
 #include "ui/history/history_fixture.h"
 
 namespace torvane::ui {
@@ -102,6 +103,7 @@ TEST_F(HistoryPageTest, AddsADrawWithTheProposedPeriod) {
   EXPECT_EQ(stored().back().NumberText(), "07891");
   EXPECT_TRUE(page()->numberBox()->text().isEmpty());
   EXPECT_EQ(page()->periodBox()->text(), QStringLiteral("2024004"));
+  EXPECT_EQ(page()->dateBox()->date(), QDate(2024, 1, 6));
   EXPECT_TRUE(page()->countLabel()->text().startsWith(QStringLiteral("共 3 期")));
 }
 
@@ -284,6 +286,8 @@ TEST_F(DamagedStoreTest, PageSaysSoAndTheRestWorks) {
   EXPECT_TRUE(dialogs.calls.empty());
 
   clickTab(kBacktestTab);
+  EXPECT_FALSE(window->backtestPage()->runButton()->isEnabled());
+  EXPECT_TRUE(window->backtestPage()->summaryLabel()->text().contains(QStringLiteral("打不开")));
   clickTab(1);
   pressRun(0);
   EXPECT_EQ(resultCount(), 100000);
