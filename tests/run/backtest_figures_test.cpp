@@ -107,16 +107,6 @@ TEST(BacktestFigures, DrawOutsideTheBaseIsMissedEvenWhenNothingKillsIt) {
   EXPECT_EQ(r.conditions[0].killed, 2);  // kills count outside the base too
 }
 
-TEST(BacktestFigures, ToleranceKeepsDrawsKilledWithinTheRange) {
-  Conditions c = DirectAndSum();
-  c.tolerance = {"1", "2"};
-  const BacktestReport r = Backtest(c, DigitTable(), History(kHistory));
-  EXPECT_EQ(r.kept, 3);  // killed once or twice: 11111, 12345, 54321
-  EXPECT_EQ(r.currentKeptStreak, 0);
-  EXPECT_EQ(r.longestMissedStreak, 3);
-  EXPECT_EQ(r.resultCount, NumbersWithSum(15) + 1);
-}
-
 TEST(BacktestFigures, NothingKeptByTheRunLeavesTheRatioUndefined) {
   Conditions c;
   c.tolerance = {"1", "1"};  // no condition: no number is killed exactly once
