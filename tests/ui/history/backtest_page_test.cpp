@@ -57,6 +57,10 @@ struct BaseCase {
   int lastN;           // draws the range takes
   bool baseFromDraws;  // a base set of every third drawn number plus a few others
 };
+// Test output names the case, not its bytes.
+void PrintTo(const BaseCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class BacktestAgreesTest : public BacktestPageTest,
                            public ::testing::WithParamInterface<BaseCase> {};

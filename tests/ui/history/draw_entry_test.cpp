@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "ui/history/draw_entry.h"
 
 namespace torvane::ui {
@@ -12,6 +14,10 @@ struct NextCase {
   const char* newest;
   const char* next;  // "" for no proposal
 };
+// Test output names the case, not its bytes.
+void PrintTo(const NextCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class NextPeriodTest : public ::testing::TestWithParam<NextCase> {};
 
@@ -38,6 +44,10 @@ struct EntryCase {
   const char* date;
   bool accepted;
 };
+// Test output names the case, not its bytes.
+void PrintTo(const EntryCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class ReadDrawEntryTest : public ::testing::TestWithParam<EntryCase> {};
 

@@ -125,6 +125,10 @@ struct BadEntryCase {
   const char* number;
   const char* message;  // a part of the warning
 };
+// Test output names the case, not its bytes.
+void PrintTo(const BadEntryCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class HistoryBadEntryTest : public HistoryFixture,
                             public ::testing::WithParamInterface<BadEntryCase> {};

@@ -31,6 +31,10 @@ struct OmissionCase {
   int digit;
   int current, largest, hits;
 };
+// Test output names the case, not its bytes.
+void PrintTo(const OmissionCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class OmissionModelTest : public ::testing::TestWithParam<OmissionCase> {};
 
