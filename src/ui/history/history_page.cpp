@@ -239,11 +239,11 @@ void HistoryPage::refresh() {
   QString count = QStringLiteral("共 %1 期").arg(n);
   if (const QString range = DateRange(draws); !range.isEmpty())
     count += QStringLiteral("　%1").arg(range);
-  count_->setText(count);
+  count_->setText(failed ? QString() : count);
 
   if (failed) {
-    notice_->setText(QStringLiteral("开奖历史库打不开：%1\n历史库没有被改动；开奖历史和条件回测暂时"
-                                    "不能使用，软件的其他功能照常。")
+    notice_->setText(QStringLiteral("开奖历史库打不开：%1\n开奖历史和条件回测暂时不能使用，"
+                                    "软件的其他功能照常。")
                          .arg(store_.error()));
   } else if (n == 0 && !store_.path().isEmpty()) {
     notice_->setText(
