@@ -24,7 +24,7 @@ class QWidget;
 namespace torvane::ui {
 
 // At most this many points in the per-draw line: more than a chart has pixels across.
-constexpr int kMaxChartPoints = 2000;
+constexpr int kMaxChartPoints = 1000;
 
 // The per-draw line: one point per draw (x from 1, oldest first) up to kMaxChartPoints draws;
 // beyond that each run of neighbouring draws gives its lowest and highest point, so no miss
