@@ -58,14 +58,14 @@ int Delete(const HistoryCommand& hc, std::ostream& out) {
   std::sort(periods.begin(), periods.end());
   periods.erase(std::unique(periods.begin(), periods.end()), periods.end());
   const std::string path = StorePath(hc.db);
+  // Nothing to delete from a store that is not there; do not create one for it. A path that
+  // cannot even be looked at goes to the store, which names the problem.
   std::error_code ec;
-  // Nothing to delete from a store that is not there; do not create one for it.
-  const int deleted = std::filesystem::exists(path, ec)
-                          ? HistoryStore(path, OpenMode::ReadWrite).Delete(periods)
-                          : 0;
+  const bool missing = !std::filesystem::exists(path, ec) && !ec;
+  const int deleted = missing ? 0 : HistoryStore(path, OpenMode::ReadWrite).Delete(periods);
   std::string line = "已删除 " + std::to_string(deleted) + " 期";
-  const int missing = static_cast<int>(periods.size()) - deleted;
-  if (missing > 0) line += "；" + std::to_string(missing) + " 个期号不在历史库中";
+  const int notStored = static_cast<int>(periods.size()) - deleted;
+  if (notStored > 0) line += "；" + std::to_string(notStored) + " 个期号不在历史库中";
   Say(line, out);
   return kExitDone;
 }

@@ -68,8 +68,9 @@ std::string Summary(const BacktestReport& r) {
   s += "起始号码 " + std::to_string(r.startCount) + " 注" +
        (r.startCount == kNumberSpace ? "（全部号码）" : "（基础号码）") + "，容错 " +
        std::to_string(r.judged.tolerance.min) + "-" + std::to_string(r.judged.tolerance.max) + "\n";
-  s += "缩水结果 " + std::to_string(r.resultCount) + " 注，占全部号码 " + Percent(r.share) + "\n";
-  s += "保留 " + std::to_string(r.kept) + " 期，命中率 " + Percent(r.hitRate) + "\n";
+  s += "缩水结果 " + std::to_string(r.resultCount) + " 注，占全部号码 " + PercentText(r.share) +
+       "\n";
+  s += "保留 " + std::to_string(r.kept) + " 期，命中率 " + PercentText(r.hitRate) + "\n";
   s += "命中率 ÷ 占比 ";
   s += r.hitRateOverShare ? Fixed2(*r.hitRateOverShare) + "（1 表示与随机选同样多的号码相当）"
                           : std::string("无（缩水结果为 0 注）");
@@ -84,7 +85,7 @@ std::string ConditionTable(const BacktestReport& r) {
   std::vector<std::vector<std::string>> rows = {
       {"条件", "杀中开奖号", "误杀率", "当前连续未杀", "最长连续未杀"}};
   for (const ConditionRecord& c : r.conditions)
-    rows.push_back({c.name, std::to_string(c.killed), Percent(c.killRate),
+    rows.push_back({c.name, std::to_string(c.killed), PercentText(c.killRate),
                     std::to_string(c.currentStreak), std::to_string(c.longestStreak)});
   return Table(rows, {false, true, true, true, true});
 }
@@ -108,7 +109,7 @@ std::string MissedDraws(const BacktestReport& r) {
 
 }  // namespace
 
-std::string Percent(double ratio) {
+std::string PercentText(double ratio) {
   return Fixed2(ratio * 100) + "%";
 }
 

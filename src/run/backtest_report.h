@@ -17,6 +17,6 @@ std::string BacktestText(const BacktestReport& report);
 std::string BacktestCsv(const BacktestReport& report);
 
 // "12.34%"; two decimals.
-std::string Percent(double ratio);
+std::string PercentText(double ratio);
 
 }  // namespace torvane

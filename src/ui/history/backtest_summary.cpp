@@ -13,7 +13,7 @@ QString Text(const std::string& s) {
 }  // namespace
 
 QString PercentText(double ratio) {
-  return Text(Percent(ratio));
+  return Text(torvane::PercentText(ratio));
 }
 
 QStringList BacktestSummary(const BacktestReport& r) {
