@@ -1,6 +1,7 @@
 // "开始缩水" with every condition set, as the player waits for it: the conditions read from
 // the panels, the run, the result panel and page grid rebuilt, and the events that lay out
-// and paint the window processed. Against the engine run alone on the same conditions.
+// and paint the window processed. Against BM_EngineRunAllConditions, the engine run alone
+// on the same conditions.
 // The QApplication comes from gui_bench_main.cpp.
 
 #include <benchmark/benchmark.h>
@@ -23,12 +24,6 @@ void ProcessEverything() {
   // Buttons dropped with deleteLater go when the event loop gets back to them.
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
-
-void BM_EngineRunAllConditions(benchmark::State& state) {
-  const torvane::Conditions all = EveryPanelSet();
-  for (auto _ : state) benchmark::DoNotOptimize(torvane::RunFilters({}, all));
-}
-BENCHMARK(BM_EngineRunAllConditions)->Unit(benchmark::kMillisecond);
 
 void BM_RunButtonAllConditions(benchmark::State& state) {
   FakeDialogs dialogs;

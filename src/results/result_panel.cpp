@@ -319,6 +319,10 @@ void ResultPanel::checkWinningNumber() {
     d_->dialogs.information(this, kTitle, QStringLiteral("很遗憾，结果中没有这个奖号。"));
 }
 
+void ResultPanel::setWinningNumber(const QString& number) {
+  d_->lotto->setText(number);
+}
+
 QString ResultPanel::allNumbersText() {
   const QString text = BuildCopyResult(*d_->results, 0, resultCount() - 1, kCopyAll);
   if (text.isEmpty()) ShowEmptyCopyText(d_->dialogs, this);

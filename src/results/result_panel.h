@@ -69,6 +69,8 @@ class ResultPanel : public QWidget {
   // and frmRandomPick.
   void showConditionStats();
   void showRandomPick();
+  // Puts a number into txtLottoNumber, as if typed (the history page's double-click).
+  void setWinningNumber(const QString& number);
   // The page size the pages are built with.
   int pageSize() const;
 

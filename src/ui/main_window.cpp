@@ -31,6 +31,8 @@ constexpr int kComposeBoxes = 8;
 constexpr int kFirstComposeTab = 4;
 constexpr int kSetOpsTab = 3;
 constexpr int kMainTab = 1;
+constexpr int kHistoryTab = 12;  // then the back-test tab
+constexpr int kHistoryPage = 5;  // pagesOf_ index of the history page
 
 }  // namespace
 
@@ -100,6 +102,7 @@ void MainWindow::buildLayout() {
     pagesOf_[j]->setObjectName(QStringLiteral("fraTab(%1)").arg(j));
     stack_->addWidget(pagesOf_[j]);
   }
+  buildHistoryPages();
   QWidget* special = pages_->specialFrame();
   special->setParent(content);
   if (special->objectName().isEmpty()) special->setObjectName(QStringLiteral("fraFilterSpecial"));
@@ -168,6 +171,8 @@ void MainWindow::selectTab(int index) {
   tabs_->select(index);
   if (index < kFirstComposeTab) {
     stack_->setCurrentWidget(pagesOf_[index]);
+  } else if (index >= kHistoryTab) {
+    stack_->setCurrentWidget(pagesOf_[kHistoryPage + index - kHistoryTab]);
   } else {
     stack_->setCurrentWidget(pagesOf_[4]);
     composeIndex_ = index - kFirstComposeTab;
@@ -178,7 +183,7 @@ void MainWindow::selectTab(int index) {
   // The set-operations page is wider and takes the place of the result frame.
   const bool setOps = index == kSetOpsTab;
   resultPanel_->setVisible(!setOps);
-  pages_->specialFrame()->setVisible(!setOps);
+  pages_->specialFrame()->setVisible(!setOps && index < kHistoryTab);
   fitPageArea();
 }
 

@@ -24,10 +24,13 @@ namespace torvane::ui {
 using results::ResultPanel;
 using widgets::Dialogs;
 
+class BacktestPage;
 class BasePage;
 class ConditionHelp;
 class ConditionPages;
+class DrawStore;
 class FlashFrame;
+class HistoryPage;
 class SetOpsPage;
 class TabBar;
 
@@ -42,6 +45,9 @@ class MainWindow : public QMainWindow {
   RunPanel* runPanel() const { return runPanel_; }
   ResultPanel* resultPanel() const { return resultPanel_; }
   ConditionPages* conditionPages() const { return pages_; }
+  HistoryPage* historyPage() const { return historyPage_; }
+  BacktestPage* backtestPage() const { return backtestPage_; }
+  DrawStore* drawStore() const { return drawStore_; }
   QWidget* currentPage() const;
   QTimer* flashTimer() const { return flashTimer_; }
   FlashFrame* flashFrame() const { return flash_; }
@@ -54,6 +60,9 @@ class MainWindow : public QMainWindow {
   // Every condition the window shows, fault tolerance included.
   Conditions gatherConditions() const;
   void applyConditions(const Conditions& c);
+  // What 开始缩水 and the back-test run with: every condition, the tolerance checked.
+  // Throws RunError as the run does.
+  Conditions runConditions() const;
 
   // The scheme menu's work once a file is chosen; false after a message.
   bool loadScheme(const QString& path);
@@ -76,6 +85,9 @@ class MainWindow : public QMainWindow {
  private:
   void buildLayout();
   void buildSchemeMenu();
+  void buildHistoryPages();
+  void runBacktest();
+  void showRunFailure();  // inside a catch block: the message of a failed run action
   void chooseAndLoadScheme();
   void chooseAndSaveScheme();
   void placeWindow();
@@ -94,10 +106,13 @@ class MainWindow : public QMainWindow {
   TabBar* tabs_ = nullptr;
   QStackedWidget* stack_ = nullptr;
   QScrollArea* pageArea_ = nullptr;
-  QWidget* pagesOf_[5] = {};  // fraTab(0..4)
+  QWidget* pagesOf_[7] = {};  // fraTab(0..4), then the history and back-test pages
   BasePage* basePage_ = nullptr;
   ConditionPages* pages_ = nullptr;
   SetOpsPage* setOps_ = nullptr;
+  DrawStore* drawStore_ = nullptr;
+  HistoryPage* historyPage_ = nullptr;
+  BacktestPage* backtestPage_ = nullptr;
   ResultPanel* resultPanel_ = nullptr;
   RunPanel* runPanel_ = nullptr;
   ConditionHelp* help_ = nullptr;

@@ -43,6 +43,13 @@ Conditions MainWindow::gatherConditions() const {
   return c;
 }
 
+Conditions MainWindow::runConditions() const {
+  Conditions c = gatherConditions();
+  // A tolerance box that does not convert stops the run before anything changes.
+  ReadTolerance(c.tolerance);
+  return c;
+}
+
 void MainWindow::applyConditions(const Conditions& c) {
   pages_->apply(c);
   runPanel_->setToleranceText(0, QString::fromStdString(c.tolerance.min));
@@ -69,9 +76,13 @@ void MainWindow::performRunAction(RunAction action) {
         break;
     }
   } catch (...) {
-    dialogs_.plain(this, QStringLiteral("错误提示"),
-                   QStringLiteral("本次操作发生未知错误，请重新操作"));
+    showRunFailure();
   }
+}
+
+void MainWindow::showRunFailure() {
+  dialogs_.plain(this, QStringLiteral("错误提示"),
+                 QStringLiteral("本次操作发生未知错误，请重新操作"));
 }
 
 void MainWindow::showResults(DigitTable results) {
@@ -79,9 +90,7 @@ void MainWindow::showResults(DigitTable results) {
 }
 
 void MainWindow::runFilters() {
-  const Conditions c = gatherConditions();
-  // A tolerance box that does not convert stops the run before anything changes.
-  ReadTolerance(c.tolerance);
+  const Conditions c = runConditions();
   const QString before = resultPanel_->statusText();
   resultPanel_->setStatusText(QStringLiteral("开始过滤。。。"));
   RunResult run;

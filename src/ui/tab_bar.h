@@ -1,5 +1,5 @@
 #pragma once
-// The row of twelve tab buttons across the top of the window (fraButton). Exactly one
+// The row of fourteen tab buttons across the top of the window (fraButton). Exactly one
 // button is selected (green); the window decides what a click shows.
 
 #include <QWidget>
@@ -8,7 +8,7 @@ class QPushButton;
 
 namespace torvane::ui {
 
-constexpr int kTabCount = 12;
+constexpr int kTabCount = 14;
 
 class TabBar : public QWidget {
   Q_OBJECT

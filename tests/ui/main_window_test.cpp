@@ -41,10 +41,10 @@ TEST_F(MainWindowTest, StartsOnTheMainPageWithNothingRun) {
 }
 
 TEST_F(MainWindowTest, TabsRunLeftToRightInTheirOwnOrder) {
-  const int order[kTabCount] = {1, 4, 5, 6, 7, 8, 9, 10, 11, 2, 3, 0};
-  const char* captions[kTabCount] = {"杀直选号码", "杀垃圾复式", "杀两码",   "杀三码",
-                                     "杀四码",     "必出两码",   "必出三码", "必出四码",
-                                     "组合定位杀", "杀012路",    "交集功能", "大底号码"};
+  const int order[kTabCount] = {1, 4, 5, 6, 7, 8, 9, 10, 11, 2, 3, 0, 12, 13};
+  const char* captions[kTabCount] = {
+      "杀直选号码", "杀垃圾复式", "杀两码",  "杀三码",   "杀四码",   "必出两码", "必出三码",
+      "必出四码",   "组合定位杀", "杀012路", "交集功能", "大底号码", "开奖历史", "条件回测"};
   window->show();
   int lastX = -1;
   for (int k = 0; k < kTabCount; ++k) {

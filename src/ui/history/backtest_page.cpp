@@ -1,0 +1,240 @@
+#include "ui/history/backtest_page.h"
+
+#include <QChartView>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QSortFilterProxyModel>
+#include <QSplitter>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <span>
+
+#include "run/backtest.h"
+#include "ui/history/backtest_charts.h"
+#include "ui/history/backtest_summary.h"
+#include "ui/history/draw_store.h"
+#include "widgets/clipboard.h"
+#include "widgets/dialogs.h"
+
+namespace torvane::ui {
+
+namespace {
+
+// The ranges offered, in draws; 0 is the whole history.
+constexpr int kRanges[] = {30, 50, 100, 300, 0};
+constexpr int kDefaultRange = 2;
+
+QTableView* Table(QAbstractItemModel* model, const char* name, QWidget* parent) {
+  auto* view = new QTableView(parent);
+  view->setObjectName(QString::fromLatin1(name));
+  view->setModel(model);
+  view->setSelectionBehavior(QAbstractItemView::SelectRows);
+  view->setSelectionMode(QAbstractItemView::SingleSelection);
+  view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  view->verticalHeader()->hide();
+  // Fixed rows: a view of thousands of draws never measures rows it does not show.
+  view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
+  view->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+  return view;
+}
+
+void SetWidths(QTableView* view, std::initializer_list<int> chars) {
+  const int unit = view->fontMetrics().horizontalAdvance(QStringLiteral("0"));
+  int c = 0;
+  for (int w : chars) view->horizontalHeader()->resizeSection(c++, w * unit + 12);
+}
+
+}  // namespace
+
+BacktestPage::BacktestPage(Dialogs& dialogs, DrawStore& store, QWidget* parent)
+    : QWidget(parent), dialogs_(dialogs), store_(store) {
+  auto* column = new QVBoxLayout(this);
+  column->setContentsMargins(4, 4, 4, 4);
+  column->addWidget(buildControls());
+  summary_ = new QLabel(this);
+  summary_->setObjectName(QStringLiteral("lblBacktestSummary"));
+  summary_->setWordWrap(true);
+  summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  QFont bold = summary_->font();
+  bold.setBold(true);
+  summary_->setFont(bold);
+  explanation_ = new QLabel(this);
+  explanation_->setObjectName(QStringLiteral("lblBacktestExplanation"));
+  explanation_->setWordWrap(true);
+  explanation_->setStyleSheet(QStringLiteral("color: rgb(96,96,96);"));
+  column->addWidget(summary_);
+  column->addWidget(explanation_);
+
+  // Conditions on the left (table over the kill rates), draws on the right (table over the
+  // failed conditions per draw).
+  buildTables();
+  charts_ = new BacktestCharts(this);
+  auto* sides = new QSplitter(Qt::Horizontal, this);
+  sides->setChildrenCollapsible(false);
+  for (auto [table, chart] : {std::pair<QWidget*, QWidget*>(conditionView_, charts_->rateView()),
+                              std::pair<QWidget*, QWidget*>(drawView_, charts_->failedView())}) {
+    auto* side = new QSplitter(Qt::Vertical, sides);
+    side->setChildrenCollapsible(false);
+    side->addWidget(table);
+    side->addWidget(chart);
+    side->setSizes({1000, 1000});  // half each to begin with
+    sides->addWidget(side);
+  }
+  sides->setStretchFactor(0, 5);
+  sides->setStretchFactor(1, 6);
+  column->addWidget(sides, 1);
+
+  connect(&store_, &DrawStore::changed, this, [this] {
+    if (report_) stale_ = true;
+    showStoreState();
+  });
+  showStoreState();
+}
+
+QWidget* BacktestPage::buildControls() {
+  auto* row = new QWidget(this);
+  auto* h = new QHBoxLayout(row);
+  h->setContentsMargins(0, 0, 0, 0);
+  range_ = new QComboBox(row);
+  range_->setObjectName(QStringLiteral("cboBacktestRange"));
+  for (int n : kRanges)
+    range_->addItem(n ? QStringLiteral("最近 %1 期").arg(n) : QStringLiteral("全部"), n);
+  range_->setCurrentIndex(kDefaultRange);
+  runButton_ = new QPushButton(QStringLiteral("回测当前条件"), row);
+  runButton_->setObjectName(QStringLiteral("cmdBacktest"));
+  runButton_->setToolTip(
+      QStringLiteral("用各页上现在设置的条件、大底和容错，检验它们在过去各期会不会杀掉开奖号码"));
+  copyButton_ = new QPushButton(QStringLiteral("复制报告"), row);
+  copyButton_->setObjectName(QStringLiteral("cmdBacktestCopy"));
+  copyButton_->setToolTip(QStringLiteral("把摘要和两张表以制表符分隔复制，可直接粘贴到电子表格"));
+  historyCount_ = new QLabel(row);
+  historyCount_->setObjectName(QStringLiteral("lblBacktestHistory"));
+  h->addWidget(new QLabel(QStringLiteral("回测范围"), row));
+  h->addWidget(range_);
+  h->addWidget(runButton_);
+  h->addSpacing(12);
+  h->addWidget(historyCount_, 1);
+  h->addWidget(copyButton_);
+  connect(runButton_, &QPushButton::clicked, this, &BacktestPage::runRequested);
+  connect(copyButton_, &QPushButton::clicked, this, &BacktestPage::copyReport);
+  return row;
+}
+
+void BacktestPage::buildTables() {
+  conditionModel_ = new ConditionStatsModel(this);
+  conditionProxy_ = new QSortFilterProxyModel(this);
+  conditionProxy_->setSourceModel(conditionModel_);
+  conditionProxy_->setSortRole(ConditionStatsModel::SortRole);
+  conditionView_ = Table(conditionProxy_, "grdBacktestConditions", this);
+  conditionView_->setSortingEnabled(true);
+  conditionView_->sortByColumn(ConditionStatsModel::Name, Qt::AscendingOrder);
+  conditionView_->setToolTip(QStringLiteral("点表头可按该列排序；红色粗体是杀中奖号最多的条件"));
+  SetWidths(conditionView_, {14, 12, 7, 12, 12});
+
+  drawModel_ = new DrawVerdictModel(this);
+  drawView_ = Table(drawModel_, "grdBacktestDraws", this);
+  SetWidths(drawView_, {9, 10, 6, 10, 16, 8});
+  drawView_->horizontalHeader()->setSectionResizeMode(DrawVerdictModel::KilledBy,
+                                                      QHeaderView::Stretch);
+
+  connect(drawView_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+          [this](const QModelIndex& current) { drawSelected(current); });
+  connect(conditionView_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+          [this](const QModelIndex& current) { conditionSelected(current); });
+}
+
+void BacktestPage::showEvent(QShowEvent* e) {
+  QWidget::showEvent(e);
+  store_.ensureOpen();  // emits changed() the first time
+}
+
+void BacktestPage::showStoreState() {
+  const bool failed = !store_.error().isEmpty();
+  runButton_->setEnabled(!failed);
+  const int n = static_cast<int>(store_.draws().size());
+  historyCount_->setText(
+      store_.path().isEmpty() || failed ? QString() : QStringLiteral("历史库共 %1 期").arg(n));
+  if (failed) {
+    summary_->setText(QStringLiteral("开奖历史库打不开：%1").arg(store_.error()));
+    explanation_->setText(QStringLiteral("回测暂时不能使用；软件的其他功能照常。"));
+  } else if (report_) {
+    const QStringList lines = BacktestSummary(*report_);
+    summary_->setText(lines.mid(0, 2).join(QLatin1Char('\n')));
+    explanation_->setText(
+        stale_ ? lines.value(2) +
+                     QStringLiteral("\n开奖历史有了变动，点“回测当前条件”可按新的历史重新计算。")
+               : lines.value(2));
+  } else if (n == 0 && !store_.path().isEmpty()) {
+    summary_->setText(QStringLiteral("历史库里还没有开奖号码，无法回测。"));
+    explanation_->setText(QStringLiteral(
+        "请先到“开奖历史”页点“导入开奖文件…”导入开奖号码，再回来点“回测当前条件”。"));
+  } else {
+    summary_->setText(QStringLiteral("设置好各页的条件、大底和容错后，点“回测当前条件”。"));
+    explanation_->setText(
+        QStringLiteral("回测用过去各期的开奖号码检验这些条件：哪些期会被保留，"
+                       "哪个条件最容易杀掉开奖号码。"));
+  }
+}
+
+bool BacktestPage::run(const Conditions& conditions, const DigitTable& baseSet) {
+  if (!store_.ensureOpen()) return false;
+  const std::vector<history::Draw>& all = store_.draws();
+  if (all.empty()) {
+    // Nothing to judge: the page keeps saying where draws come from.
+    showStoreState();
+    return false;
+  }
+  const int lastN = range_->currentData().toInt();
+  const size_t take = lastN > 0 ? std::min(all.size(), static_cast<size_t>(lastN)) : all.size();
+  const std::span<const history::Draw> draws(all.data() + (all.size() - take), take);
+  showReport(std::make_shared<const BacktestReport>(Backtest(conditions, baseSet, draws)));
+  return true;
+}
+
+void BacktestPage::showReport(BacktestPtr report) {
+  report_ = std::move(report);
+  stale_ = false;
+  conditionModel_->setReport(report_);
+  drawModel_->setReport(report_);
+  charts_->setReport(report_);
+  showStoreState();
+}
+
+void BacktestPage::drawSelected(const QModelIndex& current) {
+  if (!report_ || !current.isValid()) {
+    conditionModel_->setHighlight(0);
+    charts_->setSelectedDraw(-1);
+    charts_->setHighlight(0);
+    return;
+  }
+  const int i = drawModel_->drawIndex(current.row());
+  const uint64_t mask = report_->judged.draws[i].killedBy;
+  conditionModel_->setHighlight(mask);
+  charts_->setSelectedDraw(i);
+  charts_->setHighlight(mask);
+}
+
+void BacktestPage::conditionSelected(const QModelIndex& current) {
+  if (!report_ || !current.isValid()) return;
+  const int condition = conditionProxy_->mapToSource(current).row();
+  charts_->setHighlight(uint64_t{1} << condition);
+}
+
+void BacktestPage::copyReport() {
+  if (!report_) {
+    dialogs_.information(this, QStringLiteral("Torvane"),
+                         QStringLiteral("还没有回测结果，请先点“回测当前条件”。"));
+    return;
+  }
+  if (widgets::WriteClipboardText(BacktestReportTsv(*report_)))
+    dialogs_.copyNotice(this);
+  else
+    dialogs_.warning(this, QStringLiteral("错误提示"),
+                     QStringLiteral("本次复制出现错误，请再次复制！"));
+}
+
+}  // namespace torvane::ui

@@ -1,0 +1,34 @@
+#pragma once
+// The draws of the history page, newest first, with the figures players read every day.
+
+#include <QAbstractTableModel>
+#include <vector>
+
+#include "history/draw.h"
+
+namespace torvane::ui {
+
+class DrawTableModel : public QAbstractTableModel {
+  Q_OBJECT
+ public:
+  enum Column { Period, Date, Number, Sum, Span, BigSmall, OddEven, PrimeComposite, Route, Count };
+
+  explicit DrawTableModel(QObject* parent = nullptr);
+
+  // history oldest first, as the store gives it.
+  void setHistory(std::vector<history::Draw> history);
+  // The draw shown in row `row` (newest first).
+  const history::Draw& draw(int row) const;
+  // The row that shows `period`, or -1.
+  int rowOf(const std::string& period) const;
+
+  int rowCount(const QModelIndex& parent = {}) const override;
+  int columnCount(const QModelIndex& parent = {}) const override;
+  QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+  QVariant headerData(int section, Qt::Orientation o, int role) const override;
+
+ private:
+  std::vector<history::Draw> history_;  // oldest first
+};
+
+}  // namespace torvane::ui

@@ -1,0 +1,39 @@
+// The window's side of the draw-history and back-test pages: building them and running a
+// back-test with the conditions 开始缩水 would use.
+
+#include <QStackedWidget>
+
+#include "results/result_panel.h"
+#include "ui/history/backtest_page.h"
+#include "ui/history/draw_store.h"
+#include "ui/history/history_page.h"
+#include "ui/main_window.h"
+
+namespace torvane::ui {
+
+void MainWindow::buildHistoryPages() {
+  // The store is only opened when a page is shown, so a bad store never stops the window.
+  drawStore_ = new DrawStore(this);
+  historyPage_ = new HistoryPage(dialogs_, *drawStore_, stack_);
+  backtestPage_ = new BacktestPage(dialogs_, *drawStore_, stack_);
+  pagesOf_[5] = historyPage_;
+  pagesOf_[6] = backtestPage_;
+  for (int j = 5; j < 7; ++j) {
+    pagesOf_[j]->setObjectName(QStringLiteral("fraTab(%1)").arg(j));
+    stack_->addWidget(pagesOf_[j]);
+  }
+  connect(historyPage_, &HistoryPage::numberChosen, this,
+          [this](const QString& number) { resultPanel_->setWinningNumber(number); });
+  connect(backtestPage_, &BacktestPage::runRequested, this, &MainWindow::runBacktest);
+}
+
+void MainWindow::runBacktest() {
+  // The same conditions, base set and failure message as 开始缩水.
+  try {
+    backtestPage_->run(runConditions(), baseSet_);
+  } catch (...) {
+    showRunFailure();
+  }
+}
+
+}  // namespace torvane::ui
