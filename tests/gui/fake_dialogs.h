@@ -3,12 +3,12 @@
 
 #include <QString>
 #include <deque>
+#include <functional>
 #include <vector>
 
 #include "widgets/dialogs.h"
 
 namespace torvane::widgets {
-
 
 struct DialogCall {
   QString kind;  // "information", "warning", "plain", "question", "openFile", "saveFile",
@@ -20,8 +20,10 @@ struct DialogCall {
 class FakeDialogs : public Dialogs {
  public:
   std::vector<DialogCall> calls;
-  std::deque<bool> answers;        // question(); Yes when empty
-  std::deque<QString> files;       // openFile()/saveFile(); cancelled when empty
+  std::deque<bool> answers;   // question(); Yes when empty
+  std::deque<QString> files;  // openFile()/saveFile(); cancelled when empty
+  // Runs while a question is up, as the player's hand does while a modal box shows.
+  std::function<void()> whileAsking;
 
   void information(QWidget*, const QString& title, const QString& text) override {
     calls.push_back({"information", title, text});
@@ -34,6 +36,7 @@ class FakeDialogs : public Dialogs {
   }
   bool question(QWidget*, const QString& title, const QString& text, bool) override {
     calls.push_back({"question", title, text});
+    if (whileAsking) whileAsking();
     if (answers.empty()) return true;
     bool a = answers.front();
     answers.pop_front();
