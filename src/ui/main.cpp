@@ -3,8 +3,9 @@
 #include <QFontDatabase>
 #include <QIcon>
 
-#include "widgets/dialogs.h"
 #include "ui/main_window.h"
+#include "widgets/dialogs.h"
+#include "widgets/qt_translation.h"
 
 namespace {
 
@@ -35,6 +36,10 @@ void ChooseFont(QApplication& app) {
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  // Where QSettings keeps the recent schemes and the window's place.
+  QCoreApplication::setOrganizationName(QStringLiteral("torvane"));
+  QCoreApplication::setApplicationName(QStringLiteral("torvane"));
+  torvane::widgets::InstallQtChineseTranslation();
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/torvane.png")));
   QApplication::setDesktopFileName(QStringLiteral("torvane"));
   ChooseFont(app);

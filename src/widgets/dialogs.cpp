@@ -1,10 +1,10 @@
 #include "widgets/dialogs.h"
 
-#include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
 #include "widgets/copy_notice.h"
+#include "widgets/file_dialog.h"
 #include "widgets/text_editor_window.h"
 
 namespace torvane::widgets {
@@ -32,11 +32,11 @@ bool QtDialogs::question(QWidget* parent, const QString& title, const QString& t
 }
 
 QString QtDialogs::openFile(QWidget* parent, const QString& filter) {
-  return QFileDialog::getOpenFileName(parent, QString(), QString(), filter);
+  return RunFileDialog(*MakeFileDialog(parent, QFileDialog::AcceptOpen, filter));
 }
 
 QString QtDialogs::saveFile(QWidget* parent, const QString& filter, const QString& suggested) {
-  return QFileDialog::getSaveFileName(parent, QString(), suggested, filter);
+  return RunFileDialog(*MakeFileDialog(parent, QFileDialog::AcceptSave, filter, suggested));
 }
 
 void QtDialogs::copyNotice(QWidget* parent) {
