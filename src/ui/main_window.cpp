@@ -13,15 +13,16 @@
 #include "ui/base_page.h"
 #include "ui/condition_help.h"
 #include "ui/condition_pages.h"
-#include "widgets/dialogs.h"
 #include "ui/flash_frame.h"
 #include "ui/set_ops_page.h"
 #include "ui/tab_bar.h"
+#include "widgets/dialogs.h"
+#include "widgets/text_editor_window.h"
 
 namespace torvane::ui {
 
-using widgets::Dialogs;
 using results::ResultPanel;
+using widgets::Dialogs;
 
 namespace {
 
@@ -205,6 +206,13 @@ void MainWindow::closeEvent(QCloseEvent* e) {
                          QStringLiteral("亲，您确定要退出软件吗？？"), false)) {
     e->ignore();
     return;
+  }
+  // Export windows with unsaved edits ask first; cancelling one keeps the program open.
+  for (auto* editor : findChildren<widgets::TextEditorWindow*>()) {
+    if (editor->isVisible() && !editor->close()) {
+      e->ignore();
+      return;
+    }
   }
   e->accept();
   emit quitRequested();

@@ -31,6 +31,25 @@ bool QtDialogs::question(QWidget* parent, const QString& title, const QString& t
   return box.exec() == QMessageBox::Yes;
 }
 
+Dialogs::Answer QtDialogs::questionWithCancel(QWidget* parent, const QString& title,
+                                              const QString& text) {
+  QMessageBox box(QMessageBox::Question, title, text,
+                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
+  box.button(QMessageBox::Yes)->setText(QStringLiteral("是(&Y)"));
+  box.button(QMessageBox::No)->setText(QStringLiteral("否(&N)"));
+  box.button(QMessageBox::Cancel)->setText(QStringLiteral("取消"));
+  box.setDefaultButton(QMessageBox::Yes);
+  box.setEscapeButton(QMessageBox::Cancel);
+  switch (box.exec()) {
+    case QMessageBox::Yes:
+      return Answer::Yes;
+    case QMessageBox::No:
+      return Answer::No;
+    default:
+      return Answer::Cancel;
+  }
+}
+
 QString QtDialogs::openFile(QWidget* parent, const QString& filter) {
   return RunFileDialog(*MakeFileDialog(parent, QFileDialog::AcceptOpen, filter));
 }

@@ -11,8 +11,8 @@
 namespace torvane::widgets {
 
 struct DialogCall {
-  QString kind;  // "information", "warning", "plain", "question", "openFile", "saveFile",
-                 // "copyNotice", "editor"
+  QString kind;  // "information", "warning", "plain", "question", "questionWithCancel",
+                 // "openFile", "saveFile", "copyNotice", "editor"
   QString title;
   QString text;
 };
@@ -20,8 +20,9 @@ struct DialogCall {
 class FakeDialogs : public Dialogs {
  public:
   std::vector<DialogCall> calls;
-  std::deque<bool> answers;   // question(); Yes when empty
-  std::deque<QString> files;  // openFile()/saveFile(); cancelled when empty
+  std::deque<bool> answers;     // question(); Yes when empty
+  std::deque<Answer> threeWay;  // questionWithCancel(); Cancel when empty
+  std::deque<QString> files;    // openFile()/saveFile(); cancelled when empty
   // Runs while a question is up, as the player's hand does while a modal box shows.
   std::function<void()> whileAsking;
 
@@ -40,6 +41,14 @@ class FakeDialogs : public Dialogs {
     if (answers.empty()) return true;
     bool a = answers.front();
     answers.pop_front();
+    return a;
+  }
+  Answer questionWithCancel(QWidget*, const QString& title, const QString& text) override {
+    calls.push_back({"questionWithCancel", title, text});
+    if (whileAsking) whileAsking();
+    if (threeWay.empty()) return Answer::Cancel;
+    Answer a = threeWay.front();
+    threeWay.pop_front();
     return a;
   }
   QString openFile(QWidget*, const QString& filter) override {
