@@ -16,6 +16,7 @@
 #include "ui/flash_frame.h"
 #include "ui/set_ops_page.h"
 #include "ui/tab_bar.h"
+#include "ui/window_geometry.h"
 #include "widgets/dialogs.h"
 #include "widgets/text_editor_window.h"
 
@@ -140,6 +141,7 @@ void MainWindow::fitPageArea() {
 }
 
 void MainWindow::placeWindow() {
+  if (RestoreWindowGeometry(*this)) return;
   QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
   const QSize wanted = sizeHint().expandedTo(
       QSize(stack_->minimumWidth() + resultPanel_->sizeHint().width() + 40,
@@ -214,6 +216,7 @@ void MainWindow::closeEvent(QCloseEvent* e) {
       return;
     }
   }
+  SaveWindowGeometry(*this);
   e->accept();
   emit quitRequested();
 }

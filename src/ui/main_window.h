@@ -6,8 +6,11 @@
 
 #include "conditions/conditions.h"
 #include "core/digit_table.h"
+#include "ui/recent_schemes.h"
 #include "ui/run_panel.h"
 
+class QAction;
+class QMenu;
 class QScrollArea;
 class QStackedWidget;
 class QTimer;
@@ -21,8 +24,8 @@ class ResultPanel;
 
 namespace torvane::ui {
 
-using widgets::Dialogs;
 using results::ResultPanel;
+using widgets::Dialogs;
 
 class BasePage;
 class ConditionHelp;
@@ -55,9 +58,13 @@ class MainWindow : public QMainWindow {
   Conditions gatherConditions() const;
   void applyConditions(const Conditions& c);
 
-  // The scheme menu's work once a file is chosen; false after a message.
+  // The scheme menu's work once a file is chosen; false after a message. A scheme loaded or
+  // saved goes to the front of the recent schemes.
   bool loadScheme(const QString& path);
   bool saveScheme(const QString& path);
+  // A recent scheme chosen from the menu; a file that is gone is dropped with a note.
+  bool openRecentScheme(const QString& path);
+  const RecentSchemes& recentSchemes() const { return recent_; }
 
  public slots:
   void selectTab(int index);
@@ -78,6 +85,7 @@ class MainWindow : public QMainWindow {
   void buildSchemeMenu();
   void chooseAndLoadScheme();
   void chooseAndSaveScheme();
+  void showRecentSchemes();
   void placeWindow();
   void fitPageArea();
 
@@ -89,6 +97,10 @@ class MainWindow : public QMainWindow {
   void showResults(DigitTable results);
 
   Dialogs& dialogs_;
+  RecentSchemes recent_;
+  QMenu* schemeMenu_ = nullptr;
+  QAction* recentEnd_ = nullptr;  // the separator after the recent schemes
+  QList<QAction*> recentActions_;
   DigitTable baseSet_;
   DigitTable results_;
 
