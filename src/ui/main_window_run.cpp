@@ -4,13 +4,14 @@
 #include <QLineEdit>
 #include <exception>
 
-#include "run/filter_run.h"
+#include "core/errors.h"
 #include "results/result_panel.h"
+#include "run/filter_run.h"
 #include "ui/base_page.h"
-#include "widgets/box_text.h"
 #include "ui/condition_pages.h"
-#include "widgets/dialogs.h"
 #include "ui/main_window.h"
+#include "widgets/box_text.h"
+#include "widgets/dialogs.h"
 
 namespace torvane::ui {
 
@@ -19,6 +20,7 @@ using widgets::FromEngineText;
 namespace {
 
 const QString kTorvane = QStringLiteral("Torvane");
+const QString kUnknownError = QStringLiteral("本次操作发生未知错误，请重新操作");
 
 }  // namespace
 
@@ -55,9 +57,14 @@ void MainWindow::performRunAction(RunAction action) {
         handOverResults(true);
         break;
     }
+  } catch (const RunError& e) {
+    // The second line says which box held what could not be read.
+    const std::string why = DescribeRunError(e);
+    dialogs_.plain(
+        this, QStringLiteral("错误提示"),
+        why.empty() ? kUnknownError : kUnknownError + QChar('\n') + QString::fromStdString(why));
   } catch (...) {
-    dialogs_.plain(this, QStringLiteral("错误提示"),
-                   QStringLiteral("本次操作发生未知错误，请重新操作"));
+    dialogs_.plain(this, QStringLiteral("错误提示"), kUnknownError);
   }
 }
 
