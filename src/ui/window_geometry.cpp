@@ -11,6 +11,8 @@ namespace {
 
 const QString kGeometryKey = QStringLiteral("window/geometry");
 const QString kMaximizedKey = QStringLiteral("window/maximized");
+// Frame widths: left, top, right, bottom.
+const QString kFrameKey = QStringLiteral("window/frame");
 
 // Clamps start so that [start, start + length) lies within [low, high), keeping start >= low.
 int Clamp(int start, int length, int low, int high) {
@@ -36,6 +38,12 @@ void SaveWindowGeometry(const QWidget& window) {
   QSettings settings;
   settings.setValue(kGeometryKey, window.normalGeometry());
   settings.setValue(kMaximizedKey, window.isMaximized());
+  // The window system's real frame, so the next start need not guess it.
+  const QRect frame = window.frameGeometry(), inner = window.geometry();
+  if (window.isVisible() && frame.contains(inner))
+    settings.setValue(kFrameKey,
+                      QVariantList{inner.left() - frame.left(), inner.top() - frame.top(),
+                                   frame.right() - inner.right(), frame.bottom() - inner.bottom()});
 }
 
 bool RestoreWindowGeometry(QWidget& window) {
@@ -45,7 +53,11 @@ bool RestoreWindowGeometry(QWidget& window) {
   QScreen* screen = QGuiApplication::screenAt(saved.center());
   if (!screen) screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
   if (!screen) return false;
-  window.setGeometry(FitOnScreen(saved, screen->availableGeometry(), AssumedFrame(),
+  const QVariantList f = settings.value(kFrameKey).toList();
+  const QMargins frame = f.size() == 4
+                             ? QMargins(f[0].toInt(), f[1].toInt(), f[2].toInt(), f[3].toInt())
+                             : AssumedFrame();
+  window.setGeometry(FitOnScreen(saved, screen->availableGeometry(), frame,
                                  window.minimumSizeHint().expandedTo(window.minimumSize())));
   if (settings.value(kMaximizedKey).toBool()) window.setWindowState(Qt::WindowMaximized);
   return true;

@@ -14,11 +14,11 @@ namespace torvane::ui {
 QRect FitOnScreen(const QRect& saved, const QRect& available, const QMargins& frame,
                   const QSize& minimum);
 
-// Room the window system's frame takes around the window, title bar included, before the
-// window is shown and the real frame is known.
+// Room the window system's frame takes around the window, title bar included, when no
+// frame was measured yet.
 QMargins AssumedFrame();
 
-// Keeps window's normal geometry and maximized state in the settings.
+// Keeps window's normal geometry, maximized state and frame widths in the settings.
 void SaveWindowGeometry(const QWidget& window);
 // Puts back what SaveWindowGeometry kept, fitted to the screen it is on now; false when
 // nothing was kept.

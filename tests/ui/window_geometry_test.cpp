@@ -69,6 +69,20 @@ TEST_F(WindowGeometryTest, AWindowLeftOffScreenComesBackOnIt) {
   EXPECT_EQ(fresh.height(), std::max(500, fresh.minimumSizeHint().height()));
 }
 
+TEST_F(WindowGeometryTest, TheMeasuredFrameReplacesTheGuess) {
+  window->show();
+  dialogs.answers.push_back(true);
+  ASSERT_TRUE(window->close());
+  EXPECT_EQ(QSettings().value(QStringLiteral("window/frame")).toList().size(), 4);
+
+  // No frame at all (no window manager): the window may sit right at the top.
+  QSettings().setValue(QStringLiteral("window/geometry"), QRect(3, 2, 500, 400));
+  QSettings().setValue(QStringLiteral("window/frame"), QVariantList{0, 0, 0, 0});
+  FakeDialogs freshDialogs;
+  MainWindow fresh(freshDialogs);
+  EXPECT_EQ(fresh.y(), 2);
+}
+
 TEST_F(WindowGeometryTest, MaximizedComesBackMaximized) {
   QSettings().setValue(QStringLiteral("window/geometry"), QRect(10, 50, 900, 600));
   QSettings().setValue(QStringLiteral("window/maximized"), true);
