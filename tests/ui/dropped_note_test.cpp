@@ -1,6 +1,7 @@
 // A paste or import that leaves pieces out says how many, beside the count it changed.
 #include <QClipboard>
 #include <QGuiApplication>
+#include <ostream>
 
 #include "gui/main_window_fixture.h"
 #include "ui/set_ops_page.h"
@@ -19,6 +20,11 @@ struct DroppedCase {
   const char* count;
   const char* note;
 };
+
+// A failing case prints as its name.
+void PrintTo(const DroppedCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class DroppedNoteTest : public MainWindowFixture,
                         public ::testing::WithParamInterface<DroppedCase> {

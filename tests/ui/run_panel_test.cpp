@@ -108,36 +108,6 @@ INSTANTIATE_TEST_SUITE_P(
                       BadTolerance{"PastedLetters", "0", "ab", "容错级别的最大值“ab”不是数字"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-struct BadPanelBox {
-  const char* name;
-  void (*set)(Conditions&);
-  const char* why;
-};
-
-class BadPanelBoxTest : public MainWindowFixture,
-                        public ::testing::WithParamInterface<BadPanelBox> {};
-
-TEST_P(BadPanelBoxTest, ErrorNamesTheBoxAsThePlayerSeesIt) {
-  Conditions c;
-  GetParam().set(c);
-  window->applyConditions(c);
-  pressRun(0);
-  ASSERT_NE(dialogs.last(), nullptr);
-  EXPECT_EQ(dialogs.last()->title, QStringLiteral("错误提示"));
-  EXPECT_EQ(dialogs.last()->text, kUnknownError + QChar('\n') + QString::fromUtf8(GetParam().why));
-  EXPECT_EQ(resultCount(), 0);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Boxes, BadPanelBoxTest,
-    ::testing::Values(BadPanelBox{"PositionalRange",
-                                  [](Conditions& c) { c.positional.rangeMax = "99999"; },
-                                  "定位容错的最大值“99999”超出范围"},
-                      BadPanelBox{"SumList",
-                                  [](Conditions& c) { c.sumSpan.sums = "12 99999999999"; },
-                                  "杀和值“99999999999”超出范围"}),
-    [](const auto& info) { return std::string(info.param.name); });
-
 TEST_F(RunPanelTest, RunStartsFromTheBaseSet) {
   typeBase(QStringLiteral("00001 00002 00003"));
   pressRun(0);

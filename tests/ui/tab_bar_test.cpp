@@ -42,13 +42,6 @@ TEST_F(TabBarTest, ChoosingATabChangesOnlyItsColour) {
   }
 }
 
-TEST_F(TabBarTest, ShortCaptionsGetTheWidthOfFourCharacters) {
-  const QFontMetrics fm(window->tabBar()->font());
-  EXPECT_EQ(window->tabBar()->button(5)->width(), window->tabBar()->button(8)->width());
-  EXPECT_EQ(window->tabBar()->button(5)->width(), TabButtonWidth(fm, QStringLiteral("杀两码")));
-  EXPECT_GT(window->tabBar()->button(1)->width(), window->tabBar()->button(8)->width());
-}
-
 // Two more tabs are coming; fourteen must still fit a 1366-pixel screen beside the window's
 // frame and margins.
 TEST_F(TabBarTest, FourteenTabsFitA1366PixelScreen) {

@@ -4,6 +4,7 @@
 // once; 否 keeps the player in the box even when the release does arrive.
 #include <QSignalSpy>
 #include <QTest>
+#include <ostream>
 
 #include "gui/main_window_fixture.h"
 #include "ui/condition_pages.h"
@@ -23,6 +24,11 @@ struct LeaveCase {
   const char* page;     // in front afterwards
   bool boxKeepsFocus;
 };
+
+// A failing case prints as its name.
+void PrintTo(const LeaveCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class TabLeaveCheckTest : public MainWindowFixture,
                           public ::testing::WithParamInterface<LeaveCase> {};

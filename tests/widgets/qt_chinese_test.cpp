@@ -1,6 +1,7 @@
 // Qt's own captions speak Chinese once the program's translation is installed, and the file
 // dialog leaves its size column room for its text.
 #include <gtest/gtest.h>
+#include <ostream>
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -40,6 +41,11 @@ struct StandardButtonCase {
   QDialogButtonBox::StandardButton button;
   const char* caption;  // without its accelerator
 };
+
+// A failing case prints as its name.
+void PrintTo(const StandardButtonCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class StandardButtonTest : public QtChineseTest,
                            public ::testing::WithParamInterface<StandardButtonCase> {};

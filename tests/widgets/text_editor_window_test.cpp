@@ -4,6 +4,7 @@
 #include "widgets/text_editor_window.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
 
 #include <QAction>
 #include <QDir>
@@ -73,6 +74,11 @@ struct CloseCase {
   bool closed;
   const char* file;  // what the file holds afterwards; nullptr: never written
 };
+
+// A failing case prints as its name.
+void PrintTo(const CloseCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class EditorCloseTest : public ::testing::TestWithParam<CloseCase> {
  protected:
