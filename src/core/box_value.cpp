@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/errors.h"
+#include "core/text_util.h"
 
 namespace torvane {
 namespace {
@@ -39,10 +40,16 @@ size_t ReadDecimal(const std::string& s, double* value) {
   return end;
 }
 
-int64_t RoundChecked(double v, double lo, double hi) {
-  if (!std::isfinite(v)) throw RunError("value out of range");
-  double r = std::nearbyint(v);  // default rounding mode: halves to even
-  if (r < lo || r > hi) throw RunError("value out of range");
+[[noreturn]] void Fail(RunError::Problem problem, const char* box, std::string_view text,
+                       const char* message) {
+  if (box) throw RunError(problem, box, std::string(text));
+  throw RunError(message);
+}
+
+int64_t RoundChecked(double v, double lo, double hi, std::string_view text, const char* box) {
+  double r = std::isfinite(v) ? std::nearbyint(v) : v;  // default rounding: halves to even
+  if (!std::isfinite(v) || r < lo || r > hi)
+    Fail(RunError::Problem::OutOfRange, box, TrimBlanks(text), "value out of range");
   return static_cast<int64_t>(r);
 }
 
@@ -58,15 +65,16 @@ double LeadingNumber(std::string_view text) {
   return v;
 }
 
-int16_t BoxValue16(std::string_view text) {
-  return static_cast<int16_t>(RoundChecked(LeadingNumber(text), -32768.0, 32767.0));
+int16_t BoxValue16(std::string_view text, const char* box) {
+  return static_cast<int16_t>(RoundChecked(LeadingNumber(text), -32768.0, 32767.0, text, box));
 }
 
-int32_t BoxValue32(std::string_view text) {
-  return static_cast<int32_t>(RoundChecked(LeadingNumber(text), -2147483648.0, 2147483647.0));
+int32_t BoxValue32(std::string_view text, const char* box) {
+  return static_cast<int32_t>(
+      RoundChecked(LeadingNumber(text), -2147483648.0, 2147483647.0, text, box));
 }
 
-uint8_t ToleranceValue(std::string_view text) {
+uint8_t ToleranceValue(std::string_view text, const char* box) {
   std::string s;
   size_t b = 0, e = text.size();
   while (b < e && (text[b] == ' ' || text[b] == '\t')) ++b;
@@ -74,8 +82,10 @@ uint8_t ToleranceValue(std::string_view text) {
   s.assign(text.substr(b, e - b));
   double v = 0;
   size_t used = ReadDecimal(s, &v);
-  if (used == 0 || used != s.size()) throw RunError("fault tolerance is not a number");
-  return static_cast<uint8_t>(RoundChecked(v, 0.0, 255.0));
+  if (s.empty()) Fail(RunError::Problem::Empty, box, s, "fault tolerance is empty");
+  if (used == 0 || used != s.size())
+    Fail(RunError::Problem::NotANumber, box, s, "fault tolerance is not a number");
+  return static_cast<uint8_t>(RoundChecked(v, 0.0, 255.0, s, box));
 }
 
 }  // namespace torvane

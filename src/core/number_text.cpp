@@ -57,14 +57,19 @@ void ForEachToken(std::string_view text, F&& f) {
 ParsedNumbers ParseNumberText(std::string_view text, ParseMode mode) {
   std::vector<uint8_t> present(kNumberSpace, 0);
   bool any = false;
+  int dropped = 0;
   ForEachToken(text, [&](const char* t, bool isNumber) {
-    if (!isNumber) return;
+    if (!isNumber) {
+      ++dropped;
+      return;
+    }
     int key = ((((t[0] - '0') * 10 + (t[1] - '0')) * 10 + (t[2] - '0')) * 10 + (t[3] - '0')) * 10 +
               (t[4] - '0');
     present[key] = 1;
     any = true;
   });
   ParsedNumbers out;
+  out.dropped = dropped;
   if (!any) return out;
   out.table = TableFromPresence(present);
   out.text = FormatNumberText(out.table, mode == ParseMode::Base ? 10 : 5);

@@ -18,6 +18,7 @@ enum class ParseMode {
 struct ParsedNumbers {
   DigitTable table;
   std::string text;  // canonical text; empty when no number was accepted
+  int dropped = 0;   // tokens that were not five-digit numbers (repeats are not dropped)
 };
 
 ParsedNumbers ParseNumberText(std::string_view text, ParseMode mode);

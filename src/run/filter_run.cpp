@@ -8,8 +8,8 @@ namespace torvane {
 
 ToleranceRange ReadTolerance(const ToleranceState& state) {
   ToleranceRange r;
-  r.min = ToleranceValue(state.min);
-  r.max = ToleranceValue(state.max);
+  r.min = ToleranceValue(state.min, "容错级别的最小值");
+  r.max = ToleranceValue(state.max, "容错级别的最大值");
   if (r.min >= r.max) r.min = r.max;
   return r;
 }

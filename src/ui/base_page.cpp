@@ -12,6 +12,7 @@
 #include "core/number_text.h"
 #include "widgets/box_text.h"
 #include "widgets/dialogs.h"
+#include "widgets/dropped_note.h"
 #include "widgets/hinted_text_edit.h"
 
 namespace torvane::ui {
@@ -19,6 +20,8 @@ namespace torvane::ui {
 using widgets::Dialogs;
 using widgets::FromEngineText;
 using widgets::HintedTextEdit;
+using widgets::MakeDroppedNote;
+using widgets::ShowDropped;
 using widgets::ToEngineText;
 
 namespace {
@@ -58,6 +61,7 @@ BasePage::BasePage(Dialogs& dialogs, DigitTable& baseSet, QWidget* parent)
   count_ = new QLabel(QStringLiteral("0"), this);
   count_->setObjectName(QStringLiteral("lblBase"));
   count_->setMinimumWidth(count_->fontMetrics().horizontalAdvance(QStringLiteral("1000000")));
+  dropped_ = MakeDroppedNote(this, QStringLiteral("lblBaseDropped"));
   auto* clearButton = MakeButton(QStringLiteral("清空"), QStringLiteral("cmdBase(0)"), this);
   auto* importButton = MakeButton(QStringLiteral("导入"), QStringLiteral("cmdBase(1)"), this);
   auto* help = MakeButton(QStringLiteral("说明"), QStringLiteral("cmdEx(14)"), this);
@@ -66,7 +70,7 @@ BasePage::BasePage(Dialogs& dialogs, DigitTable& baseSet, QWidget* parent)
   row->addWidget(clearButton);
   row->addWidget(importButton);
   row->addWidget(help);
-  row->addStretch();
+  row->addWidget(dropped_, 1);  // takes the room left over
   page->addLayout(row);
 
   box_->setPasteHandler([this](const QString& merged) { pasteMerged(merged); });
@@ -83,8 +87,10 @@ void BasePage::showCount() {
 void BasePage::parseIntoBox(const QString& text) {
   ParsedNumbers parsed = ParseNumberText(ToEngineText(text), ParseMode::Base);
   baseSet_ = std::move(parsed.table);
-  box_->setText(FromEngineText(parsed.text));
+  shown_ = FromEngineText(parsed.text);
+  box_->setText(shown_);
   showCount();
+  ShowDropped(dropped_, parsed.dropped);
 }
 
 // A paste is a whole list of numbers: it is kept apart from the numbers beside the caret,
@@ -99,13 +105,17 @@ void BasePage::pasteMerged(const QString& merged) {
 }
 
 void BasePage::commit() {
+  // Leaving a box the page just filled keeps the note of what that paste or import left out.
+  if (box_->text() == shown_ && !shown_.isEmpty()) return;
   parseIntoBox(box_->text());
 }
 
 void BasePage::clear() {
   box_->setText(QString());
+  shown_.clear();
   baseSet_.clear();
   showCount();
+  ShowDropped(dropped_, 0);
 }
 
 void BasePage::importFile() {
@@ -128,8 +138,10 @@ void BasePage::importFile() {
   ParsedNumbers parsed = ParseNumberText(file.text, ParseMode::Base);
   const bool nothing = parsed.text.empty();
   baseSet_ = std::move(parsed.table);
-  box_->setText(FromEngineText(parsed.text));
+  shown_ = FromEngineText(parsed.text);
+  box_->setText(shown_);
   showCount();
+  ShowDropped(dropped_, parsed.dropped);
   if (nothing)
     dialogs_.warning(this, QStringLiteral("导入提示"),
                      QStringLiteral("选择的文件无内容，或不符合导入格式要求！\n\n"

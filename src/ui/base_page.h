@@ -13,13 +13,12 @@ class QPushButton;
 namespace torvane::widgets {
 class Dialogs;
 class HintedTextEdit;
-}
+}  // namespace torvane::widgets
 
 namespace torvane::ui {
 
 using widgets::Dialogs;
 using widgets::HintedTextEdit;
-
 
 class BasePage : public QWidget {
   Q_OBJECT
@@ -29,8 +28,10 @@ class BasePage : public QWidget {
 
   HintedTextEdit* box() const { return box_; }
   QLabel* countLabel() const { return count_; }
+  // How many pieces the last paste, import or edit left out; empty when none.
+  QLabel* droppedLabel() const { return dropped_; }
 
-  // Parses text into BaseSet and shows the canonical text and the count.
+  // Parses text into BaseSet and shows the canonical text, the count and what was left out.
   void parseIntoBox(const QString& text);
   void commit();      // the box was left
   void clear();       // 清空
@@ -47,6 +48,8 @@ class BasePage : public QWidget {
   DigitTable& baseSet_;
   HintedTextEdit* box_;
   QLabel* count_;
+  QLabel* dropped_;
+  QString shown_;  // what the page last wrote into the box
 };
 
 }  // namespace torvane::ui

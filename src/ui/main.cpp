@@ -5,6 +5,7 @@
 
 #include "ui/main_window.h"
 #include "widgets/dialogs.h"
+#include "widgets/qt_translation.h"
 
 namespace {
 
@@ -34,6 +35,10 @@ void ChooseFont(QApplication& app) {
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  // Where QSettings keeps the recent schemes and the window's place.
+  QCoreApplication::setOrganizationName(QStringLiteral("torvane"));
+  QCoreApplication::setApplicationName(QStringLiteral("torvane"));
+  torvane::widgets::InstallQtChineseTranslation();
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/torvane.png")));
   QApplication::setDesktopFileName(QStringLiteral("torvane"));
   ChooseFont(app);

@@ -16,7 +16,9 @@
 #include "ui/flash_frame.h"
 #include "ui/set_ops_page.h"
 #include "ui/tab_bar.h"
+#include "ui/window_geometry.h"
 #include "widgets/dialogs.h"
+#include "widgets/text_editor_window.h"
 
 namespace torvane::ui {
 
@@ -142,6 +144,7 @@ void MainWindow::fitPageArea() {
 }
 
 void MainWindow::placeWindow() {
+  if (RestoreWindowGeometry(*this)) return;
   QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
   const QSize wanted = sizeHint().expandedTo(
       QSize(stack_->minimumWidth() + resultPanel_->sizeHint().width() + 40,
@@ -211,6 +214,14 @@ void MainWindow::closeEvent(QCloseEvent* e) {
     e->ignore();
     return;
   }
+  // Export windows with unsaved edits ask first; cancelling one keeps the program open.
+  for (auto* editor : findChildren<widgets::TextEditorWindow*>()) {
+    if (editor->isVisible() && !editor->close()) {
+      e->ignore();
+      return;
+    }
+  }
+  SaveWindowGeometry(*this);
   e->accept();
   emit quitRequested();
 }

@@ -6,8 +6,12 @@
 
 #include "conditions/conditions.h"
 #include "core/digit_table.h"
+#include "run/filter_run.h"
+#include "ui/recent_schemes.h"
 #include "ui/run_panel.h"
 
+class QAction;
+class QMenu;
 class QScrollArea;
 class QStackedWidget;
 class QTimer;
@@ -64,9 +68,13 @@ class MainWindow : public QMainWindow {
   // Throws RunError as the run does.
   Conditions runConditions() const;
 
-  // The scheme menu's work once a file is chosen; false after a message.
+  // The scheme menu's work once a file is chosen; false after a message. A scheme loaded or
+  // saved goes to the front of the recent schemes.
   bool loadScheme(const QString& path);
   bool saveScheme(const QString& path);
+  // A recent scheme chosen from the menu; a file that is gone is dropped with a note.
+  bool openRecentScheme(const QString& path);
+  const RecentSchemes& recentSchemes() const { return recent_; }
 
  public slots:
   void selectTab(int index);
@@ -90,10 +98,13 @@ class MainWindow : public QMainWindow {
   void showRunFailure();  // inside a catch block: the message of a failed run action
   void chooseAndLoadScheme();
   void chooseAndSaveScheme();
+  void showRecentSchemes();
   void placeWindow();
   void fitPageArea();
 
   void runFilters();
+  // The tolerance boxes as a run read them.
+  void showToleranceRead(ToleranceRange tolerance);
   void convertToGroup();
   void clearAllConditions();
   void handOverResults(bool exportThem);
@@ -101,6 +112,10 @@ class MainWindow : public QMainWindow {
   void showResults(DigitTable results);
 
   Dialogs& dialogs_;
+  RecentSchemes recent_;
+  QMenu* schemeMenu_ = nullptr;
+  QAction* recentEnd_ = nullptr;  // the separator after the recent schemes
+  QList<QAction*> recentActions_;
   DigitTable baseSet_;
 
   TabBar* tabs_ = nullptr;

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <exception>
 
+#include "core/errors.h"
 #include "results/result_panel.h"
 #include "run/filter_run.h"
 #include "ui/base_page.h"
@@ -19,6 +20,7 @@ using widgets::FromEngineText;
 namespace {
 
 const QString kTorvane = QStringLiteral("Torvane");
+const QString kUnknownError = QStringLiteral("本次操作发生未知错误，请重新操作");
 
 results::ConditionStats StatsOf(const RunResult& run, int candidates) {
   results::ConditionStats s;
@@ -81,12 +83,27 @@ void MainWindow::performRunAction(RunAction action) {
 }
 
 void MainWindow::showRunFailure() {
-  dialogs_.plain(this, QStringLiteral("错误提示"),
-                 QStringLiteral("本次操作发生未知错误，请重新操作"));
+  QString text = kUnknownError;
+  try {
+    throw;
+  } catch (const RunError& e) {
+    // The second line says which box held what could not be read.
+    const std::string why = DescribeRunError(e);
+    if (!why.empty()) text += QChar('\n') + QString::fromStdString(why);
+  } catch (...) {
+  }
+  dialogs_.plain(this, QStringLiteral("错误提示"), text);
 }
 
 void MainWindow::showResults(DigitTable results) {
   resultPanel_->setResults(std::make_shared<const DigitTable>(std::move(results)));
+}
+
+void MainWindow::showToleranceRead(ToleranceRange tolerance) {
+  // A minimum at or above the maximum was lowered to it; the maximum always shows plainly.
+  const QString max = QString::number(tolerance.max);
+  if (tolerance.min >= tolerance.max) runPanel_->setToleranceText(0, max);
+  runPanel_->setToleranceText(1, max);
 }
 
 void MainWindow::runFilters() {
@@ -100,10 +117,7 @@ void MainWindow::runFilters() {
     resultPanel_->setStatusText(before);
     throw;
   }
-  // A minimum at or above the maximum was lowered to it; the maximum always shows plainly.
-  const QString max = QString::number(run.tolerance.max);
-  if (run.tolerance.min >= run.tolerance.max) runPanel_->setToleranceText(0, max);
-  runPanel_->setToleranceText(1, max);
+  showToleranceRead(run.tolerance);
   if (run.cleanedSumText) pages_->setSumText(FromEngineText(*run.cleanedSumText));
   resultPanel_->setConditionStats(StatsOf(run, baseSet_.empty() ? kNumberSpace : baseSet_.count()));
   showResults(std::move(run.results));

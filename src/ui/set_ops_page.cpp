@@ -13,6 +13,7 @@
 #include "widgets/box_text.h"
 #include "widgets/clipboard.h"
 #include "widgets/dialogs.h"
+#include "widgets/dropped_note.h"
 #include "widgets/hinted_text_edit.h"
 
 namespace torvane::ui {
@@ -20,6 +21,8 @@ namespace torvane::ui {
 using widgets::Dialogs;
 using widgets::FromEngineText;
 using widgets::HintedTextEdit;
+using widgets::MakeDroppedNote;
+using widgets::ShowDropped;
 using widgets::ToEngineText;
 using widgets::WriteClipboardText;
 
@@ -86,6 +89,9 @@ void SetOpsPage::buildControls() {
   counts_[2] = CountLabel(darkRed, this);
   for (int i = 0; i < 3; ++i)
     counts_[static_cast<size_t>(i)]->setObjectName(QStringLiteral("lblJoin%1").arg(i));
+  for (int i = 0; i < 2; ++i)
+    dropped_[static_cast<size_t>(i)] =
+        MakeDroppedNote(this, QStringLiteral("lblJoinDropped%1").arg(i));
 
   // cmdJoin(0..8) in index order, each connected to its own action.
   const struct {
@@ -147,7 +153,7 @@ void SetOpsPage::buildLayout() {
     auto* head = new QHBoxLayout;
     head->addWidget(captions_[static_cast<size_t>(i)]);
     head->addWidget(counts_[static_cast<size_t>(i)]);
-    head->addStretch();
+    head->addWidget(dropped_[static_cast<size_t>(i)], 1);  // takes the room left over
     head->addWidget(buttons_[i == 0 ? 7 : 8]);
     head->addWidget(buttons_[i == 0 ? 0 : 1]);
     column->addLayout(head);
@@ -227,6 +233,7 @@ void SetOpsPage::parseInto(int which, const QString& text, bool reportEmptyImpor
   shown_[static_cast<size_t>(which)] = FromEngineText(parsed.text);
   box->setText(shown_[static_cast<size_t>(which)]);
   counts_[static_cast<size_t>(which)]->setText(QString::number(operand.count()));
+  ShowDropped(dropped_[static_cast<size_t>(which)], parsed.dropped);
   if (reportEmptyImport && operand.empty()) dialogs_.warning(this, kImportTitle, kImportFormat);
 }
 
@@ -260,6 +267,7 @@ void SetOpsPage::clearOperand(int which) {
   box->setText(QString());
   shown_[static_cast<size_t>(which)].clear();
   counts_[static_cast<size_t>(which)]->setText(QStringLiteral("0"));
+  ShowDropped(dropped_[static_cast<size_t>(which)], 0);
   operands_[static_cast<size_t>(which)].clear();
 }
 

@@ -29,6 +29,9 @@ class SetOpsPage : public QWidget {
   // 2 = result; cmdJoin(0..8).
   HintedTextEdit* box(int i) const { return boxes_[static_cast<size_t>(i)]; }
   QLabel* countLabel(int i) const { return counts_[static_cast<size_t>(i)]; }
+  // Beside the count of A (0) or B (1): how many pieces the last paste, import or edit of
+  // the box left out; empty when none.
+  QLabel* droppedLabel(int i) const { return dropped_[static_cast<size_t>(i)]; }
   QPushButton* button(int i) const { return buttons_[static_cast<size_t>(i)]; }
   QPushButton* helpButton() const { return help_; }
 
@@ -68,6 +71,7 @@ class SetOpsPage : public QWidget {
   Dialogs& dialogs_;
   std::array<HintedTextEdit*, 3> boxes_{};
   std::array<QLabel*, 3> counts_{};
+  std::array<QLabel*, 2> dropped_{};
   std::array<QLabel*, 2> captions_{};
   QLabel* resultCaption_ = nullptr;
   std::array<QPushButton*, 9> buttons_{};

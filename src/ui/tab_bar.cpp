@@ -1,7 +1,10 @@
 #include "ui/tab_bar.h"
 
+#include <QEvent>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <algorithm>
 
 #include "widgets/selectable_button.h"
 
@@ -25,24 +28,59 @@ constexpr TabSpec kTabs[kTabCount] = {
     {3, "交集功能"},   {0, "大底号码"},   {12, "开奖历史"}, {13, "条件回测"},
 };
 
+constexpr int kPadding = 10;  // each side of the caption
+constexpr int kSpacing = 1;
+
+// Every tab is drawn the same flat way whether chosen or not; a chosen tab's own style
+// only adds its colour. Without this the native bevel and the coloured style differ in
+// size and the row reflows on every click.
+const char* const kTabStyle =
+    "QPushButton { border: 1px solid #808080; background-color: palette(button);"
+    " padding: 0px; margin: 0px; }"
+    "QPushButton:pressed { background-color: palette(mid); }";
+
 }  // namespace
+
+int TabButtonWidth(const QFontMetrics& fm, const QString& caption) {
+  const int text =
+      std::max(fm.horizontalAdvance(caption), fm.horizontalAdvance(QStringLiteral("必出两码")));
+  return text + 2 * kPadding;
+}
+
+int TabRowWidth(const QFontMetrics& fm, const QStringList& captions) {
+  int width = 0;
+  for (const QString& c : captions) width += TabButtonWidth(fm, c);
+  return width + kSpacing * std::max(0, static_cast<int>(captions.size()) - 1);
+}
 
 TabBar::TabBar(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("fraButton"));
+  setStyleSheet(QString::fromUtf8(kTabStyle));
   auto* row = new QHBoxLayout(this);
   row->setContentsMargins(0, 0, 0, 0);
-  row->setSpacing(1);
+  row->setSpacing(kSpacing);
   for (const TabSpec& t : kTabs) {
     auto* b = new QPushButton(QString::fromUtf8(t.caption), this);
     b->setObjectName(QStringLiteral("cmdTab(%1)").arg(t.index));
     b->setProperty("Tag", QString());
-    b->setMinimumWidth(b->fontMetrics().horizontalAdvance(b->text()) + 20);
     buttons_[t.index] = b;
     row->addWidget(b);
     const int index = t.index;
     connect(b, &QPushButton::clicked, this, [this, index] { emit tabClicked(index); });
   }
   row->addStretch();
+  fitButtons();
+}
+
+void TabBar::fitButtons() {
+  const QFontMetrics fm(font());
+  const int height = fm.height() + 10;
+  for (QPushButton* b : buttons_) b->setFixedSize(TabButtonWidth(fm, b->text()), height);
+}
+
+void TabBar::changeEvent(QEvent* e) {
+  if (e->type() == QEvent::FontChange) fitButtons();
+  QWidget::changeEvent(e);
 }
 
 void TabBar::select(int index) {

@@ -1,14 +1,23 @@
 #pragma once
-// The row of fourteen tab buttons across the top of the window (fraButton). Exactly one
-// button is selected (green); the window decides what a click shows.
+// The row of tab buttons across the top of the window (fraButton). Exactly one button is
+// selected (green); the window decides what a click shows. Every button has a fixed width
+// from its caption, so choosing a tab changes its colour and nothing else.
 
+#include <QStringList>
 #include <QWidget>
 
+class QFontMetrics;
 class QPushButton;
 
 namespace torvane::ui {
 
 constexpr int kTabCount = 14;
+
+// Width of the tab button for caption: its text, at least four characters' worth, plus
+// padding. Fixed whatever the button's state.
+int TabButtonWidth(const QFontMetrics& fm, const QString& caption);
+// Width of a row of tabs with these captions, spacing included.
+int TabRowWidth(const QFontMetrics& fm, const QStringList& captions);
 
 class TabBar : public QWidget {
   Q_OBJECT
@@ -23,7 +32,12 @@ class TabBar : public QWidget {
  signals:
   void tabClicked(int index);
 
+ protected:
+  void changeEvent(QEvent* e) override;
+
  private:
+  void fitButtons();
+
   QPushButton* buttons_[kTabCount] = {};
   int current_ = -1;
 };

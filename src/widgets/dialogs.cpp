@@ -1,10 +1,10 @@
 #include "widgets/dialogs.h"
 
-#include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
 #include "widgets/copy_notice.h"
+#include "widgets/file_dialog.h"
 #include "widgets/text_editor_window.h"
 
 namespace torvane::widgets {
@@ -31,12 +31,31 @@ bool QtDialogs::question(QWidget* parent, const QString& title, const QString& t
   return box.exec() == QMessageBox::Yes;
 }
 
+Dialogs::Answer QtDialogs::questionWithCancel(QWidget* parent, const QString& title,
+                                              const QString& text) {
+  QMessageBox box(QMessageBox::Question, title, text,
+                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
+  box.button(QMessageBox::Yes)->setText(QStringLiteral("是(&Y)"));
+  box.button(QMessageBox::No)->setText(QStringLiteral("否(&N)"));
+  box.button(QMessageBox::Cancel)->setText(QStringLiteral("取消"));
+  box.setDefaultButton(QMessageBox::Yes);
+  box.setEscapeButton(QMessageBox::Cancel);
+  switch (box.exec()) {
+    case QMessageBox::Yes:
+      return Answer::Yes;
+    case QMessageBox::No:
+      return Answer::No;
+    default:
+      return Answer::Cancel;
+  }
+}
+
 QString QtDialogs::openFile(QWidget* parent, const QString& filter) {
-  return QFileDialog::getOpenFileName(parent, QString(), QString(), filter);
+  return RunFileDialog(*MakeFileDialog(parent, QFileDialog::AcceptOpen, filter));
 }
 
 QString QtDialogs::saveFile(QWidget* parent, const QString& filter, const QString& suggested) {
-  return QFileDialog::getSaveFileName(parent, QString(), suggested, filter);
+  return RunFileDialog(*MakeFileDialog(parent, QFileDialog::AcceptSave, filter, suggested));
 }
 
 void QtDialogs::copyNotice(QWidget* parent) {

@@ -9,6 +9,8 @@ namespace torvane::widgets {
 
 class Dialogs {
  public:
+  enum class Answer { Yes, No, Cancel };
+
   virtual ~Dialogs() = default;
 
   // OK boxes. information: the information icon; warning: the exclamation icon;
@@ -20,6 +22,8 @@ class Dialogs {
   // Yes/No; true for Yes. warningIcon false: no icon.
   virtual bool question(QWidget* parent, const QString& title, const QString& text,
                         bool warningIcon) = 0;
+  // Yes/No/Cancel with the question icon; closing the box is Cancel.
+  virtual Answer questionWithCancel(QWidget* parent, const QString& title, const QString& text) = 0;
 
   // Empty when cancelled. filter in Qt form, e.g. "文本文件 (*.txt)".
   virtual QString openFile(QWidget* parent, const QString& filter) = 0;
@@ -40,6 +44,7 @@ class QtDialogs : public Dialogs {
   void plain(QWidget* parent, const QString& title, const QString& text) override;
   bool question(QWidget* parent, const QString& title, const QString& text,
                 bool warningIcon) override;
+  Answer questionWithCancel(QWidget* parent, const QString& title, const QString& text) override;
   QString openFile(QWidget* parent, const QString& filter) override;
   QString saveFile(QWidget* parent, const QString& filter, const QString& suggested) override;
   void copyNotice(QWidget* parent) override;

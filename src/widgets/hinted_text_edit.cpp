@@ -3,10 +3,12 @@
 #include <QApplication>
 #include <QFocusEvent>
 #include <QMimeData>
+#include <QPointer>
 #include <QTextCursor>
 #include <QTimer>
 
 #include "widgets/clipboard.h"
+#include "widgets/pending_click.h"
 #include "widgets/selectable_button.h"
 
 namespace torvane::widgets {
@@ -75,6 +77,11 @@ void HintedTextEdit::setLeaveCheck(std::function<bool()> check) {
 }
 
 void HintedTextEdit::setBackground(const QColor& color) {
+  background_ = color;
+  paintBackground(color);
+}
+
+void HintedTextEdit::paintBackground(const QColor& color) {
   QPalette p = palette();
   p.setColor(QPalette::Base,
              color.isValid() ? color : QApplication::palette().color(QPalette::Base));
@@ -83,7 +90,7 @@ void HintedTextEdit::setBackground(const QColor& color) {
 
 void HintedTextEdit::focusInEvent(QFocusEvent* e) {
   hideHint();
-  if (focusHighlight_) setBackground(LightYellowColor());
+  if (focusHighlight_) paintBackground(LightYellowColor());
   QPlainTextEdit::focusInEvent(e);
 }
 
@@ -96,9 +103,14 @@ void HintedTextEdit::focusOutEvent(QFocusEvent* e) {
       !isVisible())
     return;
   if (leaveCheck_) {
+    // The widget a mouse press is giving the focus to; the press reaches it only after
+    // the check, which may have asked a question.
+    QPointer<QWidget> target;
+    if (e->reason() == Qt::MouseFocusReason) target = QApplication::focusWidget();
     checking_ = true;
     bool ok = leaveCheck_();
     checking_ = false;
+    if (target && target != this) SettlePendingClick(target, ok);
     if (!ok) {
       // Keep the player in the box until the text is fixed.
       QTimer::singleShot(0, this, [this] { setFocus(Qt::OtherFocusReason); });
@@ -106,7 +118,7 @@ void HintedTextEdit::focusOutEvent(QFocusEvent* e) {
       return;
     }
   }
-  if (focusHighlight_) setBackground(QColor());
+  if (focusHighlight_) paintBackground(background_);
   showHintIfEmpty();
   emit left();
 }

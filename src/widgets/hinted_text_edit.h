@@ -32,7 +32,8 @@ class HintedTextEdit : public QPlainTextEdit {
   void setClearOnDoubleClick(bool on) { clearOnDoubleClick_ = on; }
   // Light-yellow background while focused (the condition boxes).
   void setFocusHighlight(bool on) { focusHighlight_ = on; }
-  void setBackground(const QColor& color);  // invalid: the window colour
+  // The background when not focused; invalid: the window colour.
+  void setBackground(const QColor& color);
 
  signals:
   void left();  // after the leave check accepted
@@ -45,8 +46,10 @@ class HintedTextEdit : public QPlainTextEdit {
 
  private:
   void setGrey(bool grey);
+  void paintBackground(const QColor& color);
 
   QString hint_;
+  QColor background_;
   std::function<void(const QString&)> pasteHandler_;
   std::function<bool()> leaveCheck_;
   bool clearOnDoubleClick_ = false;

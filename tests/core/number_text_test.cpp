@@ -17,6 +17,7 @@ struct ParseCase {
   const char* text;
   ParseMode mode;
   const char* canonical;
+  int dropped;  // tokens that are not five-digit numbers
 };
 
 class ParseNumberTextTest : public ::testing::TestWithParam<ParseCase> {};
@@ -25,6 +26,7 @@ TEST_P(ParseNumberTextTest, Canonical) {
   const ParseCase& c = GetParam();
   ParsedNumbers p = ParseNumberText(c.text, c.mode);
   EXPECT_EQ(p.text, c.canonical);
+  EXPECT_EQ(p.dropped, c.dropped);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -33,22 +35,23 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"DuplicatesAndFullWidth",
                   "12345,12345\xEF\xBC\x9B"
                   "00001",
-                  ParseMode::Base, "00001 12345"},
-        ParseCase{"Sorted", "99999 00000", ParseMode::Base, "00000 99999"},
-        ParseCase{"NothingValid", "1234 123456 12a45 -1234 +1234", ParseMode::Base, ""},
-        ParseCase{"DotSeparates", "12345.67890", ParseMode::List, "12345 67890"},
+                  ParseMode::Base, "00001 12345", 0},
+        ParseCase{"Sorted", "99999 00000", ParseMode::Base, "00000 99999", 0},
+        ParseCase{"NothingValid", "1234 123456 12a45 -1234 +1234", ParseMode::Base, "", 5},
+        ParseCase{"DotSeparates", "12345.67890", ParseMode::List, "12345 67890", 0},
         ParseCase{"AllSeparators",
                   "00001\r\n00002\r00003\n00004|00005\t00006\xE3\x80\x81"
                   "00007",
-                  ParseMode::Join, "00001 00002 00003 00004 00005 \r\n00006 00007"},
+                  ParseMode::Join, "00001 00002 00003 00004 00005 \r\n00006 00007", 0},
         ParseCase{"ElevenBase", "00001 00002 00003 00004 00005 00006 00007 00008 00009 00010 00011",
                   ParseMode::Base,
-                  "00001 00002 00003 00004 00005 00006 00007 00008 00009 00010 \r\n00011"},
+                  "00001 00002 00003 00004 00005 00006 00007 00008 00009 00010 \r\n00011", 0},
         ParseCase{"ElevenJoin", "00011 00002 00003 00004 00005 00006 00007 00008 00009 00010 00001",
                   ParseMode::Join,
-                  "00001 00002 00003 00004 00005 \r\n00006 00007 00008 00009 00010 \r\n00011"},
+                  "00001 00002 00003 00004 00005 \r\n00006 00007 00008 00009 00010 \r\n00011", 0},
         ParseCase{"ChineseTextAround", "\xE5\x8F\xB7 12345\xE5\x8F\xB7 54321", ParseMode::List,
-                  "54321"}),
+                  "54321", 2},
+        ParseCase{"RepeatsAreNotDropped", "12345 12345 x 12345", ParseMode::List, "12345", 1}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ParseNumberText, AllNumbersShuffledWithRepeatsGiveTheFullSet) {

@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <deque>
+#include <functional>
 #include <vector>
 
 #include "widgets/dialogs.h"
@@ -10,8 +11,8 @@
 namespace torvane::widgets {
 
 struct DialogCall {
-  QString kind;  // "information", "warning", "plain", "question", "openFile", "saveFile",
-                 // "copyNotice", "editor"
+  QString kind;  // "information", "warning", "plain", "question", "questionWithCancel",
+                 // "openFile", "saveFile", "copyNotice", "editor"
   QString title;
   QString text;
 };
@@ -19,8 +20,11 @@ struct DialogCall {
 class FakeDialogs : public Dialogs {
  public:
   std::vector<DialogCall> calls;
-  std::deque<bool> answers;   // question(); Yes when empty
-  std::deque<QString> files;  // openFile()/saveFile(); cancelled when empty
+  std::deque<bool> answers;     // question(); Yes when empty
+  std::deque<Answer> threeWay;  // questionWithCancel(); Cancel when empty
+  std::deque<QString> files;    // openFile()/saveFile(); cancelled when empty
+  // Runs while a question is up, as the player's hand does while a modal box shows.
+  std::function<void()> whileAsking;
 
   void information(QWidget*, const QString& title, const QString& text) override {
     calls.push_back({"information", title, text});
@@ -33,9 +37,18 @@ class FakeDialogs : public Dialogs {
   }
   bool question(QWidget*, const QString& title, const QString& text, bool) override {
     calls.push_back({"question", title, text});
+    if (whileAsking) whileAsking();
     if (answers.empty()) return true;
     bool a = answers.front();
     answers.pop_front();
+    return a;
+  }
+  Answer questionWithCancel(QWidget*, const QString& title, const QString& text) override {
+    calls.push_back({"questionWithCancel", title, text});
+    if (whileAsking) whileAsking();
+    if (threeWay.empty()) return Answer::Cancel;
+    Answer a = threeWay.front();
+    threeWay.pop_front();
     return a;
   }
   QString openFile(QWidget*, const QString& filter) override {

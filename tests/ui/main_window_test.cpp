@@ -2,6 +2,7 @@
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QStackedWidget>
+#include <QTest>
 #include <QTimer>
 
 #include "scheme/scheme_file.h"
@@ -10,6 +11,7 @@
 #include "ui/flash_frame.h"
 #include "ui/tab_bar.h"
 #include "widgets/selectable_button.h"
+#include "widgets/text_editor_window.h"
 
 namespace torvane::ui {
 
@@ -145,6 +147,28 @@ TEST_F(MainWindowTest, AnsweringNoToTheExitQuestionKeepsEverything) {
   EXPECT_EQ(baseBox()->text(), QStringLiteral("12345"));
 
   dialogs.answers.push_back(true);
+  EXPECT_TRUE(window->close());
+  EXPECT_EQ(quit.count(), 1);
+}
+
+TEST_F(MainWindowTest, ExitAsksAboutUnsavedExportEditsAndCancelKeepsTheProgram) {
+  window->show();
+  auto* editor = new widgets::TextEditorWindow(dialogs, QStringLiteral("导出全部号码"),
+                                               QStringLiteral("12345"), window.get());
+  editor->show();
+  QTest::keyClicks(editor->editor(), QStringLiteral("9"));
+  QSignalSpy quit(window.get(), &MainWindow::quitRequested);
+  dialogs.answers.push_back(true);  // 退出？ 是
+  dialogs.threeWay.push_back(widgets::Dialogs::Answer::Cancel);
+  EXPECT_FALSE(window->close());
+  ASSERT_EQ(dialogs.calls.size(), 2u);
+  EXPECT_EQ(dialogs.calls[1].kind, QStringLiteral("questionWithCancel"));
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_TRUE(editor->isVisible());
+  EXPECT_EQ(quit.count(), 0);
+
+  dialogs.answers.push_back(true);
+  dialogs.threeWay.push_back(widgets::Dialogs::Answer::No);
   EXPECT_TRUE(window->close());
   EXPECT_EQ(quit.count(), 1);
 }

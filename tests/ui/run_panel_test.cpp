@@ -78,6 +78,7 @@ struct BadTolerance {
   const char* name;
   const char* min;
   const char* max;
+  const char* why;  // the message's second line
 };
 
 class BadToleranceTest : public MainWindowFixture,
@@ -92,19 +93,20 @@ TEST_P(BadToleranceTest, StopsWithTheErrorAndKeepsTheResults) {
   pressRun(0);
   ASSERT_NE(dialogs.last(), nullptr);
   EXPECT_EQ(dialogs.last()->title, QStringLiteral("错误提示"));
-  EXPECT_EQ(dialogs.last()->text, kUnknownError);
+  EXPECT_EQ(dialogs.last()->text, kUnknownError + QChar('\n') + QString::fromUtf8(GetParam().why));
   EXPECT_EQ(resultCount(), 3);
   EXPECT_EQ(window->results().count(), 3);
   EXPECT_EQ(window->resultPanel()->statusText(), QStringLiteral("过滤完毕！"));
   EXPECT_EQ(tolerance(0)->text(), QString::fromUtf8(GetParam().min));
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, BadToleranceTest,
-                         ::testing::Values(BadTolerance{"EmptyMin", "", "0"},
-                                           BadTolerance{"EmptyMax", "0", ""},
-                                           BadTolerance{"LonePoint", ".", "1"},
-                                           BadTolerance{"PastedLetters", "0", "ab"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Texts, BadToleranceTest,
+    ::testing::Values(BadTolerance{"EmptyMin", "", "0", "容错级别的最小值是空的"},
+                      BadTolerance{"EmptyMax", "0", "", "容错级别的最大值是空的"},
+                      BadTolerance{"LonePoint", ".", "1", "容错级别的最小值“.”不是数字"},
+                      BadTolerance{"PastedLetters", "0", "ab", "容错级别的最大值“ab”不是数字"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(RunPanelTest, RunStartsFromTheBaseSet) {
   typeBase(QStringLiteral("00001 00002 00003"));

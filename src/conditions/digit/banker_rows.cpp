@@ -54,8 +54,8 @@ void FilterBankerRows(const BankerRowsState& state, FilterContext& ctx) {
   }
   if (usedCount == 0) return;  // the range boxes are not even read
 
-  const int64_t min = BoxValue32(state.rangeMin);
-  const int64_t max = BoxValue32(state.rangeMax);
+  const int64_t min = BoxValue32(state.rangeMin, "胆码容错的最小值");
+  const int64_t max = BoxValue32(state.rangeMax, "胆码容错的最大值");
 
   // Misses depend only on which digits a number holds: decided once per digit multiset.
   AppendMultisetRow(ctx, "胆码", [&](const uint8_t* d) {

@@ -52,10 +52,10 @@ int TableIndex(const std::array<uint8_t, K>& digits) {
 // than a short one.
 template <int K>
 void EnterToken(std::string_view token, const std::vector<std::array<uint8_t, K>>& tuples,
-                std::vector<uint8_t>& table) {
+                std::vector<uint8_t>& table, const char* box) {
   int counts[10] = {};
   for (char c : token) {
-    if (!IsDigitChar(c)) throw RunError("combination: not a digit");
+    if (!IsDigitChar(c)) throw RunError(RunError::Problem::Unreadable, box, std::string(token));
     ++counts[c - '0'];
   }
   if (token.size() < static_cast<size_t>(K)) return;
@@ -78,11 +78,12 @@ void Apply(const std::vector<std::string_view>& tokens, bool killMode, FilterCon
   int size = 1;
   for (int i = 0; i < K; ++i) size *= 10;
   std::vector<uint8_t> table(size, 0);
-  for (std::string_view t : tokens) EnterToken<K>(t, tuples, table);
+  const char* name = kNames[killMode ? 0 : 1][K - 2];
+  for (std::string_view t : tokens) EnterToken<K>(t, tuples, table, name);
 
   // The verdict depends only on which digits a number holds.
   const bool kill = killMode;
-  AppendMultisetRow(ctx, kNames[killMode ? 0 : 1][K - 2], [&](const uint8_t* d) {
+  AppendMultisetRow(ctx, name, [&](const uint8_t* d) {
     for (const std::array<uint8_t, K>& q : choices) {
       int idx = 0;
       for (uint8_t p : q) idx = idx * 10 + d[p];

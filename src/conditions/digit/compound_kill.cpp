@@ -13,18 +13,21 @@ namespace {
 // "17*235*12*789*01" -> the five digit sets. An empty set allows no digit, so such an
 // entry kills nothing.
 PositionSets ParseCompound(std::string_view entry) {
+  const auto unreadable = [entry] {
+    return RunError(RunError::Problem::Unreadable, "杀垃圾复式", std::string(entry));
+  };
   PositionSets c;
   int position = 0;
   for (char ch : entry) {
     if (ch == '*') {
-      if (++position >= kDigits) throw RunError("杀垃圾复式: more than five positions");
+      if (++position >= kDigits) throw unreadable();  // more than five positions
     } else if (IsDigitChar(ch)) {
       c.allow(position, ch - '0');
     } else {
-      throw RunError("杀垃圾复式: not a digit or a star");
+      throw unreadable();  // not a digit or a star
     }
   }
-  if (position != kDigits - 1) throw RunError("杀垃圾复式: fewer than five positions");
+  if (position != kDigits - 1) throw unreadable();  // fewer than five positions
   return c;
 }
 

@@ -17,10 +17,11 @@ void FilterDirectKill(const DirectKillState& state, FilterContext& ctx) {
   // count, as the box always holds five-digit numbers.
   std::vector<uint8_t> listed(kNumberSpace, 0);
   for (std::string_view t : tokens) {
-    if (t.size() < kDigits) throw RunError("杀直选: number shorter than five digits");
+    if (t.size() < kDigits) throw RunError(RunError::Problem::Unreadable, "杀直选", std::string(t));
     int key = 0;
     for (int p = 0; p < kDigits; ++p) {
-      if (!IsDigitChar(t[p])) throw RunError("杀直选: not a digit");
+      if (!IsDigitChar(t[p]))
+        throw RunError(RunError::Problem::Unreadable, "杀直选", std::string(t));
       key = key * 10 + (t[p] - '0');
     }
     listed[key] = 1;

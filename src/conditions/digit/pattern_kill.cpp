@@ -12,7 +12,10 @@ namespace {
 
 // "1***7": a digit fixes its position, a star allows any digit there.
 PositionSets ParsePattern(std::string_view entry) {
-  if (entry.size() != kDigits) throw RunError("组合定位杀: pattern is not five characters");
+  const auto unreadable = [entry] {
+    return RunError(RunError::Problem::Unreadable, "组合定位杀", std::string(entry));
+  };
+  if (entry.size() != kDigits) throw unreadable();  // not five characters
   PositionSets p;
   for (int i = 0; i < kDigits; ++i) {
     const char ch = entry[i];
@@ -21,7 +24,7 @@ PositionSets ParsePattern(std::string_view entry) {
     } else if (IsDigitChar(ch)) {
       p.allow(i, ch - '0');
     } else {
-      throw RunError("组合定位杀: not a digit or a star");
+      throw unreadable();  // not a digit or a star
     }
   }
   return p;

@@ -9,8 +9,8 @@ namespace torvane {
 void FilterPositionalKill(const PositionalKillState& state, FilterContext& ctx) {
   // The range is converted first, so an oversized range fails the run even when no digit
   // is marked.
-  const int min = BoxValue16(state.rangeMin);
-  const int max = BoxValue16(state.rangeMax);
+  const int min = BoxValue16(state.rangeMin, "定位容错的最小值");
+  const int max = BoxValue16(state.rangeMax, "定位容错的最大值");
 
   // hit[position][digit]: an unmarked row is all zero and so never adds a hit.
   uint8_t hit[kDigits][10] = {};

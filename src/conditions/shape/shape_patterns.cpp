@@ -27,8 +27,8 @@ void FilterShapePatterns(const ShapePatternsState& state, FilterContext& ctx) {
   for (int k = 0; k < 3; ++k) second[k] = ClassTable(kOtherClass[k]);
 
   uint8_t* flags = ctx.kills.appendRow("形态");
-  const int32_t lo = BoxValue32(state.rangeMin);
-  const int32_t hi = BoxValue32(state.rangeMax);
+  const int32_t lo = BoxValue32(state.rangeMin, "杀大小排列容错的最小值");
+  const int32_t hi = BoxValue32(state.rangeMax, "杀大小排列容错的最大值");
   uint8_t killHits[4];
   for (int h = 0; h < 4; ++h) killHits[h] = (h > hi || h < lo) ? 1 : 0;
 

@@ -67,7 +67,7 @@ std::optional<std::string> FilterSums(const SumSpanState& state, FilterContext& 
   uint8_t killSum[46] = {};
   bool any = false;
   for (std::string_view piece : SplitAtSpaces(text)) {
-    const int32_t v = BoxValue32(piece);  // throws beyond 32 bits
+    const int32_t v = BoxValue32(piece, "杀和值");  // throws beyond 32 bits
     if (v >= 0 && v < 46) {
       killSum[v] = 1;
       any = true;

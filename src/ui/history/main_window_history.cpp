@@ -30,7 +30,9 @@ void MainWindow::buildHistoryPages() {
 void MainWindow::runBacktest() {
   // The same conditions, base set and failure message as 开始缩水.
   try {
-    backtestPage_->run(runConditions(), baseSet_);
+    const Conditions c = runConditions();
+    backtestPage_->run(c, baseSet_);
+    showToleranceRead(ReadTolerance(c.tolerance));
   } catch (...) {
     showRunFailure();
   }

@@ -163,6 +163,18 @@ TEST_F(BacktestPageTest, RefusedToleranceGetsTheRunMessage) {
   EXPECT_EQ(page()->report(), nullptr);
 }
 
+// The boxes end as a run leaves them: a minimum above the maximum is lowered to it.
+TEST_F(BacktestPageTest, ToleranceBoxesShowWhatTheBacktestRead) {
+  prepare(50);
+  tolerance(0)->setText(QStringLiteral("3"));
+  tolerance(1)->setText(QStringLiteral("01"));
+  pressBacktest();
+  ASSERT_NE(page()->report(), nullptr);
+  EXPECT_EQ(tolerance(0)->text(), QStringLiteral("1"));
+  EXPECT_EQ(tolerance(1)->text(), QStringLiteral("1"));
+  EXPECT_EQ(page()->report()->judged.tolerance.min, 1);
+}
+
 TEST_F(BacktestPageTest, ConditionTableSortsAndMarksTheWorstCondition) {
   prepare(200);
   pressBacktest();
