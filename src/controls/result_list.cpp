@@ -151,11 +151,7 @@ void ResultList::paintEvent(QPaintEvent*) {
 void ResultList::wheelEvent(QWheelEvent* e) {
   e->accept();
   if (scroll_->isHidden()) return;
-  const int delta = e->angleDelta().y();
-  if (delta > 0 && scroll_->value() > scroll_->min())
-    scroll_->setValue(scroll_->value() - kWheelStep);
-  else if (delta < 0 && scroll_->value() < scroll_->max())
-    scroll_->setValue(scroll_->value() + kWheelStep);
+  scroll_->wheel(e->angleDelta().y(), kWheelStep);
 }
 
 }  // namespace torvane::controls

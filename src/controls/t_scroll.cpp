@@ -25,6 +25,13 @@ tScroll::tScroll(QWidget* parent) : QWidget(parent) {
   layoutParts();
 }
 
+void tScroll::wheel(int angleDelta, int step) {
+  if (angleDelta > 0 && value_ > min_)
+    setValue(value_ - step);
+  else if (angleDelta < 0 && value_ < max_)
+    setValue(value_ + step);
+}
+
 void tScroll::setValue(int v) {
   v = std::clamp(v, min_, std::max(min_, max_));
   if (v == value_) return;

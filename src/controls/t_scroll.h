@@ -39,6 +39,9 @@ class tScroll : public QWidget {
 
   // Clamped to Min..Max; repositions and raises scrolled only when the value changes.
   void setValue(int v);
+  // One mouse-wheel message: `step` toward min for a turn away from the player, toward max
+  // for a turn toward them, nothing at either end.
+  void wheel(int angleDelta, int step);
   // Store the bound (Value is not re-clamped) and lay out again.
   void setMin(int v);
   void setMax(int v);

@@ -184,11 +184,7 @@ bool PageGrid::eventFilter(QObject* watched, QEvent* e) {
 void PageGrid::wheelEvent(QWheelEvent* e) {
   e->accept();
   if (scroll_->isHidden()) return;
-  const int delta = e->angleDelta().y();
-  if (delta > 0 && scroll_->value() > scroll_->min())
-    scroll_->setValue(scroll_->value() - kWheelStep);
-  else if (delta < 0 && scroll_->value() < scroll_->max())
-    scroll_->setValue(scroll_->value() + kWheelStep);
+  scroll_->wheel(e->angleDelta().y(), kWheelStep);
 }
 
 }  // namespace torvane::results
