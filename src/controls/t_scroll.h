@@ -23,8 +23,8 @@ class tScroll : public QWidget {
   Q_PROPERTY(QColor BackColor READ backColor WRITE setBackColor)
 
  public:
-  static constexpr int kWidth = 15;         // 225 twips
-  static constexpr int kButtonHeight = 13;  // 195 twips
+  static constexpr int kWidth = 15;
+  static constexpr int kButtonHeight = 13;
   static constexpr int kMinThumb = 16;
 
   explicit tScroll(QWidget* parent = nullptr);

@@ -24,7 +24,7 @@ class PageButton;
 
 constexpr int kPagesPerRow = 5;
 constexpr int kVisiblePageRows = 5;
-constexpr int kPageButtonHeight = 21;  // 315 twips
+constexpr int kPageButtonHeight = 21;
 
 struct PageRange {
   int first = 0;  // 0-based rows, inclusive

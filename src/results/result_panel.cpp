@@ -24,7 +24,7 @@ using widgets::Dialogs;
 
 namespace {
 
-// Design geometry in pixels (15 twips each).
+// Panel geometry in pixels.
 constexpr int kFrameWidth = 251;
 constexpr int kFrameHeight = 683;
 constexpr int kMinFrameHeight = 480;
