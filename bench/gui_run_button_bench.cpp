@@ -16,7 +16,7 @@
 
 namespace {
 
-using torvane::support::EveryPanelSet;
+using torvane::support::EveryPanelSetKeepingMost;
 using torvane::widgets::FakeDialogs;
 
 void ProcessEverything() {
@@ -28,11 +28,11 @@ void ProcessEverything() {
 void BM_RunButtonAllConditions(benchmark::State& state) {
   FakeDialogs dialogs;
   torvane::ui::MainWindow window(dialogs);
-  window.applyConditions(EveryPanelSet());
+  window.applyConditions(EveryPanelSetKeepingMost());
   window.show();
   ProcessEverything();
   auto* run = window.findChild<QPushButton*>(QStringLiteral("cmdFilter(0)"));
-  const int expected = torvane::RunFilters({}, EveryPanelSet()).results.count();
+  const int expected = torvane::RunFilters({}, EveryPanelSetKeepingMost()).results.count();
   if (run) run->click();
   ProcessEverything();
   if (!run || window.results().count() != expected || !dialogs.calls.empty()) {

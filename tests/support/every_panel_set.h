@@ -41,4 +41,12 @@ inline Conditions EveryPanelSet() {
   return c;
 }
 
+// The same conditions with a tolerance of 0-9, which keeps most numbers: a run with a large
+// result to show, for measuring the window's side of a run.
+inline Conditions EveryPanelSetKeepingMost() {
+  Conditions c = EveryPanelSet();
+  c.tolerance = {"0", "9"};
+  return c;
+}
+
 }  // namespace torvane::support
