@@ -34,7 +34,7 @@ constexpr int kFirstComposeTab = 4;
 constexpr int kSetOpsTab = 3;
 constexpr int kMainTab = 1;
 constexpr int kHistoryTab = 12;  // then the back-test tab
-constexpr int kHistoryPage = 5;  // pagesOf_ index of the history page
+constexpr int kHistoryPage = 5;  // stackedPages_ index of the history page
 
 }  // namespace
 
@@ -53,7 +53,7 @@ MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent),
   connect(tabs_, &TabBar::tabClicked, this, &MainWindow::selectTab);
   connect(runPanel_, &RunPanel::actionRequested, this, &MainWindow::performRunAction);
   auto showHelp = [this](int index) { help_->showConditionHelp(index); };
-  connect(pages_, &ConditionPages::helpRequested, this, showHelp);
+  connect(conditionPages_, &ConditionPages::helpRequested, this, showHelp);
   connect(resultPanel_, &ResultPanel::helpRequested, this, showHelp);
   connect(setOps_, &SetOpsPage::helpRequested, this, showHelp);
   connect(basePage_, &BasePage::helpRequested, this, showHelp);
@@ -93,19 +93,19 @@ void MainWindow::buildLayout() {
   contentColumn->addWidget(stack_, 1);
 
   basePage_ = new BasePage(dialogs_, baseSet_, stack_);
-  pages_ = new ConditionPages(dialogs_, stack_);
+  conditionPages_ = new ConditionPages(dialogs_, stack_);
   setOps_ = new SetOpsPage(dialogs_, stack_);
-  pagesOf_[0] = basePage_;
-  pagesOf_[1] = pages_->mainPage();
-  pagesOf_[2] = pages_->routePage();
-  pagesOf_[3] = setOps_;
-  pagesOf_[4] = pages_->composePage();
+  stackedPages_[0] = basePage_;
+  stackedPages_[1] = conditionPages_->mainPage();
+  stackedPages_[2] = conditionPages_->routePage();
+  stackedPages_[3] = setOps_;
+  stackedPages_[4] = conditionPages_->composePage();
   for (int j = 0; j < 5; ++j) {
-    pagesOf_[j]->setObjectName(QStringLiteral("fraTab(%1)").arg(j));
-    stack_->addWidget(pagesOf_[j]);
+    stackedPages_[j]->setObjectName(QStringLiteral("fraTab(%1)").arg(j));
+    stack_->addWidget(stackedPages_[j]);
   }
   buildHistoryPages();
-  QWidget* special = pages_->specialFrame();
+  QWidget* special = conditionPages_->specialFrame();
   special->setParent(content);
   if (special->objectName().isEmpty()) special->setObjectName(QStringLiteral("fraFilterSpecial"));
   contentColumn->addWidget(special);
@@ -118,11 +118,11 @@ void MainWindow::buildLayout() {
   resultPanel_->setRunPanel(runPanel_);
   row->addWidget(resultPanel_);
 
-  QWidget* composePage = pages_->composePage();
+  QWidget* composePage = conditionPages_->composePage();
   flash_ = new FlashFrame(composePage);
   composePage->installEventFilter(this);
   for (int i = 0; i < kComposeBoxes; ++i)
-    if (QWidget* box = pages_->composeBox(i)) box->installEventFilter(this);
+    if (QWidget* box = conditionPages_->composeBox(i)) box->installEventFilter(this);
 
   setCentralWidget(central);
 }
@@ -132,7 +132,7 @@ void MainWindow::buildLayout() {
 // by coordinates report no size of their own, so their children are measured.
 void MainWindow::fitPageArea() {
   QWidget* front = stack_->currentWidget();
-  for (QWidget* page : pagesOf_)
+  for (QWidget* page : stackedPages_)
     page->setSizePolicy(page == front ? QSizePolicy::Preferred : QSizePolicy::Ignored,
                         page == front ? QSizePolicy::Preferred : QSizePolicy::Ignored);
   QSize need = front->minimumSizeHint().expandedTo(QSize(0, 0));
@@ -148,7 +148,7 @@ void MainWindow::placeWindow() {
   QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
   const QSize wanted = sizeHint().expandedTo(
       QSize(stack_->minimumWidth() + resultPanel_->sizeHint().width() + 40,
-            stack_->minimumHeight() + pages_->specialFrame()->sizeHint().height() +
+            stack_->minimumHeight() + conditionPages_->specialFrame()->sizeHint().height() +
                 tabs_->sizeHint().height() + 60));
   if (!screen) {
     resize(wanted);
@@ -173,25 +173,25 @@ void MainWindow::selectTab(int index) {
   if (index < 0 || index >= kTabCount) return;
   tabs_->select(index);
   if (index < kFirstComposeTab) {
-    stack_->setCurrentWidget(pagesOf_[index]);
+    stack_->setCurrentWidget(stackedPages_[index]);
   } else if (index >= kHistoryTab) {
-    stack_->setCurrentWidget(pagesOf_[kHistoryPage + index - kHistoryTab]);
+    stack_->setCurrentWidget(stackedPages_[kHistoryPage + index - kHistoryTab]);
   } else {
-    stack_->setCurrentWidget(pagesOf_[4]);
+    stack_->setCurrentWidget(stackedPages_[4]);
     composeIndex_ = index - kFirstComposeTab;
-    pages_->selectComposeBox(composeIndex_);
+    conditionPages_->selectComposeBox(composeIndex_);
     flashCount_ = 0;
     flashTimer_->start(kFlashIntervalMs);
   }
   // The set-operations page is wider and takes the place of the result frame.
   const bool setOps = index == kSetOpsTab;
   resultPanel_->setVisible(!setOps);
-  pages_->specialFrame()->setVisible(!setOps && index < kHistoryTab);
+  conditionPages_->specialFrame()->setVisible(!setOps && index < kHistoryTab);
   fitPageArea();
 }
 
 void MainWindow::flashTick() {
-  if (QWidget* box = pages_->composeBox(composeIndex_)) flash_->surround(box);
+  if (QWidget* box = conditionPages_->composeBox(composeIndex_)) flash_->surround(box);
   flash_->setVisible(flash_->isHidden());
   if (++flashCount_ >= kFlashTicks) {
     flash_->show();
@@ -202,8 +202,8 @@ void MainWindow::flashTick() {
 bool MainWindow::eventFilter(QObject* watched, QEvent* e) {
   const bool geometry = e->type() == QEvent::Move || e->type() == QEvent::Resize;
   if (geometry && !flash_->isHidden()) {
-    QWidget* box = pages_->composeBox(composeIndex_);
-    if (box && (watched == box || watched == pages_->composePage())) flash_->surround(box);
+    QWidget* box = conditionPages_->composeBox(composeIndex_);
+    if (box && (watched == box || watched == conditionPages_->composePage())) flash_->surround(box);
   }
   return QMainWindow::eventFilter(watched, e);
 }

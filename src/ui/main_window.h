@@ -48,7 +48,7 @@ class MainWindow : public QMainWindow {
   BasePage* basePage() const { return basePage_; }
   RunPanel* runPanel() const { return runPanel_; }
   ResultPanel* resultPanel() const { return resultPanel_; }
-  ConditionPages* conditionPages() const { return pages_; }
+  ConditionPages* conditionPages() const { return conditionPages_; }
   HistoryPage* historyPage() const { return historyPage_; }
   BacktestPage* backtestPage() const { return backtestPage_; }
   DrawStore* drawStore() const { return drawStore_; }
@@ -121,9 +121,10 @@ class MainWindow : public QMainWindow {
   TabBar* tabs_ = nullptr;
   QStackedWidget* stack_ = nullptr;
   QScrollArea* pageArea_ = nullptr;
-  QWidget* pagesOf_[7] = {};  // fraTab(0..4), then the history and back-test pages
+  // The pages in the stack, by fraTab index: 0..4, then the history and back-test pages.
+  QWidget* stackedPages_[7] = {};
   BasePage* basePage_ = nullptr;
-  ConditionPages* pages_ = nullptr;
+  ConditionPages* conditionPages_ = nullptr;
   SetOpsPage* setOps_ = nullptr;
   DrawStore* drawStore_ = nullptr;
   HistoryPage* historyPage_ = nullptr;

@@ -39,7 +39,7 @@ const DigitTable& MainWindow::results() const {
 
 Conditions MainWindow::gatherConditions() const {
   Conditions c;
-  pages_->gather(c);
+  conditionPages_->gather(c);
   c.tolerance.min = runPanel_->toleranceText(0).toStdString();
   c.tolerance.max = runPanel_->toleranceText(1).toStdString();
   return c;
@@ -53,7 +53,7 @@ Conditions MainWindow::runConditions() const {
 }
 
 void MainWindow::applyConditions(const Conditions& c) {
-  pages_->apply(c);
+  conditionPages_->apply(c);
   runPanel_->setToleranceText(0, QString::fromStdString(c.tolerance.min));
   runPanel_->setToleranceText(1, QString::fromStdString(c.tolerance.max));
 }
@@ -118,7 +118,7 @@ void MainWindow::runFilters() {
     throw;
   }
   showToleranceRead(run.tolerance);
-  if (run.cleanedSumText) pages_->setSumText(FromEngineText(*run.cleanedSumText));
+  if (run.cleanedSumText) conditionPages_->setSumText(FromEngineText(*run.cleanedSumText));
   resultPanel_->setConditionStats(StatsOf(run, baseSet_.empty() ? kNumberSpace : baseSet_.count()));
   showResults(std::move(run.results));
   resultPanel_->setStatusText(QStringLiteral("过滤完毕！"));
@@ -138,7 +138,7 @@ void MainWindow::convertToGroup() {
 }
 
 void MainWindow::clearAllConditions() {
-  pages_->clearAll();
+  conditionPages_->clearAll();
   basePage_->clear();
   runPanel_->setToleranceText(0, QStringLiteral("0"));
   runPanel_->setToleranceText(1, QStringLiteral("0"));

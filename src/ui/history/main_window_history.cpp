@@ -16,11 +16,11 @@ void MainWindow::buildHistoryPages() {
   drawStore_ = new DrawStore(this);
   historyPage_ = new HistoryPage(dialogs_, *drawStore_, stack_);
   backtestPage_ = new BacktestPage(dialogs_, *drawStore_, stack_);
-  pagesOf_[5] = historyPage_;
-  pagesOf_[6] = backtestPage_;
+  stackedPages_[5] = historyPage_;
+  stackedPages_[6] = backtestPage_;
   for (int j = 5; j < 7; ++j) {
-    pagesOf_[j]->setObjectName(QStringLiteral("fraTab(%1)").arg(j));
-    stack_->addWidget(pagesOf_[j]);
+    stackedPages_[j]->setObjectName(QStringLiteral("fraTab(%1)").arg(j));
+    stack_->addWidget(stackedPages_[j]);
   }
   connect(historyPage_, &HistoryPage::numberChosen, this,
           [this](const QString& number) { resultPanel_->setWinningNumber(number); });
