@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "cli/cli.h"
-#include "history/history_test_support.h"
+#include "support/temp_files.h"
 
 namespace torvane::cli {
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "history/draw_line.h"
-#include "history/history_test_support.h"
+#include "support/temp_files.h"
 
 namespace torvane::history {
 namespace {

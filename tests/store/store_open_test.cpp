@@ -6,7 +6,7 @@
 #include <string>
 
 #include "store/history_store.h"
-#include "store/store_test_support.h"
+#include "support/history_samples.h"
 
 namespace torvane::store {
 namespace {

@@ -6,8 +6,8 @@
 #include <optional>
 #include <string>
 
-#include "history/history_test_support.h"
 #include "store/history_store.h"
+#include "support/temp_files.h"
 
 namespace torvane::store {
 namespace {

@@ -14,7 +14,7 @@
 
 #include "store/history_store.h"
 #include "store/import_file.h"
-#include "store/store_test_support.h"
+#include "support/history_samples.h"
 
 namespace torvane::store {
 namespace {

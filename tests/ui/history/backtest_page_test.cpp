@@ -15,7 +15,7 @@
 
 #include "run/backtest.h"
 #include "scheme/scheme_file.h"
-#include "store/store_test_support.h"
+#include "support/history_samples.h"
 #include "ui/condition_pages.h"
 #include "ui/history/backtest_charts.h"
 #include "ui/history/backtest_page.h"

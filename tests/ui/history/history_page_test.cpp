@@ -8,7 +8,7 @@
 #include <QTest>
 
 #include "history/draw_figures.h"
-#include "store/store_test_support.h"
+#include "support/history_samples.h"
 #include "ui/history/backtest_page.h"
 #include "ui/history/history_fixture.h"
 

@@ -3,7 +3,7 @@
 
 #include <QComboBox>
 
-#include "store/store_test_support.h"
+#include "support/history_samples.h"
 #include "ui/history/history_fixture.h"
 #include "ui/history/omission_model.h"
 

@@ -1,5 +1,5 @@
 #pragma once
-// Temporary folders, file bytes and environment overrides for the history and store tests.
+// Temporary folders, whole-file reads and writes, and scoped environment variables for tests.
 
 #include <gtest/gtest.h>
 

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "history/draw.h"
-#include "history/history_test_support.h"
 #include "store/store_error.h"
+#include "support/temp_files.h"
 
 namespace torvane::testing {
 
