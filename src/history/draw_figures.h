@@ -16,6 +16,10 @@ std::string BigSmallRatio(const Digits& d);
 std::string OddEvenRatio(const Digits& d);
 // "prime:composite" counts; prime = 1 2 3 5 7, and 0 counts as composite.
 std::string PrimeCompositeRatio(const Digits& d);
+// 形态 by the multiplicities of the five digits: "AAAAA", "AAAAB", "AAABB", "AAABC", "AABBC",
+// "AABCD" or "ABCDE" ("92882" is AABBC).
+const char* ShapeName(const Digits& d);
+
 // Digit modulo 3 per position, e.g. "22021" for 92882.
 std::string RouteText(const Digits& d);
 

@@ -31,10 +31,26 @@ constexpr int kFlashIntervalMs = 300;
 constexpr int kFlashTicks = 6;
 constexpr int kComposeBoxes = 8;
 constexpr int kFirstComposeTab = 4;
-constexpr int kSetOpsTab = 3;
 constexpr int kMainTab = 1;
-constexpr int kHistoryTab = 12;  // then the back-test tab
-constexpr int kHistoryPage = 5;  // stackedPages_ index of the history page
+
+// What a tab past the compose tabs brings: its page in the stack, and whether the result
+// frame and the special-exclusion frame stay beside it.
+struct PageTab {
+  int tab;
+  int page;  // stackedPages_ index, also the N of fraTab(N)
+  bool resultFrame;
+  bool specialFrame;
+};
+constexpr PageTab kPageTabs[] = {
+    {kHistoryTab, 5, true, false}, {kBacktestTab, 6, true, false}, {kTrendTab, 7, true, false},
+    {kStatsTab, 8, true, false},   {kRelativeTab, 9, true, true},  {kMergeTab, 10, false, false},
+};
+
+const PageTab* FindPageTab(int tab) {
+  for (const PageTab& p : kPageTabs)
+    if (p.tab == tab) return &p;
+  return nullptr;
+}
 
 }  // namespace
 
@@ -105,6 +121,14 @@ void MainWindow::buildLayout() {
     stack_->addWidget(stackedPages_[j]);
   }
   buildHistoryPages();
+  stackedPages_[7] = buildTrendPage();
+  stackedPages_[8] = buildStatsPage();
+  stackedPages_[9] = buildRelativePage();
+  stackedPages_[10] = buildMergePage();
+  for (int j = 7; j < kStackedPages; ++j) {
+    stackedPages_[j]->setObjectName(QStringLiteral("fraTab(%1)").arg(j));
+    stack_->addWidget(stackedPages_[j]);
+  }
   QWidget* special = conditionPages_->specialFrame();
   special->setParent(content);
   if (special->objectName().isEmpty()) special->setObjectName(QStringLiteral("fraFilterSpecial"));
@@ -172,10 +196,11 @@ void MainWindow::startupStep() {
 void MainWindow::selectTab(int index) {
   if (index < 0 || index >= kTabCount) return;
   tabs_->select(index);
-  if (index < kFirstComposeTab) {
+  const PageTab* pageTab = FindPageTab(index);
+  if (pageTab) {
+    stack_->setCurrentWidget(stackedPages_[pageTab->page]);
+  } else if (index < kFirstComposeTab) {
     stack_->setCurrentWidget(stackedPages_[index]);
-  } else if (index >= kHistoryTab) {
-    stack_->setCurrentWidget(stackedPages_[kHistoryPage + index - kHistoryTab]);
   } else {
     stack_->setCurrentWidget(stackedPages_[4]);
     composeIndex_ = index - kFirstComposeTab;
@@ -183,10 +208,10 @@ void MainWindow::selectTab(int index) {
     flashCount_ = 0;
     flashTimer_->start(kFlashIntervalMs);
   }
-  // The set-operations page is wider and takes the place of the result frame.
-  const bool setOps = index == kSetOpsTab;
-  resultPanel_->setVisible(!setOps);
-  conditionPages_->specialFrame()->setVisible(!setOps && index < kHistoryTab);
+  // The set-operations and merge pages are wider and take the place of the result frame.
+  const bool wide = index == kSetOpsTab || (pageTab && !pageTab->resultFrame);
+  resultPanel_->setVisible(!wide);
+  conditionPages_->specialFrame()->setVisible(pageTab ? pageTab->specialFrame : !wide);
   fitPageArea();
 }
 

@@ -94,6 +94,10 @@ class MainWindow : public QMainWindow {
   void buildLayout();
   void buildSchemeMenu();
   void buildHistoryPages();
+  QWidget* buildTrendPage();     // 走势图
+  QWidget* buildStatsPage();     // 指标统计
+  QWidget* buildRelativePage();  // 按上期条件
+  QWidget* buildMergePage();     // 大底合并
   void runBacktest();
   void showRunFailure();  // inside a catch block: the message of a failed run action
   void chooseAndLoadScheme();
@@ -121,8 +125,10 @@ class MainWindow : public QMainWindow {
   TabBar* tabs_ = nullptr;
   QStackedWidget* stack_ = nullptr;
   QScrollArea* pageArea_ = nullptr;
-  // The pages in the stack, by fraTab index: 0..4, then the history and back-test pages.
-  QWidget* stackedPages_[7] = {};
+  // The pages in the stack, by fraTab index: 0..4, then the history, back-test, trend,
+  // statistics, relative-condition and merge pages.
+  static constexpr int kStackedPages = 11;
+  QWidget* stackedPages_[kStackedPages] = {};
   BasePage* basePage_ = nullptr;
   ConditionPages* conditionPages_ = nullptr;
   SetOpsPage* setOps_ = nullptr;

@@ -23,12 +23,13 @@ struct TabSpec {
 
 // Left to right as the player sees them; the index is the button's control index.
 constexpr TabSpec kTabs[kTabCount] = {
-    {1, "杀直选号码"}, {4, "杀垃圾复式"}, {5, "杀两码"},    {6, "杀三码"},      {7, "杀四码"},
-    {8, "必出两码"},   {9, "必出三码"},   {10, "必出四码"}, {11, "组合定位杀"}, {2, "杀012路"},
-    {3, "交集功能"},   {0, "大底号码"},   {12, "开奖历史"}, {13, "条件回测"},
+    {1, "杀直选号码"},  {4, "杀垃圾复式"}, {5, "杀两码"},    {6, "杀三码"},      {7, "杀四码"},
+    {8, "必出两码"},    {9, "必出三码"},   {10, "必出四码"}, {11, "组合定位杀"}, {2, "杀012路"},
+    {16, "按上期条件"}, {3, "交集功能"},   {17, "大底合并"}, {0, "大底号码"},    {12, "开奖历史"},
+    {14, "走势图"},     {15, "指标统计"},  {13, "条件回测"},
 };
 
-constexpr int kPadding = 10;  // each side of the caption
+constexpr int kPadding = 7;  // each side of the caption
 constexpr int kSpacing = 1;
 
 // Every tab is drawn the same flat way whether chosen or not; a chosen tab's own style
@@ -43,7 +44,7 @@ const char* const kTabStyle =
 
 int TabButtonWidth(const QFontMetrics& fm, const QString& caption) {
   const int text =
-      std::max(fm.horizontalAdvance(caption), fm.horizontalAdvance(QStringLiteral("必出两码")));
+      std::max(fm.horizontalAdvance(caption), fm.horizontalAdvance(QStringLiteral("杀两码")));
   return text + 2 * kPadding;
 }
 

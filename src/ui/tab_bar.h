@@ -11,9 +11,18 @@ class QPushButton;
 
 namespace torvane::ui {
 
-constexpr int kTabCount = 14;
+constexpr int kTabCount = 18;
 
-// Width of the tab button for caption: its text, at least four characters' worth, plus
+// Control indexes of the tabs past the condition pages.
+constexpr int kSetOpsTab = 3;
+constexpr int kHistoryTab = 12;   // 开奖历史
+constexpr int kBacktestTab = 13;  // 条件回测
+constexpr int kTrendTab = 14;     // 走势图
+constexpr int kStatsTab = 15;     // 指标统计
+constexpr int kRelativeTab = 16;  // 按上期条件
+constexpr int kMergeTab = 17;     // 大底合并
+
+// Width of the tab button for caption: its text, at least three characters' worth, plus
 // padding. Fixed whatever the button's state.
 int TabButtonWidth(const QFontMetrics& fm, const QString& caption);
 // Width of a row of tabs with these captions, spacing included.

@@ -43,10 +43,11 @@ TEST_F(MainWindowTest, StartsOnTheMainPageWithNothingRun) {
 }
 
 TEST_F(MainWindowTest, TabsRunLeftToRightInTheirOwnOrder) {
-  const int order[kTabCount] = {1, 4, 5, 6, 7, 8, 9, 10, 11, 2, 3, 0, 12, 13};
+  const int order[kTabCount] = {1, 4, 5, 6, 7, 8, 9, 10, 11, 2, 16, 3, 17, 0, 12, 14, 15, 13};
   const char* captions[kTabCount] = {
-      "杀直选号码", "杀垃圾复式", "杀两码",  "杀三码",   "杀四码",   "必出两码", "必出三码",
-      "必出四码",   "组合定位杀", "杀012路", "交集功能", "大底号码", "开奖历史", "条件回测"};
+      "杀直选号码", "杀垃圾复式", "杀两码",     "杀三码",  "杀四码",     "必出两码",
+      "必出三码",   "必出四码",   "组合定位杀", "杀012路", "按上期条件", "交集功能",
+      "大底合并",   "大底号码",   "开奖历史",   "走势图",  "指标统计",   "条件回测"};
   window->show();
   int lastX = -1;
   for (int k = 0; k < kTabCount; ++k) {
@@ -62,6 +63,7 @@ struct TabCase {
   int tab;
   const char* page;
   bool resultShown;
+  bool specialShown;
 };
 
 class TabSwitchTest : public MainWindowFixture, public ::testing::WithParamInterface<TabCase> {};
@@ -72,23 +74,29 @@ TEST_P(TabSwitchTest, BringsItsPageAndSelectsOnlyItself) {
   clickTab(c.tab);
   EXPECT_EQ(window->currentPage()->objectName(), QString::fromUtf8(c.page));
   EXPECT_EQ(!find<QWidget>(QStringLiteral("fraResult"))->isHidden(), c.resultShown);
-  EXPECT_EQ(!window->conditionPages()->specialFrame()->isHidden(), c.resultShown);
+  EXPECT_EQ(!window->conditionPages()->specialFrame()->isHidden(), c.specialShown);
   for (int i = 0; i < kTabCount; ++i)
     EXPECT_EQ(IsSelected(window->tabBar()->button(i)), i == c.tab) << i;
-  if (c.tab >= 4) {
+  if (c.tab >= 4 && c.tab < kHistoryTab) {
     EXPECT_EQ(window->currentComposeBox(), c.tab - 4);
   }
 }
 
 INSTANTIATE_TEST_SUITE_P(Tabs, TabSwitchTest,
-                         ::testing::Values(TabCase{"BasePage", 0, "fraTab(0)", true},
-                                           TabCase{"MainPage", 1, "fraTab(1)", true},
-                                           TabCase{"RoutePage", 2, "fraTab(2)", true},
-                                           TabCase{"SetOperations", 3, "fraTab(3)", false},
-                                           TabCase{"CompoundKill", 4, "fraTab(4)", true},
-                                           TabCase{"KillThree", 6, "fraTab(4)", true},
-                                           TabCase{"MustFour", 10, "fraTab(4)", true},
-                                           TabCase{"PatternKill", 11, "fraTab(4)", true}),
+                         ::testing::Values(TabCase{"BasePage", 0, "fraTab(0)", true, true},
+                                           TabCase{"MainPage", 1, "fraTab(1)", true, true},
+                                           TabCase{"RoutePage", 2, "fraTab(2)", true, true},
+                                           TabCase{"SetOperations", 3, "fraTab(3)", false, false},
+                                           TabCase{"CompoundKill", 4, "fraTab(4)", true, true},
+                                           TabCase{"KillThree", 6, "fraTab(4)", true, true},
+                                           TabCase{"MustFour", 10, "fraTab(4)", true, true},
+                                           TabCase{"PatternKill", 11, "fraTab(4)", true, true},
+                                           TabCase{"History", 12, "fraTab(5)", true, false},
+                                           TabCase{"Backtest", 13, "fraTab(6)", true, false},
+                                           TabCase{"Trend", 14, "fraTab(7)", true, false},
+                                           TabCase{"Statistics", 15, "fraTab(8)", true, false},
+                                           TabCase{"Relative", 16, "fraTab(9)", true, true},
+                                           TabCase{"Merge", 17, "fraTab(10)", false, false}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(MainWindowTest, OnlyTheChosenComposeBoxIsEditable) {

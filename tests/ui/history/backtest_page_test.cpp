@@ -287,19 +287,6 @@ TEST_F(BacktestPageTest, ChangedHistoryMarksTheReportStale) {
   EXPECT_EQ(page()->report()->tested, 40);  // the shown figures stay until run again
 }
 
-TEST_F(BacktestPageTest, TabsBringTheirPagesWithTheResultFrame) {
-  window->show();
-  for (int tab : {kHistoryTab, kBacktestTab}) {
-    clickTab(3);
-    clickTab(tab);
-    EXPECT_EQ(window->currentPage()->objectName(), QStringLiteral("fraTab(%1)").arg(tab - 7));
-    EXPECT_FALSE(find<QWidget>(QStringLiteral("fraResult"))->isHidden());
-    EXPECT_TRUE(window->conditionPages()->specialFrame()->isHidden());
-  }
-  clickTab(1);
-  EXPECT_FALSE(window->conditionPages()->specialFrame()->isHidden());
-}
-
 TEST_F(BacktestPageTest, BothPagesFitTheSmallScreenWithoutScrolling) {
   prepare(300);
   pressBacktest();

@@ -14,14 +14,12 @@
 #include "ui/history/draw_store.h"
 #include "ui/history/draw_table_model.h"
 #include "ui/history/history_page.h"
+#include "ui/tab_bar.h"
 
 namespace torvane::ui {
 
 class HistoryFixture : public MainWindowFixture {
  protected:
-  static constexpr int kHistoryTab = 12;
-  static constexpr int kBacktestTab = 13;
-
   void SetUp() override {
     ASSERT_TRUE(dir.isValid());
     oldDb_ = qgetenv("TORVANE_DB");
