@@ -29,7 +29,7 @@ constexpr TabSpec kTabs[kTabCount] = {
     {14, "走势图"},     {15, "指标统计"},  {13, "条件回测"},
 };
 
-constexpr int kPadding = 7;  // each side of the caption
+constexpr int kPadding = 5;  // each side of the caption
 constexpr int kSpacing = 1;
 
 // Every tab is drawn the same flat way whether chosen or not; a chosen tab's own style
