@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 #include <vector>
 
 #include "core/text_util.h"
@@ -107,7 +108,56 @@ std::string MissedDraws(const BacktestReport& r) {
          Table(rows, {false, false, false, false, true, false});
 }
 
+std::string Fixed(double v, int decimals) {
+  char buf[48];
+  std::snprintf(buf, sizeof buf, "%.*f", decimals, v);
+  return buf;
+}
+
+// "0.41", "0.003", "< 0.001": two significant figures down to a thousandth.
+std::string PText(double p) {
+  if (p < 0.001) return "p < 0.001";
+  return "p = " + Fixed(p, p < 0.01 ? 3 : 2);
+}
+
+std::string RatioText(const std::optional<double>& ratio, int decimals) {
+  return ratio ? Fixed(*ratio, decimals) : std::string();
+}
+
 }  // namespace
+
+std::string SignificanceText(const BacktestReport& r) {
+  if (r.tested == 0) return "没有回测的开奖，无法与随机比较";
+  if (r.resultCount == 0) return "缩水结果为 0 注，无法与随机比较";
+  const double p = r.decision.confidence.pValue;
+  const std::string pText = "（" + PText(p) + "）";
+  if (p >= 0.05) return "与随机选同样多的号码相比，没有显著差别" + pText;
+  return (r.hitRate > r.share ? "命中率高于随机选同样多的号码" : "命中率低于随机选同样多的号码") +
+         pText;
+}
+
+std::string TuningWarningText() {
+  return "注意：若条件是看着这些开奖挑出来的，它们在这里的成绩会好于今后的开奖。";
+}
+
+std::string ToleranceTableText(const BacktestReport& r) {
+  std::vector<std::vector<std::string>> rows = {
+      {"容错", "注数", "占比", "保留", "命中率", "命中率÷占比"}};
+  for (const ToleranceRow& t : r.decision.toleranceTable)
+    rows.push_back({std::to_string(t.min) + "-" + std::to_string(t.max), std::to_string(t.results),
+                    PercentText(t.share), std::to_string(t.kept), PercentText(t.hitRate),
+                    t.ratio ? Fixed2(*t.ratio) : std::string("无")});
+  return Table(rows, {false, true, true, true, true, true});
+}
+
+std::string ToleranceTableCsv(const BacktestReport& r) {
+  std::string out = "min,max,results,share,kept,hitRate,ratio\n";
+  for (const ToleranceRow& t : r.decision.toleranceTable)
+    out += std::to_string(t.min) + "," + std::to_string(t.max) + "," + std::to_string(t.results) +
+           "," + Fixed(t.share, 6) + "," + std::to_string(t.kept) + "," + Fixed(t.hitRate, 6) +
+           "," + RatioText(t.ratio, 4) + "\n";
+  return out;
+}
 
 std::string PercentText(double ratio) {
   return Fixed2(ratio * 100) + "%";

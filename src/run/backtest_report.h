@@ -16,6 +16,18 @@ std::string BacktestText(const BacktestReport& report);
 // RFC 4180 quoting, LF line ends.
 std::string BacktestCsv(const BacktestReport& report);
 
+// One plain sentence on whether the hit rate differs from picking as many numbers at random,
+// with its p-value: "与随机选同样多的号码相比，没有显著差别（p = 0.41）".
+std::string SignificanceText(const BacktestReport& report);
+
+// The caution that conditions chosen by looking at these same draws flatter themselves here.
+std::string TuningWarningText();
+
+// The tolerance table: aligned text, or CSV "min,max,results,share,kept,hitRate,ratio"
+// (share and hitRate fractions with 6 decimals, ratio 4 decimals or empty), LF line ends.
+std::string ToleranceTableText(const BacktestReport& report);
+std::string ToleranceTableCsv(const BacktestReport& report);
+
 // "12.34%"; two decimals.
 std::string PercentText(double ratio);
 
