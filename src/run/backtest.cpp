@@ -96,6 +96,7 @@ BacktestReport SummarizeBacktest(std::vector<history::Draw> draws, DrawVerdicts 
   }
   r.hitRate = Ratio(r.kept, r.tested);
   if (r.share > 0 && r.tested > 0) r.hitRateOverShare = r.hitRate / r.share;
+  r.decision.confidence = ConfidenceOf(r.kept, r.tested, r.share);
   r.currentKeptStreak = kept.current;
   r.longestMissedStreak = missed.longest;
   for (size_t c = 0; c < conditionCount; ++c)

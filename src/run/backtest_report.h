@@ -1,6 +1,7 @@
 #pragma once
 // A back-test report as text: the readable Chinese report and the per-draw CSV.
 
+#include <span>
 #include <string>
 
 #include "run/backtest.h"
@@ -27,6 +28,17 @@ std::string TuningWarningText();
 // (share and hitRate fractions with 6 decimals, ratio 4 decimals or empty), LF line ends.
 std::string ToleranceTableText(const BacktestReport& report);
 std::string ToleranceTableCsv(const BacktestReport& report);
+
+// One scheme of a comparison on the same draws: the name it goes by and its back-test.
+struct SchemeBacktest {
+  std::string name;
+  BacktestReport report;
+};
+
+// One row per scheme, in the order given. CSV "scheme,results,share,kept,tested,hitRate,ratio,
+// pValue": share, hitRate and pValue fractions with 6 decimals, ratio 4 decimals or empty.
+std::string CompareText(std::span<const SchemeBacktest> schemes);
+std::string CompareCsv(std::span<const SchemeBacktest> schemes);
 
 // "12.34%"; two decimals.
 std::string PercentText(double ratio);
