@@ -68,44 +68,30 @@ TEST(BacktestText, SummaryLines) {
   EXPECT_EQ(lines[8], TuningWarningText());
 }
 
-struct SignificanceCase {
-  const char* name;
-  int tested, kept, resultCount;
-  double pValue;
-  const char* text;
-};
-void PrintTo(const SignificanceCase& c, std::ostream* os) {
-  *os << c.name;
+TEST(BacktestText, SignificanceSaysWhichSideOfRandom) {
+  const struct {
+    const char* name;
+    int tested, kept, resultCount;
+    double pValue;
+    const char* text;
+  } cases[] = {
+      {"NoDifference", 100, 30, 30000, 0.41, "与随机选同样多的号码相比，没有显著差别（p = 0.41）"},
+      {"FivePercent", 100, 40, 30000, 0.05, "与随机选同样多的号码相比，没有显著差别（p = 0.05）"},
+      {"Higher", 100, 45, 30000, 2e-9, "命中率高于随机选同样多的号码（p < 0.001）"},
+      {"NoDraws", 0, 0, 30000, 1, "没有回测的开奖，无法与随机比较"},
+      {"NothingLeft", 100, 0, 0, 1, "缩水结果为 0 注，无法与随机比较"},
+  };
+  for (const auto& c : cases) {
+    BacktestReport r;
+    r.tested = c.tested;
+    r.kept = c.kept;
+    r.resultCount = c.resultCount;
+    r.share = c.resultCount / 100000.0;
+    r.hitRate = c.tested ? static_cast<double>(c.kept) / c.tested : 0;
+    r.decision.confidence.pValue = c.pValue;
+    EXPECT_EQ(SignificanceText(r), c.text) << c.name;
+  }
 }
-
-class Significance : public ::testing::TestWithParam<SignificanceCase> {};
-
-TEST_P(Significance, SaysWhichSideOfRandom) {
-  const SignificanceCase& c = GetParam();
-  BacktestReport r;
-  r.tested = c.tested;
-  r.kept = c.kept;
-  r.resultCount = c.resultCount;
-  r.share = c.resultCount / 100000.0;
-  r.hitRate = c.tested ? static_cast<double>(c.kept) / c.tested : 0;
-  r.decision.confidence.pValue = c.pValue;
-  EXPECT_EQ(SignificanceText(r), c.text);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, Significance,
-    ::testing::Values(SignificanceCase{"NoDifference", 100, 30, 30000, 0.41,
-                                       "与随机选同样多的号码相比，没有显著差别（p = 0.41）"},
-                      SignificanceCase{"FivePercentIsNotSignificant", 100, 40, 30000, 0.05,
-                                       "与随机选同样多的号码相比，没有显著差别（p = 0.05）"},
-                      SignificanceCase{"Higher", 100, 45, 30000, 0.0034,
-                                       "命中率高于随机选同样多的号码（p = 0.003）"},
-                      SignificanceCase{"LowerBeyondAThousandth", 100, 5, 30000, 2e-9,
-                                       "命中率低于随机选同样多的号码（p < 0.001）"},
-                      SignificanceCase{"NoDraws", 0, 0, 30000, 1, "没有回测的开奖，无法与随机比较"},
-                      SignificanceCase{"NothingLeft", 100, 0, 0, 1,
-                                       "缩水结果为 0 注，无法与随机比较"}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(BacktestText, ConditionTableAndMissedDrawsLineUp) {
   const DigitTable base = ParseNumberText("12345 22222", ParseMode::List).table;
