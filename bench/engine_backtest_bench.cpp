@@ -1,5 +1,5 @@
-// The back-test of every condition over 10000 draws, next to BM_RunAllConditions, and a
-// 10000-line draw file into a fresh store.
+// The back-test of every condition over 10000 draws, next to BM_RunAllConditions, its decision
+// figures, and a 10000-line draw file into a fresh store.
 #include <benchmark/benchmark.h>
 #include <stdlib.h>
 
@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "run/backtest.h"
+#include "run/backtest_decision.h"
+#include "run/filter_run.h"
 #include "store/history_store.h"
 #include "store/import_file.h"
 #include "support/every_panel_set.h"
@@ -48,6 +50,23 @@ void BM_BacktestDraws10k(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(torvane::JudgeDraws(all, {}, draws));
 }
 BENCHMARK(BM_BacktestDraws10k)->Unit(benchmark::kMicrosecond);
+
+// Interval, worth, leave-one-out and the tolerance table from one run's kill rows over all
+// 100000 numbers and 10000 judged draws; must cost at most 2 x BM_RunAllConditions.
+void BM_BacktestDecision10k(benchmark::State& state) {
+  const torvane::Conditions all = torvane::support::EveryPanelSet();
+  const std::vector<Draw> draws = RandomDraws(10000);
+  const torvane::AppliedConditions applied = torvane::ApplyConditions(torvane::MakeFullSet(), all);
+  const torvane::BacktestReport report = torvane::Backtest(all, {}, draws);
+  if (report.decision.toleranceTable.size() != 55) {
+    state.SkipWithError("expected the tolerance table of 0-9");
+    return;
+  }
+  for (auto _ : state)
+    benchmark::DoNotOptimize(
+        torvane::DecideBacktest(applied.kills, report.judged, report.resultCount, report.kept));
+}
+BENCHMARK(BM_BacktestDecision10k)->Unit(benchmark::kMicrosecond);
 
 class TempFolder {
  public:

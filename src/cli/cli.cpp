@@ -19,7 +19,9 @@ const char* const kUsage =
     "       torvane-cli history delete PERIOD... [--db DB]\n"
     "       torvane-cli history export [--last N] [--db DB] [--out FILE]\n"
     "       torvane-cli backtest SCHEME [--history FILE | --db DB] [--base FILE] [--last N]\n"
-    "                            [--csv] [--out FILE]\n";
+    "                            [--csv] [--tolerance-table] [--out FILE]\n"
+    "       torvane-cli compare SCHEME... [--history FILE | --db DB] [--base FILE] [--last N]\n"
+    "                           [--csv] [--out FILE]\n";
 
 namespace {
 
@@ -94,6 +96,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         return RunHistory(command, out);
       case CliCommand::Backtest:
         return RunBacktest(command, out, err);
+      case CliCommand::Compare:
+        return RunCompare(command, out, err);
     }
   } catch (const FileProblem& p) {
     err << "torvane-cli: " << p.message << "\n";

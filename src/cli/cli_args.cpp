@@ -161,7 +161,8 @@ Problem ParseBacktest(const std::vector<std::string>& args, CliCommand& command)
                         {"--db", &bc.db},
                         {"--base", &bc.base},
                         {"--last", &last, nullptr, "a number"},
-                        {"--csv", nullptr, &bc.csv}},
+                        {"--csv", nullptr, &bc.csv},
+                        {"--tolerance-table", nullptr, &bc.toleranceTable}},
                        positional))
     return p;
   if (positional.size() != 1) return "backtest takes exactly one scheme file";
@@ -169,6 +170,24 @@ Problem ParseBacktest(const std::vector<std::string>& args, CliCommand& command)
   if (bc.historyFile && bc.db)
     return "--history and --db cannot be used together: the draws come from one of them";
   return PositiveCount(last, bc.last);
+}
+
+Problem ParseCompare(const std::vector<std::string>& args, CliCommand& command) {
+  CompareCommand& cc = command.compare;
+  std::optional<std::string> last;
+  if (Problem p = Scan(args, 1, "compare",
+                       {{"--out", &command.out},
+                        {"--history", &cc.historyFile},
+                        {"--db", &cc.db},
+                        {"--base", &cc.base},
+                        {"--last", &last, nullptr, "a number"},
+                        {"--csv", nullptr, &cc.csv}},
+                       cc.schemes))
+    return p;
+  if (cc.schemes.empty()) return "compare takes one or more scheme files";
+  if (cc.historyFile && cc.db)
+    return "--history and --db cannot be used together: the draws come from one of them";
+  return PositiveCount(last, cc.last);
 }
 
 }  // namespace
@@ -196,6 +215,10 @@ std::optional<std::string> ParseArgs(const std::vector<std::string>& args, CliCo
   if (verb == "backtest") {
     command.kind = CliCommand::Backtest;
     return ParseBacktest(args, command);
+  }
+  if (verb == "compare") {
+    command.kind = CliCommand::Compare;
+    return ParseCompare(args, command);
   }
   return "unknown command '" + verb + "'";
 }

@@ -39,14 +39,26 @@ struct BacktestCommand {
   std::optional<std::string> base;
   std::optional<int> last;
   bool csv = false;
+  bool toleranceTable = false;  // the table of every tolerance instead of the report
+};
+
+// Several schemes judged on the same draws, one row each.
+struct CompareCommand {
+  std::vector<std::string> schemes;
+  std::optional<std::string> historyFile;
+  std::optional<std::string> db;
+  std::optional<std::string> base;
+  std::optional<int> last;
+  bool csv = false;
 };
 
 struct CliCommand {
-  enum Kind { Help, Run, SetOperation, History, Backtest } kind = Help;
+  enum Kind { Help, Run, SetOperation, History, Backtest, Compare } kind = Help;
   RunCommand run;
   SetOpCommand setop;
   HistoryCommand history;
   BacktestCommand backtest;
+  CompareCommand compare;
   std::optional<std::string> out;
 };
 

@@ -23,7 +23,10 @@ int RunBacktest(const CliCommand& command, std::ostream& out, std::ostream& err)
     err << "torvane-cli: the run failed: " << e.what() << "\n";
     return kExitRunFailed;
   }
-  Emit(bc.csv ? BacktestCsv(report) : BacktestText(report), command.out, out);
+  if (bc.toleranceTable)
+    Emit(bc.csv ? ToleranceTableCsv(report) : ToleranceTableText(report), command.out, out);
+  else
+    Emit(bc.csv ? BacktestCsv(report) : BacktestText(report), command.out, out);
   return kExitDone;
 }
 

@@ -96,6 +96,7 @@ BacktestReport SummarizeBacktest(std::vector<history::Draw> draws, DrawVerdicts 
   }
   r.hitRate = Ratio(r.kept, r.tested);
   if (r.share > 0 && r.tested > 0) r.hitRateOverShare = r.hitRate / r.share;
+  r.decision.confidence = ConfidenceOf(r.kept, r.tested, r.share);
   r.currentKeptStreak = kept.current;
   r.longestMissedStreak = missed.longest;
   for (size_t c = 0; c < conditionCount; ++c)
@@ -110,10 +111,16 @@ BacktestReport SummarizeBacktest(std::vector<history::Draw> draws, DrawVerdicts 
 BacktestReport Backtest(const Conditions& conditions, const DigitTable& baseSet,
                         std::span<const history::Draw> draws) {
   DrawVerdicts judged = JudgeDraws(conditions, baseSet, draws);
-  const int resultCount = RunFilters(baseSet, conditions).results.count();
-  const int startCount = baseSet.empty() ? kNumberSpace : baseSet.count();
-  return SummarizeBacktest(std::vector<history::Draw>(draws.begin(), draws.end()),
-                           std::move(judged), startCount, resultCount);
+  // The run over the start set, kept whole: its kill rows also give the decision figures.
+  const DigitTable start = baseSet.empty() ? MakeFullSet() : baseSet;
+  const AppliedConditions applied = ApplyConditions(start, conditions);
+  int resultCount = 0;
+  for (uint8_t s : applied.kills.sums())
+    resultCount += s >= judged.tolerance.min && s <= judged.tolerance.max ? 1 : 0;
+  BacktestReport report = SummarizeBacktest(std::vector<history::Draw>(draws.begin(), draws.end()),
+                                            std::move(judged), start.count(), resultCount);
+  report.decision = DecideBacktest(applied.kills, report.judged, resultCount, report.kept);
+  return report;
 }
 
 }  // namespace torvane

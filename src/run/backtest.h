@@ -14,6 +14,7 @@
 #include "conditions/conditions.h"
 #include "core/digit_table.h"
 #include "history/draw.h"
+#include "run/backtest_decision.h"
 #include "run/filter_run.h"
 
 namespace torvane {
@@ -69,6 +70,8 @@ struct BacktestReport {
   std::vector<ConditionRecord> conditions;  // every applied condition, run order
   int currentKeptStreak = 0;                // kept draws, counting back from the newest
   int longestMissedStreak = 0;              // the longest run of draws not kept
+
+  BacktestDecision decision;  // filled by Backtest(); empty from SummarizeBacktest alone
 };
 
 // The figures from judged draws and the result count of a run with the same conditions.
