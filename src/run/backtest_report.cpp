@@ -77,6 +77,7 @@ std::string Summary(const BacktestReport& r) {
   s += "\n";
   s += "当前连中 " + std::to_string(r.currentKeptStreak) + " 期，最长连错 " +
        std::to_string(r.longestMissedStreak) + " 期\n";
+  if (const std::string note = RelativeNote(r); !note.empty()) s += note + "\n";
   return s;
 }
 
