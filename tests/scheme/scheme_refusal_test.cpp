@@ -96,14 +96,8 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"RelativePositionFive",
                     R"({"relative": {"killSame": {"apply": true, "positions": "05"}}})",
                     "relative.killSame.positions", R"("05")"},
-        RefusalCase{"RelativeCountSix", R"({"relative": {"shared": {"counts": "6"}}})",
-                    "relative.shared.counts", R"("6")"},
-        RefusalCase{"RelativeApplyAsText", R"({"relative": {"repeats": {"apply": "yes"}}})",
-                    "relative.repeats.apply", R"("yes")"},
         RefusalCase{"RelativeUnknownMode", R"({"relative": {"spanDiff": {"mode": "exactly"}}})",
-                    "relative.spanDiff.mode", R"("exactly")"},
-        RefusalCase{"RelativeKNumberNotText", R"({"relative": {"sumDiff": {"k": 3}}})",
-                    "relative.sumDiff.k", "3"}),
+                    "relative.spanDiff.mode", R"("exactly")"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SchemeRefusal, BadJsonNamesFileAndPosition) {
