@@ -68,6 +68,21 @@ void BM_BacktestDecision10k(benchmark::State& state) {
 }
 BENCHMARK(BM_BacktestDecision10k)->Unit(benchmark::kMicrosecond);
 
+// The whole back-test with every 按上期 row as well, each draw read against the one before:
+// at most 3 × BM_RunAllConditions.
+void BM_Backtest10kRelative(benchmark::State& state) {
+  torvane::Conditions all = torvane::support::EveryPanelSet();
+  all.relative = torvane::support::EveryRelativeRow();
+  const std::vector<Draw> draws = RandomDraws(10001);
+  const std::span<const Draw> tested = std::span(draws).subspan(1);
+  if (torvane::Backtest(all, {}, tested, &draws[0]).judged.conditions.size() != 40) {
+    state.SkipWithError("expected 40 applied conditions");
+    return;
+  }
+  for (auto _ : state) benchmark::DoNotOptimize(torvane::Backtest(all, {}, tested, &draws[0]));
+}
+BENCHMARK(BM_Backtest10kRelative)->Unit(benchmark::kMicrosecond);
+
 class TempFolder {
  public:
   TempFolder() {

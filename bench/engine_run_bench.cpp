@@ -28,6 +28,20 @@ void BM_RunAllConditions(benchmark::State& state) {
 }
 BENCHMARK(BM_RunAllConditions)->Unit(benchmark::kMicrosecond);
 
+// The same run with every 按上期 row as well (40 kill rows): at most 1.2 × BM_RunAllConditions.
+void BM_RunAllConditionsRelative(benchmark::State& state) {
+  Conditions all = EveryPanelSet();
+  all.relative = torvane::support::EveryRelativeRow();
+  torvane::DigitTable reference;
+  reference.appendKey(49330);
+  if (torvane::RunFilters({}, all, reference).stats.size() != 40u) {
+    state.SkipWithError("expected 40 kill rows");
+    return;
+  }
+  for (auto _ : state) benchmark::DoNotOptimize(torvane::RunFilters({}, all, reference));
+}
+BENCHMARK(BM_RunAllConditionsRelative)->Unit(benchmark::kMicrosecond);
+
 // One panel at a time, to see which filter a slow BM_RunAllConditions spends its time in.
 struct Single {
   const char* name;

@@ -5,6 +5,7 @@
 #include "cli/cli_args.h"
 #include "cli/cli_commands.h"
 #include "cli/cli_support.h"
+#include "cli/history_source.h"
 #include "core/errors.h"
 #include "run/filter_run.h"
 #include "store/store_error.h"
@@ -13,6 +14,7 @@ namespace torvane::cli {
 
 const char* const kUsage =
     "usage: torvane-cli run SCHEME [--base FILE] [--group] [--stats] [--out FILE]\n"
+    "                       [--history FILE | --db DB]\n"
     "       torvane-cli setop and|or|a-b|b-a FILE_A FILE_B [--out FILE]\n"
     "       torvane-cli history import FILE [--db DB]\n"
     "       torvane-cli history add PERIOD NUMBER [--date YYYY-MM-DD] [--db DB]\n"
@@ -47,10 +49,21 @@ int Run(const CliCommand& command, std::ostream& out, std::ostream& err) {
   const RunCommand& rc = command.run;
   const Conditions conditions = ReadScheme(rc.scheme);
   const DigitTable base = rc.base ? ReadNumbers(*rc.base) : DigitTable();
+  // The 按上期 rows read the newest draw; without a history they are refused, never dropped.
+  DigitTable reference;
+  if (RelativeApplied(conditions.relative)) {
+    if (!rc.historyFile && !rc.db)
+      throw FileProblem{"scheme " + rc.scheme +
+                        ": key relative applies 按上期条件, which read the newest draw; give "
+                        "--history FILE or --db DB"};
+    const std::vector<history::Draw> newest =
+        rc.historyFile ? FileDraws(*rc.historyFile, 1) : StoreDraws(rc.db, 1);
+    reference.appendRow(newest.back().digits.data());
+  }
 
   RunResult result;
   try {
-    result = RunFilters(base, conditions);
+    result = RunFilters(base, conditions, reference);
   } catch (const RunError& e) {
     err << "torvane-cli: the run failed: " << e.what() << "\n";
     return kExitRunFailed;

@@ -78,11 +78,15 @@ Problem ParseRun(const std::vector<std::string>& args, CliCommand& command) {
                        {{"--out", &command.out},
                         {"--base", &rc.base},
                         {"--group", nullptr, &rc.group},
-                        {"--stats", nullptr, &rc.stats}},
+                        {"--stats", nullptr, &rc.stats},
+                        {"--history", &rc.historyFile},
+                        {"--db", &rc.db}},
                        positional))
     return p;
   if (positional.size() != 1) return "run takes exactly one scheme file";
   rc.scheme = positional[0];
+  if (rc.historyFile && rc.db)
+    return "--history and --db cannot be used together: the draws come from one of them";
   return std::nullopt;
 }
 

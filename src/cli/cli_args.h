@@ -15,6 +15,9 @@ struct RunCommand {
   std::optional<std::string> base;
   bool group = false;
   bool stats = false;
+  // Where the newest draw comes from, for a scheme with 按上期 rows.
+  std::optional<std::string> historyFile;
+  std::optional<std::string> db;
 };
 
 struct SetOpCommand {

@@ -10,6 +10,7 @@
 #include "conditions/digit/direct_kill.h"
 #include "conditions/digit/pattern_kill.h"
 #include "conditions/digit/positional_kill.h"
+#include "conditions/relative/relative.h"
 #include "conditions/shape/min_max_digit.h"
 #include "conditions/shape/ratios.h"
 #include "conditions/shape/route_patterns.h"
@@ -39,6 +40,7 @@ struct Conditions {
   CompoundKillState compound;
   CombinationState combinations;
   PatternKillState patterns;
+  RelativeState relative;  // reads a reference draw given beside the conditions
   friend bool operator==(const Conditions&, const Conditions&) = default;
 };
 

@@ -11,7 +11,7 @@ namespace torvane {
 
 class KillTable {
  public:
-  static constexpr int kMaxRows = 36;  // row 0 plus at most 35 applied conditions
+  static constexpr int kMaxRows = 41;  // row 0 plus at most 40 applied conditions
 
   explicit KillTable(int candidates);
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "core/errors.h"
 #include "core/kill_table.h"
 
 namespace torvane {
@@ -11,14 +12,22 @@ namespace torvane {
 static_assert(KillTable::kMaxRows - 1 <= 64);
 
 DrawVerdicts JudgeDraws(const Conditions& conditions, const DigitTable& baseSet,
-                        std::span<const history::Draw> draws) {
+                        std::span<const history::Draw> draws, const history::Draw* previous) {
   DrawVerdicts out;
   out.tolerance = ReadTolerance(conditions.tolerance);
 
   DigitTable candidates;
   candidates.reserve(static_cast<int>(draws.size()));
   for (const history::Draw& d : draws) candidates.appendRow(d.digits.data());
-  const AppliedConditions applied = ApplyConditions(candidates, conditions);
+  // Each draw's reference is the draw before it.
+  DigitTable references;
+  if (RelativeApplied(conditions.relative) && !draws.empty()) {
+    if (!previous) throw RunError("按上期条件：第一期之前没有开奖号码可作参照");
+    references.reserve(candidates.count());
+    references.appendRow(previous->digits.data());
+    for (size_t i = 1; i < draws.size(); ++i) references.appendRow(draws[i - 1].digits.data());
+  }
+  const AppliedConditions applied = ApplyConditions(candidates, conditions, references);
   const KillTable& kills = applied.kills;
 
   const int n = candidates.count();
@@ -109,18 +118,44 @@ BacktestReport SummarizeBacktest(std::vector<history::Draw> draws, DrawVerdicts 
 }
 
 BacktestReport Backtest(const Conditions& conditions, const DigitTable& baseSet,
-                        std::span<const history::Draw> draws) {
-  DrawVerdicts judged = JudgeDraws(conditions, baseSet, draws);
-  // The run over the start set, kept whole: its kill rows also give the decision figures.
+                        std::span<const history::Draw> draws, const history::Draw* previous) {
+  const bool relative = RelativeApplied(conditions.relative);
+  std::optional<history::Draw> leftOut;
+  if (relative && !previous && !draws.empty()) {
+    leftOut = draws.front();
+    previous = &draws.front();
+    draws = draws.subspan(1);
+  }
+  DrawVerdicts judged = JudgeDraws(conditions, baseSet, draws, previous);
+
+  // One run stands for the share: the one 开始缩水 gives today, with the newest draw. Kept
+  // whole: its kill rows also give the decision figures.
+  DigitTable reference;
+  std::optional<history::Draw> newest;
+  if (relative && (!draws.empty() || previous)) {
+    newest = draws.empty() ? *previous : draws.back();
+    reference.appendRow(newest->digits.data());
+  }
   const DigitTable start = baseSet.empty() ? MakeFullSet() : baseSet;
-  const AppliedConditions applied = ApplyConditions(start, conditions);
+  const AppliedConditions applied = ApplyConditions(start, conditions, reference);
   int resultCount = 0;
   for (uint8_t s : applied.kills.sums())
     resultCount += s >= judged.tolerance.min && s <= judged.tolerance.max ? 1 : 0;
-  BacktestReport report = SummarizeBacktest(std::vector<history::Draw>(draws.begin(), draws.end()),
-                                            std::move(judged), start.count(), resultCount);
-  report.decision = DecideBacktest(applied.kills, report.judged, resultCount, report.kept);
-  return report;
+  BacktestReport r = SummarizeBacktest(std::vector<history::Draw>(draws.begin(), draws.end()),
+                                       std::move(judged), start.count(), resultCount);
+  r.decision = DecideBacktest(applied.kills, r.judged, resultCount, r.kept);
+  r.reference = std::move(newest);
+  r.leftOut = std::move(leftOut);
+  return r;
+}
+
+std::string RelativeNote(const BacktestReport& r) {
+  if (!r.reference) return {};
+  std::string s = "按上期条件：每期以前一期为参照";
+  if (r.leftOut) s += "；第 " + r.leftOut->period + " 期之前没有开奖，只作参照，不参加回测";
+  s += "；缩水结果和占比按最新一期第 " + r.reference->period + " 期（" + r.reference->NumberText() +
+       "）为参照";
+  return s;
 }
 
 }  // namespace torvane

@@ -36,10 +36,13 @@ struct DrawVerdicts {
   std::vector<DrawVerdict> draws;       // one per draw, in the order given
 };
 
-// Judges every draw; a number drawn twice is judged twice. Throws RunError for a tolerance or
-// range text that a run refuses (a range is only read when there is a draw to judge).
+// Judges every draw; a number drawn twice is judged twice. The 按上期 rows read, for each
+// draw, the draw before it: `previous` for the first one. Throws RunError for a tolerance or
+// range text that a run refuses (a range is only read when there is a draw to judge), and
+// when 按上期 rows are applied and the first draw has no `previous`.
 DrawVerdicts JudgeDraws(const Conditions& conditions, const DigitTable& baseSet,
-                        std::span<const history::Draw> draws);
+                        std::span<const history::Draw> draws,
+                        const history::Draw* previous = nullptr);
 
 // The names of the conditions that kill a draw, in run order.
 std::vector<std::string> KilledNames(const DrawVerdicts& judged, const DrawVerdict& verdict);
@@ -72,15 +75,26 @@ struct BacktestReport {
   int longestMissedStreak = 0;              // the longest run of draws not kept
 
   BacktestDecision decision;  // filled by Backtest(); empty from SummarizeBacktest alone
+  // With 按上期 rows applied: the draw whose number the run behind resultCount read (the
+  // newest), and the oldest draw when nothing came before it, which is then not judged.
+  std::optional<history::Draw> reference;
+  std::optional<history::Draw> leftOut;
 };
+
+// One sentence on the 按上期 rows for the summary; empty when none is applied.
+std::string RelativeNote(const BacktestReport& report);
 
 // The figures from judged draws and the result count of a run with the same conditions.
 BacktestReport SummarizeBacktest(std::vector<history::Draw> draws, DrawVerdicts judged,
                                  int startCount, int resultCount);
 
 // JudgeDraws, one RunFilters over the base set (or all 100000 numbers when it is empty) for
-// the result count, and the summary. draws oldest first. Throws RunError as a run does.
+// the result count, and the summary. draws oldest first; previous the draw before them in the
+// history, if any. With 按上期 rows applied, the run for the result count reads the newest
+// draw, and without `previous` the oldest draw only serves as the next one's reference.
+// Throws RunError as a run does.
 BacktestReport Backtest(const Conditions& conditions, const DigitTable& baseSet,
-                        std::span<const history::Draw> draws);
+                        std::span<const history::Draw> draws,
+                        const history::Draw* previous = nullptr);
 
 }  // namespace torvane

@@ -78,6 +78,7 @@ std::string Summary(const BacktestReport& r) {
   s += "\n";
   s += "当前连中 " + std::to_string(r.currentKeptStreak) + " 期，最长连错 " +
        std::to_string(r.longestMissedStreak) + " 期\n";
+  if (const std::string note = RelativeNote(r); !note.empty()) s += note + "\n";
   if (r.tested == 0) return s;
   const HitRateConfidence& c = r.decision.confidence;
   s += "命中率 95% 区间 " + PercentText(c.low) + " 至 " + PercentText(c.high) + "\n";

@@ -14,7 +14,8 @@ ToleranceRange ReadTolerance(const ToleranceState& state) {
   return r;
 }
 
-AppliedConditions ApplyConditions(const DigitTable& candidates, const Conditions& c) {
+AppliedConditions ApplyConditions(const DigitTable& candidates, const Conditions& c,
+                                  const DigitTable& reference) {
   AppliedConditions out{KillTable(candidates.count()), std::nullopt};
   FilterContext ctx{candidates, out.kills};
 
@@ -37,15 +38,16 @@ AppliedConditions ApplyConditions(const DigitTable& candidates, const Conditions
     for (bool killMode : {true, false})
       for (int k = 2; k <= 4; ++k) FilterCombination(c.combinations, k, killMode, ctx);
     FilterPatternKill(c.patterns, ctx);
+    FilterRelative(c.relative, reference, ctx);
   }
   return out;
 }
 
-RunResult RunFilters(const DigitTable& baseSet, const Conditions& c) {
+RunResult RunFilters(const DigitTable& baseSet, const Conditions& c, const DigitTable& reference) {
   RunResult out;
   out.tolerance = ReadTolerance(c.tolerance);
   const DigitTable candidates = baseSet.empty() ? MakeFullSet() : baseSet;
-  AppliedConditions applied = ApplyConditions(candidates, c);
+  AppliedConditions applied = ApplyConditions(candidates, c, reference);
   const KillTable& kills = applied.kills;
   out.cleanedSumText = std::move(applied.cleanedSumText);
 

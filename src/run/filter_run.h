@@ -40,14 +40,19 @@ struct AppliedConditions {
   std::optional<std::string> cleanedSumText;
 };
 
-// The nineteen filters in pipeline order over the given candidates, which may repeat
-// numbers and need not be sorted. The run and the back-test both decide through here, so
-// they cannot disagree. Throws RunError for a range text that does not fit.
-AppliedConditions ApplyConditions(const DigitTable& candidates, const Conditions& conditions);
+// The filters in pipeline order over the given candidates, which may repeat numbers and
+// need not be sorted. The run and the back-test both decide through here, so they cannot
+// disagree. reference: the draw the 按上期 rows read, one row for all candidates or one per
+// candidate. Throws RunError for a range text that does not fit, or for applied 按上期 rows
+// without a reference.
+AppliedConditions ApplyConditions(const DigitTable& candidates, const Conditions& conditions,
+                                  const DigitTable& reference = {});
 
-// Runs on baseSet, or on all 100000 numbers when baseSet is empty. Throws RunError (or
-// std::bad_alloc); nothing half-built is returned.
-RunResult RunFilters(const DigitTable& baseSet, const Conditions& conditions);
+// Runs on baseSet, or on all 100000 numbers when baseSet is empty; reference holds the one
+// draw the 按上期 rows read. Throws RunError (or std::bad_alloc); nothing half-built is
+// returned.
+RunResult RunFilters(const DigitTable& baseSet, const Conditions& conditions,
+                     const DigitTable& reference = {});
 
 // 转为组选: every number's digits sorted, duplicates dropped, ascending.
 DigitTable ConvertToGroup(const DigitTable& results);

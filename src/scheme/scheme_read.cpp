@@ -226,40 +226,76 @@ void ReadTolerance(const Reader& r, const Json& v, const std::string& key, Toler
   if (Utf8Length(s.max) > 2) r.Fail(Item(key, 1), v[1], "超过两个字符");
 }
 
+void ReadRelative(const Reader& r, const Json& v, const std::string& key, RelativeState& s) {
+  auto apply = [&](const Json& x, const std::string& path, bool& flag) {
+    r.Type(x, path, Json::value_t::boolean, "true 或 false");
+    flag = x.get<bool>();
+  };
+  auto diff = [&](const Json& x, const std::string& path, RelativeDiffRow& row) {
+    r.Members(x, path, {"apply", "k", "mode"},
+              [&](const std::string& dk, const Json& dx, const std::string& dpath) {
+                if (dk == "apply") apply(dx, dpath, row.apply);
+                if (dk == "k") row.k = r.LineText(dx, dpath);
+                if (dk == "mode") {
+                  const std::string mode = r.String(dx, dpath);
+                  if (mode != "atMost" && mode != "atLeast")
+                    r.Fail(dpath, dx, "应为 \"atMost\"（至多）或 \"atLeast\"（至少）");
+                  row.atLeast = mode == "atLeast";
+                }
+              });
+  };
+  r.Members(v, key, {"killSame", "repeats", "sumDiff", "spanDiff", "shared"},
+            [&](const std::string& k, const Json& x, const std::string& path) {
+              if (k == "sumDiff") return diff(x, path, s.sumDiff);
+              if (k == "spanDiff") return diff(x, path, s.spanDiff);
+              const bool same = k == "killSame";
+              bool& flag = same ? s.killSame : k == "repeats" ? s.repeats : s.shared;
+              std::array<bool, 6>& counts = k == "repeats" ? s.repeatCounts : s.sharedCounts;
+              r.Members(x, path, {"apply", same ? "positions" : "counts"},
+                        [&](const std::string& rk, const Json& rx, const std::string& rpath) {
+                          if (rk == "apply") return apply(rx, rpath, flag);
+                          if (same) return r.Digits(rx, rpath, s.samePositions);
+                          r.Digits(rx, rpath, counts);
+                        });
+            });
+}
+
 }  // namespace
 
 Conditions ParseScheme(std::string_view text, const std::string& fileName) {
   const Json root = scheme::ParseSchemeJson(text, fileName);
   Reader r(fileName);
   Conditions c;
-  r.Members(root, "",
-            {"format", "tolerance", "directKill", "positional", "sumSpan", "banker", "shapes",
-             "routes", "special", "ratios", "minMax", "compound", "combinations", "patterns"},
-            [&](const std::string& k, const Json& x, const std::string& path) {
-              if (k == "format" && r.String(x, path) != scheme::kFormat)
-                r.Fail(path, x, std::string("不是本程序的方案格式 ") + scheme::kFormat);
-              if (k == "tolerance") ReadTolerance(r, x, path, c.tolerance);
-              if (k == "directKill") c.directKill.text = r.DirectKillText(x, path);
-              if (k == "positional") ReadPositional(r, x, path, c.positional);
-              if (k == "sumSpan") ReadSumSpan(r, x, path, c.sumSpan);
-              if (k == "banker") ReadBanker(r, x, path, c.banker);
-              if (k == "shapes") ReadShapes(r, x, path, c.shapes);
-              if (k == "routes") r.Captions(x, path, CaptionList::Routes, c.routes.ticked);
-              if (k == "special") r.Captions(x, path, CaptionList::Special, c.special.ticked);
-              if (k == "ratios") ReadRatios(r, x, path, c.ratios);
-              if (k == "minMax") {
-                r.Members(x, path, {"smallest", "largest"},
-                          [&](const std::string& mk, const Json& mx, const std::string& mpath) {
-                            std::string t = r.LineText(mx, mpath);
-                            (mk == "smallest" ? c.minMax.smallest : c.minMax.largest) = t;
-                          });
-              }
-              if (k == "compound")
-                c.compound.text = r.NormalizedText(x, path, kCompoundHint, NormalizeCompoundText);
-              if (k == "combinations") ReadCombinations(r, x, path, c.combinations);
-              if (k == "patterns")
-                c.patterns.text = r.NormalizedText(x, path, kPatternHint, NormalizePatternText);
-            });
+  r.Members(
+      root, "",
+      {"format", "tolerance", "directKill", "positional", "sumSpan", "banker", "shapes", "routes",
+       "special", "ratios", "minMax", "compound", "combinations", "patterns", "relative"},
+      [&](const std::string& k, const Json& x, const std::string& path) {
+        if (k == "format" && r.String(x, path) != scheme::kFormat)
+          r.Fail(path, x, std::string("不是本程序的方案格式 ") + scheme::kFormat);
+        if (k == "tolerance") ReadTolerance(r, x, path, c.tolerance);
+        if (k == "directKill") c.directKill.text = r.DirectKillText(x, path);
+        if (k == "positional") ReadPositional(r, x, path, c.positional);
+        if (k == "sumSpan") ReadSumSpan(r, x, path, c.sumSpan);
+        if (k == "banker") ReadBanker(r, x, path, c.banker);
+        if (k == "shapes") ReadShapes(r, x, path, c.shapes);
+        if (k == "routes") r.Captions(x, path, CaptionList::Routes, c.routes.ticked);
+        if (k == "special") r.Captions(x, path, CaptionList::Special, c.special.ticked);
+        if (k == "ratios") ReadRatios(r, x, path, c.ratios);
+        if (k == "minMax") {
+          r.Members(x, path, {"smallest", "largest"},
+                    [&](const std::string& mk, const Json& mx, const std::string& mpath) {
+                      std::string t = r.LineText(mx, mpath);
+                      (mk == "smallest" ? c.minMax.smallest : c.minMax.largest) = t;
+                    });
+        }
+        if (k == "compound")
+          c.compound.text = r.NormalizedText(x, path, kCompoundHint, NormalizeCompoundText);
+        if (k == "combinations") ReadCombinations(r, x, path, c.combinations);
+        if (k == "patterns")
+          c.patterns.text = r.NormalizedText(x, path, kPatternHint, NormalizePatternText);
+        if (k == "relative") ReadRelative(r, x, path, c.relative);
+      });
   return c;
 }
 

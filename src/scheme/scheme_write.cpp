@@ -53,6 +53,18 @@ Json Special(const SpecialExclusionState& s) {
   return a;
 }
 
+Json Diff(const RelativeDiffRow& row) {
+  return {{"apply", row.apply}, {"k", row.k}, {"mode", row.atLeast ? "atLeast" : "atMost"}};
+}
+
+Json Relative(const RelativeState& s) {
+  return {{"killSame", {{"apply", s.killSame}, {"positions", DigitString(s.samePositions)}}},
+          {"repeats", {{"apply", s.repeats}, {"counts", DigitString(s.repeatCounts)}}},
+          {"sumDiff", Diff(s.sumDiff)},
+          {"spanDiff", Diff(s.spanDiff)},
+          {"shared", {{"apply", s.shared}, {"counts", DigitString(s.sharedCounts)}}}};
+}
+
 }  // namespace
 
 std::string WriteSchemeText(const Conditions& c) {
@@ -90,6 +102,7 @@ std::string WriteSchemeText(const Conditions& c) {
       {"kill4", BoxText(t[2], kKillFourHint)}, {"must2", BoxText(t[3], nullptr)},
       {"must3", BoxText(t[4], nullptr)},       {"must4", BoxText(t[5], kMustFourHint)}};
   j["patterns"] = BoxText(c.patterns.text, kPatternHint);
+  j["relative"] = Relative(c.relative);
   // Texts come from boxes and are valid UTF-8; replace rather than throw if one is not.
   return j.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
 }

@@ -35,6 +35,7 @@ class ConditionPages;
 class DrawStore;
 class FlashFrame;
 class HistoryPage;
+class RelativePanel;
 class SetOpsPage;
 class TabBar;
 
@@ -52,6 +53,7 @@ class MainWindow : public QMainWindow {
   HistoryPage* historyPage() const { return historyPage_; }
   BacktestPage* backtestPage() const { return backtestPage_; }
   DrawStore* drawStore() const { return drawStore_; }
+  RelativePanel* relativePanel() const { return relativePanel_; }
   QWidget* currentPage() const;
   QTimer* flashTimer() const { return flashTimer_; }
   FlashFrame* flashFrame() const { return flash_; }
@@ -97,7 +99,11 @@ class MainWindow : public QMainWindow {
   QWidget* buildTrendPage();     // 走势图
   QWidget* buildStatsPage();     // 指标统计
   QWidget* buildRelativePage();  // 按上期条件
-  QWidget* buildMergePage();     // 大底合并
+  void showRelativeReference();
+  // The newest draw when 按上期 rows are applied, nothing when none is; false after telling
+  // the player there is no history to read it from.
+  bool relativeReference(const Conditions& c, DigitTable& reference);
+  QWidget* buildMergePage();  // 大底合并
   void runBacktest();
   void showRunFailure();  // inside a catch block: the message of a failed run action
   void chooseAndLoadScheme();
@@ -135,6 +141,7 @@ class MainWindow : public QMainWindow {
   DrawStore* drawStore_ = nullptr;
   HistoryPage* historyPage_ = nullptr;
   BacktestPage* backtestPage_ = nullptr;
+  RelativePanel* relativePanel_ = nullptr;
   ResultPanel* resultPanel_ = nullptr;
   RunPanel* runPanel_ = nullptr;
   ConditionHelp* help_ = nullptr;

@@ -10,6 +10,7 @@
 #include "ui/base_page.h"
 #include "ui/condition_pages.h"
 #include "ui/main_window.h"
+#include "ui/panels/relative_panel.h"
 #include "widgets/box_text.h"
 #include "widgets/dialogs.h"
 
@@ -40,6 +41,7 @@ const DigitTable& MainWindow::results() const {
 Conditions MainWindow::gatherConditions() const {
   Conditions c;
   conditionPages_->gather(c);
+  c.relative = relativePanel_->state();
   c.tolerance.min = runPanel_->toleranceText(0).toStdString();
   c.tolerance.max = runPanel_->toleranceText(1).toStdString();
   return c;
@@ -54,6 +56,7 @@ Conditions MainWindow::runConditions() const {
 
 void MainWindow::applyConditions(const Conditions& c) {
   conditionPages_->apply(c);
+  relativePanel_->setState(c.relative);
   runPanel_->setToleranceText(0, QString::fromStdString(c.tolerance.min));
   runPanel_->setToleranceText(1, QString::fromStdString(c.tolerance.max));
 }
@@ -108,11 +111,13 @@ void MainWindow::showToleranceRead(ToleranceRange tolerance) {
 
 void MainWindow::runFilters() {
   const Conditions c = runConditions();
+  DigitTable reference;
+  if (!relativeReference(c, reference)) return;
   const QString before = resultPanel_->statusText();
   resultPanel_->setStatusText(QStringLiteral("开始过滤。。。"));
   RunResult run;
   try {
-    run = RunFilters(baseSet_, c);
+    run = RunFilters(baseSet_, c, reference);
   } catch (...) {
     resultPanel_->setStatusText(before);
     throw;
@@ -139,6 +144,7 @@ void MainWindow::convertToGroup() {
 
 void MainWindow::clearAllConditions() {
   conditionPages_->clearAll();
+  relativePanel_->setState(RelativeState{});
   basePage_->clear();
   runPanel_->setToleranceText(0, QStringLiteral("0"));
   runPanel_->setToleranceText(1, QStringLiteral("0"));

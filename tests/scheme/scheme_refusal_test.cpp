@@ -90,7 +90,14 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"KillTwoThreeDigits", R"({"combinations": {"kill2": "89 123"}})",
                     "combinations.kill2", R"("89 123")"},
         RefusalCase{"MustFourTenDigits", R"({"combinations": {"must4": "0123456789"}})",
-                    "combinations.must4", R"("0123456789")"}),
+                    "combinations.must4", R"("0123456789")"},
+        RefusalCase{"RelativeUnknownRow", R"({"relative": {"sumDif": {}}})", "relative.sumDif",
+                    "{}"},
+        RefusalCase{"RelativePositionFive",
+                    R"({"relative": {"killSame": {"apply": true, "positions": "05"}}})",
+                    "relative.killSame.positions", R"("05")"},
+        RefusalCase{"RelativeUnknownMode", R"({"relative": {"spanDiff": {"mode": "exactly"}}})",
+                    "relative.spanDiff.mode", R"("exactly")"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SchemeRefusal, BadJsonNamesFileAndPosition) {

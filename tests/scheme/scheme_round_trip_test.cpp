@@ -17,6 +17,16 @@ TEST(SchemeRoundTrip, EveryPanelSetComesBackEqual) {
   EXPECT_EQ(ParseScheme(WriteSchemeText(c), "mem.json"), c);
 }
 
+TEST(SchemeRoundTrip, RelativeRowsComeBackEqual) {
+  Conditions c;
+  c.relative.killSame = c.relative.shared = true;
+  c.relative.samePositions[0] = c.relative.samePositions[4] = true;
+  c.relative.repeatCounts[5] = c.relative.sharedCounts[0] = c.relative.sharedCounts[2] = true;
+  c.relative.sumDiff = {true, "8.5", true};
+  c.relative.spanDiff = {false, "abc", false};
+  EXPECT_EQ(ParseScheme(WriteSchemeText(c), "mem.json"), c);
+}
+
 TEST(SchemeRoundTrip, StartValuesComeBackEqual) {
   EXPECT_EQ(ParseScheme(WriteSchemeText(Conditions{}), "mem.json"), Conditions{});
 }
@@ -74,6 +84,7 @@ TEST(SchemeRead, EveryPanelFileFillsTheRightFields) {
   EXPECT_TRUE(c.ratios.selected[3]);
   EXPECT_EQ(c.patterns.text, "1***7 \r\n12***");  // LF in the file, CR LF in the box
   EXPECT_EQ(c.combinations.texts[2], "12345");
+  EXPECT_EQ(c.relative, RelativeState{});  // written before the key existed
 }
 
 struct LoadCase {

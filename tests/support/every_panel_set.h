@@ -49,4 +49,16 @@ inline Conditions EveryPanelSetKeepingMost() {
   return c;
 }
 
+// Every 按上期 row applied: five more kill rows, which need a reference draw.
+inline RelativeState EveryRelativeRow() {
+  RelativeState s;
+  s.killSame = s.repeats = s.shared = true;
+  s.samePositions[0] = s.samePositions[3] = true;
+  s.repeatCounts[0] = s.repeatCounts[1] = true;
+  s.sumDiff = {true, "8", false};
+  s.spanDiff = {true, "1", true};
+  s.sharedCounts[1] = s.sharedCounts[2] = s.sharedCounts[3] = true;
+  return s;
+}
+
 }  // namespace torvane::support

@@ -191,7 +191,10 @@ bool BacktestPage::run(const Conditions& conditions, const DigitTable& baseSet) 
   const int lastN = range_->currentData().toInt();
   const size_t take = lastN > 0 ? std::min(all.size(), static_cast<size_t>(lastN)) : all.size();
   const std::span<const history::Draw> draws(all.data() + (all.size() - take), take);
-  showReport(std::make_shared<const BacktestReport>(Backtest(conditions, baseSet, draws)));
+  // The 按上期 rows read the draw before the oldest one tested, when the history has it.
+  const history::Draw* previous = take < all.size() ? &all[all.size() - take - 1] : nullptr;
+  showReport(
+      std::make_shared<const BacktestReport>(Backtest(conditions, baseSet, draws, previous)));
   return true;
 }
 

@@ -42,6 +42,8 @@ QStringList BacktestSummary(const BacktestReport& r) {
   second += r.hitRateOverShare
                 ? QStringLiteral("；命中率 ÷ 占比 = %1。").arg(*r.hitRateOverShare, 0, 'f', 2)
                 : QStringLiteral("，没有一期能保留。");
+  if (const std::string note = RelativeNote(r); !note.empty())
+    second += Text(note) + QStringLiteral("。");
   return {first, second,
           QStringLiteral("命中率 ÷ 占比为 1，表示不比随机买同样多的号码强；大于 1 "
                          "才说明这些条件比随机好，小于 1 说明还不如随机。")};
