@@ -74,7 +74,8 @@ struct BacktestReport {
   int currentKeptStreak = 0;                // kept draws, counting back from the newest
   int longestMissedStreak = 0;              // the longest run of draws not kept
 
-  BacktestDecision decision;  // filled by Backtest(); empty from SummarizeBacktest alone
+  // SummarizeBacktest fills the confidence; Backtest() the worth and the tolerance table too.
+  BacktestDecision decision;
   // With 按上期 rows applied: the draw whose number the run behind resultCount read (the
   // newest), and the oldest draw when nothing came before it, which is then not judged.
   std::optional<history::Draw> reference;
@@ -88,11 +89,11 @@ std::string RelativeNote(const BacktestReport& report);
 BacktestReport SummarizeBacktest(std::vector<history::Draw> draws, DrawVerdicts judged,
                                  int startCount, int resultCount);
 
-// JudgeDraws, one RunFilters over the base set (or all 100000 numbers when it is empty) for
-// the result count, and the summary. draws oldest first; previous the draw before them in the
-// history, if any. With 按上期 rows applied, the run for the result count reads the newest
-// draw, and without `previous` the oldest draw only serves as the next one's reference.
-// Throws RunError as a run does.
+// JudgeDraws, one run over the base set (or all 100000 numbers when it is empty) for the
+// result count and the decision figures, and the summary. draws oldest first; previous the
+// draw before them in the history, if any. With 按上期 rows applied, the run for the result
+// count reads the newest draw, and without `previous` the oldest draw only serves as the next
+// one's reference. Throws RunError as a run does.
 BacktestReport Backtest(const Conditions& conditions, const DigitTable& baseSet,
                         std::span<const history::Draw> draws,
                         const history::Draw* previous = nullptr);
