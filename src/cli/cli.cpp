@@ -19,7 +19,8 @@ const char* const kUsage =
     "       torvane-cli history delete PERIOD... [--db DB]\n"
     "       torvane-cli history export [--last N] [--db DB] [--out FILE]\n"
     "       torvane-cli backtest SCHEME [--history FILE | --db DB] [--base FILE] [--last N]\n"
-    "                            [--csv] [--out FILE]\n";
+    "                            [--csv] [--out FILE]\n"
+    "       torvane-cli stats [--history FILE | --db DB] [--last N] [--csv] [--out FILE]\n";
 
 namespace {
 
@@ -94,6 +95,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         return RunHistory(command, out);
       case CliCommand::Backtest:
         return RunBacktest(command, out, err);
+      case CliCommand::Stats:
+        return RunStats(command, out);
     }
   } catch (const FileProblem& p) {
     err << "torvane-cli: " << p.message << "\n";

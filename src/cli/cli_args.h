@@ -41,12 +41,20 @@ struct BacktestCommand {
   bool csv = false;
 };
 
+struct StatsCommand {
+  std::optional<std::string> historyFile;  // a draw file instead of the store
+  std::optional<std::string> db;
+  std::optional<int> last;  // the window that counts hits; omission is over every draw
+  bool csv = false;
+};
+
 struct CliCommand {
-  enum Kind { Help, Run, SetOperation, History, Backtest } kind = Help;
+  enum Kind { Help, Run, SetOperation, History, Backtest, Stats } kind = Help;
   RunCommand run;
   SetOpCommand setop;
   HistoryCommand history;
   BacktestCommand backtest;
+  StatsCommand stats;
   std::optional<std::string> out;
 };
 

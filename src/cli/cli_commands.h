@@ -1,5 +1,5 @@
 #pragma once
-// The history and backtest commands of torvane-cli; RunCli dispatches to them.
+// The history, backtest and stats commands of torvane-cli; RunCli dispatches to them.
 
 #include <ostream>
 
@@ -10,5 +10,6 @@ namespace torvane::cli {
 // Each returns the exit status and throws FileProblem or store::StoreError for status 3.
 int RunHistory(const CliCommand& command, std::ostream& out);
 int RunBacktest(const CliCommand& command, std::ostream& out, std::ostream& err);
+int RunStats(const CliCommand& command, std::ostream& out);
 
 }  // namespace torvane::cli
