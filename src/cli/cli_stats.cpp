@@ -41,8 +41,9 @@ std::string StatsCsv(const StatsTable& t) {
 
 std::string StatsText(const StatsTable& t, const std::vector<history::Draw>& draws) {
   std::string s = "指标统计：全部 " + std::to_string(t.draws) + " 期（" + draws.front().period +
-                  " 至 " + draws.back().period + "），出现次数按最近 " + std::to_string(t.window) +
-                  " 期，遗漏按全部历史\n";
+                  " 至 " + draws.back().period + "），出现次数按" +
+                  (t.window == t.draws ? "全部" : "最近 " + std::to_string(t.window) + " 期") +
+                  "，遗漏按全部历史\n";
   s += "开奖没有记忆：久未开出的值，下一期并不因此更容易开出。\n\n";
   std::vector<std::vector<std::string>> rows = {
       {"指标", "值", "理论概率", "出现次数", "期望次数", "当前遗漏", "最大遗漏", "平均遗漏(理论)"}};
