@@ -8,7 +8,7 @@ namespace torvane::ui {
 namespace {
 
 const char* const kHeaders[AttributeStatsModel::ColumnCount] = {
-    "值", "理论概率", "出现次数", "期望次数", "当前遗漏", "最大遗漏", "平均遗漏(理论)"};
+    "值", "理论\n概率", "出现\n次数", "期望\n次数", "当前\n遗漏", "最大\n遗漏", "平均遗漏\n(理论)"};
 
 }  // namespace
 

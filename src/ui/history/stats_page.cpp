@@ -1,13 +1,15 @@
 #include "ui/history/stats_page.h"
 
 #include <QComboBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
-#include <QListWidget>
 #include <QPushButton>
-#include <QStackedWidget>
+#include <QScrollArea>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -70,50 +72,74 @@ StatsPage::StatsPage(DrawStore& store, QWidget* parent) : QWidget(parent), store
   notice_->hide();
   column->addWidget(notice_);
 
-  auto* body = new QHBoxLayout;
-  attributes_ = new QListWidget(this);
-  attributes_->setObjectName(QStringLiteral("lstStatsAttribute"));
-  tables_ = new QStackedWidget(this);
+  // Every attribute's table at once, as many side by side as the width takes.
+  scroll_ = new QScrollArea(this);
+  scroll_->setObjectName(QStringLiteral("scrStats"));
+  scroll_->setWidgetResizable(true);
+  scroll_->setFrameShape(QFrame::NoFrame);
+  auto* tables = new QWidget;
+  auto* tablesColumn = new QVBoxLayout(tables);
+  tablesColumn->setContentsMargins(0, 0, 0, 0);
+  grid_ = new QGridLayout;
+  grid_->setSpacing(6);
+  tablesColumn->addLayout(grid_);
+  tablesColumn->addStretch(1);
+  scroll_->setWidget(tables);
+  scroll_->viewport()->installEventFilter(this);
+  column->addWidget(scroll_, 1);
+
+  const QFontMetrics fm = fontMetrics();
+  const int unit = std::max(fm.horizontalAdvance(QStringLiteral("平均遗漏")),
+                            fm.horizontalAdvance(QStringLiteral("99999.00"))) +
+                   12;
+  const int valueWidth = fm.horizontalAdvance(QStringLiteral("AAAAA")) + 12;
   for (int a = 0; a < kAttributeCount; ++a) {
-    attributes_->addItem(Name(a));
     models_[a] = new AttributeStatsModel(static_cast<Attribute>(a), this);
-    auto* view = new QTableView(tables_);
+    boxes_[a] = new QGroupBox(Name(a), tables);
+    boxes_[a]->setObjectName(QStringLiteral("fraStats(%1)").arg(a));
+    auto* boxColumn = new QVBoxLayout(boxes_[a]);
+    boxColumn->setContentsMargins(4, 2, 4, 4);
+    auto* view = new QTableView(boxes_[a]);
     view->setObjectName(QStringLiteral("grdStats(%1)").arg(a));
     view->setModel(models_[a]);
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
     view->setSelectionMode(QAbstractItemView::ExtendedSelection);
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     view->verticalHeader()->hide();
     view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
-    view->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    view->horizontalHeader()->setMinimumSectionSize(
-        view->fontMetrics().horizontalAdvance(QStringLiteral("平均遗漏(理论)")) + 12);
+    view->verticalHeader()->setDefaultSectionSize(fm.height() + 6);
+    QHeaderView* header = view->horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::Stretch);
+    header->setSectionResizeMode(AttributeStatsModel::Value, QHeaderView::Fixed);
+    header->resizeSection(AttributeStatsModel::Value, valueWidth);
+    // The whole table shows, so the page scrolls and not each table.
+    view->setMinimumWidth(valueWidth + (AttributeStatsModel::ColumnCount - 1) * unit +
+                          2 * view->frameWidth());
+    view->setFixedHeight(header->sizeHint().height() +
+                         models_[a]->rowCount() * view->verticalHeader()->defaultSectionSize() +
+                         2 * view->frameWidth());
     view->setToolTip(
         QStringLiteral("选中要杀的值（可按住 Ctrl 或 Shift 多选），"
                        "再点“设为杀号条件”"));
     connect(view->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &StatsPage::showChosen);
     views_[a] = view;
-    tables_->addWidget(view);
+    boxColumn->addWidget(view);
   }
-  // Wide enough for the longest name with its count of chosen values.
-  attributes_->setFixedWidth(
-      attributes_->fontMetrics().horizontalAdvance(QStringLiteral("质合比（10）")) + 24);
-  connect(attributes_, &QListWidget::currentRowChanged, tables_, &QStackedWidget::setCurrentIndex);
-  attributes_->setCurrentRow(0);
-  body->addWidget(attributes_);
-  body->addWidget(tables_, 1);
-  column->addLayout(body, 1);
+  tableWidth_ = boxes_[0]->minimumSizeHint().width();
+  placeTables();
 
   auto* legend = new QLabel(this);
   QString scale;
   for (float heat : {1.0f, 0.75f, 0.5f, 0.25f, 0.0f})
     scale += QStringLiteral("<span style='background:%1'>&nbsp;&nbsp;&nbsp;</span>")
                  .arg(HeatColor(heat).name());
-  legend->setText(QStringLiteral("当前遗漏的底色按 当前遗漏 ÷ 平均遗漏(理论)：刚开出 %1 "
-                                 "3 倍以上；约 1 倍为浅黄。遗漏按全部历史计算。")
-                      .arg(scale));
+  legend->setText(
+      QStringLiteral("当前遗漏的底色按 当前遗漏 ÷ 平均遗漏(理论)：0 倍 %1 3 倍以上，"
+                     "约 1 倍为浅黄。很少开出的值（如和值 0、45）遗漏几千期也只是零点几倍。")
+          .arg(scale));
   legend->setWordWrap(true);
   column->addWidget(legend);
 
@@ -141,6 +167,25 @@ StatsPage::StatsPage(DrawStore& store, QWidget* parent) : QWidget(parent), store
   connect(&store_, &DrawStore::changed, this, &StatsPage::refresh);
   refresh();
   showChosen();
+}
+
+bool StatsPage::eventFilter(QObject* watched, QEvent* e) {
+  if (watched == scroll_->viewport() && e->type() == QEvent::Resize) placeTables();
+  return QWidget::eventFilter(watched, e);
+}
+
+void StatsPage::placeTables() {
+  const int spacing = grid_->horizontalSpacing();
+  const int columns =
+      std::max(1, (scroll_->viewport()->width() + spacing) / (tableWidth_ + spacing));
+  if (columns == columns_) return;
+  columns_ = columns;
+  // 和值 with its 46 rows comes last, so no short table waits beside it for long.
+  static constexpr int kOrder[kAttributeCount] = {0, 1, 2, 3, 4, 6, 7, 8, 9, 10, 11, 5};
+  for (QGroupBox* b : boxes_) grid_->removeWidget(b);
+  for (int i = 0; i < kAttributeCount; ++i)
+    grid_->addWidget(boxes_[kOrder[i]], i / columns, i % columns, Qt::AlignTop);
+  for (int c = 0; c < 4; ++c) grid_->setColumnStretch(c, c < columns ? 1 : 0);
 }
 
 void StatsPage::showEvent(QShowEvent* e) {
@@ -207,8 +252,8 @@ void StatsPage::showChosen() {
   chosen_->setText(parts.isEmpty() ? QStringLiteral("未选中任何值")
                                    : QStringLiteral("已选：") + parts.join(QStringLiteral("；")));
   for (int a = 0; a < kAttributeCount; ++a)
-    attributes_->item(a)->setText(counts[a] ? QStringLiteral("%1（%2）").arg(Name(a)).arg(counts[a])
-                                            : Name(a));
+    boxes_[a]->setTitle(counts[a] ? QStringLiteral("%1（已选 %2 个）").arg(Name(a)).arg(counts[a])
+                                  : Name(a));
   kill_->setEnabled(!parts.isEmpty());
   clear_->setEnabled(!parts.isEmpty());
 }

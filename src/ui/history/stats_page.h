@@ -1,6 +1,7 @@
 #pragma once
 // The "指标统计" page: every attribute's statistics over the store's history, one table per
-// attribute behind a chooser, and 设为杀号条件 for the values selected in them.
+// attribute, as many side by side as the width takes, and 设为杀号条件 for the values
+// selected in them.
 
 #include <QWidget>
 #include <array>
@@ -11,9 +12,10 @@
 
 class QComboBox;
 class QLabel;
-class QListWidget;
+class QGridLayout;
+class QGroupBox;
 class QPushButton;
-class QStackedWidget;
+class QScrollArea;
 class QTableView;
 
 namespace torvane::ui {
@@ -27,7 +29,6 @@ class StatsPage : public QWidget {
   StatsPage(DrawStore& store, QWidget* parent = nullptr);
 
   QComboBox* windowChoice() const { return window_; }
-  QListWidget* attributeList() const { return attributes_; }
   QTableView* view(history::Attribute a) const { return views_[static_cast<int>(a)]; }
   AttributeStatsModel* model(history::Attribute a) const { return models_[static_cast<int>(a)]; }
   QLabel* noticeLabel() const { return notice_; }
@@ -43,8 +44,10 @@ class StatsPage : public QWidget {
 
  protected:
   void showEvent(QShowEvent* e) override;
+  bool eventFilter(QObject* watched, QEvent* e) override;
 
  private:
+  void placeTables();
   void refresh();
   void showChosen();
 
@@ -53,8 +56,11 @@ class StatsPage : public QWidget {
   QComboBox* window_ = nullptr;
   QLabel* range_ = nullptr;
   QLabel* notice_ = nullptr;
-  QListWidget* attributes_ = nullptr;
-  QStackedWidget* tables_ = nullptr;
+  QScrollArea* scroll_ = nullptr;
+  QGridLayout* grid_ = nullptr;
+  std::array<QGroupBox*, history::kAttributeCount> boxes_{};
+  int tableWidth_ = 0;
+  int columns_ = 0;
   std::array<AttributeStatsModel*, history::kAttributeCount> models_{};
   std::array<QTableView*, history::kAttributeCount> views_{};
   QLabel* chosen_ = nullptr;
