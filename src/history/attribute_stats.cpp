@@ -92,14 +92,6 @@ std::string ValueLabel(Attribute a, int value) {
   }
 }
 
-int ValueOf(Attribute a, const Digits& d) {
-  return AllValues(d)[static_cast<int>(a)];
-}
-
-int NumbersWithValue(Attribute a, int value) {
-  return CountsOverAllNumbers()[static_cast<int>(a)][value];
-}
-
 StatsTable ComputeAttributeStats(std::span<const Draw> history, int lastN) {
   const int n = static_cast<int>(history.size());
   StatsTable t;

@@ -41,10 +41,6 @@ const char* AttributeName(Attribute a);  // "万位", "和值", ...
 int ValueCount(Attribute a);
 // "7", "45", "2:3", "AABBC": how the value is written, in value order.
 std::string ValueLabel(Attribute a, int value);
-// The value a number shows for the attribute, 0 .. ValueCount-1.
-int ValueOf(Attribute a, const Digits& d);
-// How many of the 100000 numbers show the value.
-int NumbersWithValue(Attribute a, int value);
 
 struct ValueStats {
   double probability = 0;

@@ -2,8 +2,6 @@
 // The figures themselves are checked against a plain count in the history tests.
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "cli/cli_test_support.h"
 
 namespace torvane::cli {
@@ -12,18 +10,6 @@ namespace {
 const char* const kDraws =
     "期号,开奖号码\n"
     "2024001,11111\n2024002,12345\n2024003,90000\n2024004,12000\n2024005,55555\n";
-
-// The value column of an attribute's rows, joined by blanks.
-std::string Values(const std::string& csv, const std::string& attribute) {
-  std::istringstream lines(csv);
-  std::string line, values;
-  while (std::getline(lines, line))
-    if (line.rfind(attribute + ",", 0) == 0) {
-      const size_t from = attribute.size() + 1;
-      values += (values.empty() ? "" : " ") + line.substr(from, line.find(',', from) - from);
-    }
-  return values;
-}
 
 class CliStats : public CliWithStore {
  protected:
@@ -42,9 +28,6 @@ TEST_F(CliStats, CsvRowsInValueOrder) {
         "\n形态,ABCDE,0.30240,0,0.60,3,3,2.31\n"})
     EXPECT_NE(o.out.find(line), std::string::npos) << line;
   EXPECT_EQ(std::count(o.out.begin(), o.out.end(), '\n'), 1 + 141);
-  EXPECT_EQ(Values(o.out, "奇偶比"), "0:5 1:4 2:3 3:2 4:1 5:0");
-  EXPECT_EQ(Values(o.out, "形态"), "AAAAA AAAAB AAABB AAABC AABBC AABCD ABCDE");
-  EXPECT_EQ(Values(o.out, "个位").size(), 19u);
 }
 
 TEST_F(CliStats, StoreGivesWhatTheFileGives) {
@@ -57,10 +40,6 @@ TEST_F(CliStats, StoreGivesWhatTheFileGives) {
   ASSERT_EQ(text.code, kExitDone) << text.err;
   EXPECT_EQ(text.out.substr(0, text.out.find('\n')),
             "指标统计：全部 5 期（2024001 至 2024005），出现次数按最近 2 期，遗漏按全部历史");
-  EXPECT_NE(text.out.find("\n万位    0"), std::string::npos);
-  EXPECT_NE(text.out.find("\n\n形态    AAAAA    0.010%         1      0.00         0"),
-            std::string::npos)
-      << text.out;
 }
 
 struct RefusalCase {
@@ -85,10 +64,8 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, CliStatsRefusal,
     ::testing::Values(
         RefusalCase{"EmptyStore", {}, kExitBadFile, "torvane-cli history import FILE"},
-        RefusalCase{"EmptyNamedStore", {"--db", "DB"}, kExitBadFile, "history import FILE --db"},
         RefusalCase{"BothSources", {"--db", "DB", "--history", "x"}, kExitUsage, "together"},
-        RefusalCase{"StrayFile", {"draws.csv"}, kExitUsage, "stats takes no file"},
-        RefusalCase{"ZeroLast", {"--last", "0"}, kExitUsage, "positive whole number"}),
+        RefusalCase{"StrayFile", {"draws.csv"}, kExitUsage, "stats takes no file"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
