@@ -1,4 +1,4 @@
-// torvane-cli stats: the CSV layout, the text table, where the draws come from and refusals.
+// torvane-cli stats: the CSV layout, the text table and where the draws come from.
 // The figures themselves are checked against a plain count in the history tests.
 #include <gtest/gtest.h>
 
@@ -41,32 +41,6 @@ TEST_F(CliStats, StoreGivesWhatTheFileGives) {
   EXPECT_EQ(text.out.substr(0, text.out.find('\n')),
             "指标统计：全部 5 期（2024001 至 2024005），出现次数按最近 2 期，遗漏按全部历史");
 }
-
-struct RefusalCase {
-  const char* name;
-  std::vector<std::string> args;  // after "stats"
-  int code;
-  const char* says;
-};
-
-class CliStatsRefusal : public CliWithStore, public ::testing::WithParamInterface<RefusalCase> {};
-
-TEST_P(CliStatsRefusal, ExitsWithAMessage) {
-  std::vector<std::string> args = {"stats"};
-  for (const std::string& a : GetParam().args) args.push_back(a == "DB" ? File("none.db") : a);
-  const Outcome o = Cli(args);
-  EXPECT_EQ(o.code, GetParam().code);
-  EXPECT_NE(o.err.find(GetParam().says), std::string::npos) << o.err;
-  EXPECT_EQ(o.out, "");
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, CliStatsRefusal,
-    ::testing::Values(
-        RefusalCase{"EmptyStore", {}, kExitBadFile, "torvane-cli history import FILE"},
-        RefusalCase{"BothSources", {"--db", "DB", "--history", "x"}, kExitUsage, "together"},
-        RefusalCase{"StrayFile", {"draws.csv"}, kExitUsage, "stats takes no file"}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace torvane::cli
