@@ -23,7 +23,8 @@ const char* const kUsage =
     "       torvane-cli backtest SCHEME [--history FILE | --db DB] [--base FILE] [--last N]\n"
     "                            [--csv] [--tolerance-table] [--out FILE]\n"
     "       torvane-cli compare SCHEME... [--history FILE | --db DB] [--base FILE] [--last N]\n"
-    "                           [--csv] [--out FILE]\n";
+    "                           [--csv] [--out FILE]\n"
+    "       torvane-cli stats [--history FILE | --db DB] [--last N] [--csv] [--out FILE]\n";
 
 namespace {
 
@@ -111,6 +112,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         return RunBacktest(command, out, err);
       case CliCommand::Compare:
         return RunCompare(command, out, err);
+      case CliCommand::Stats:
+        return RunStats(command, out);
     }
   } catch (const FileProblem& p) {
     err << "torvane-cli: " << p.message << "\n";

@@ -192,6 +192,22 @@ Problem ParseCompare(const std::vector<std::string>& args, CliCommand& command) 
   if (cc.historyFile && cc.db)
     return "--history and --db cannot be used together: the draws come from one of them";
   return PositiveCount(last, cc.last);
+Problem ParseStats(const std::vector<std::string>& args, CliCommand& command) {
+  StatsCommand& sc = command.stats;
+  std::optional<std::string> last;
+  std::vector<std::string> positional;
+  if (Problem p = Scan(args, 1, "stats",
+                       {{"--out", &command.out},
+                        {"--history", &sc.historyFile},
+                        {"--db", &sc.db},
+                        {"--last", &last, nullptr, "a number"},
+                        {"--csv", nullptr, &sc.csv}},
+                       positional))
+    return p;
+  if (!positional.empty()) return "stats takes no file; use --history FILE or --out FILE";
+  if (sc.historyFile && sc.db)
+    return "--history and --db cannot be used together: the draws come from one of them";
+  return PositiveCount(last, sc.last);
 }
 
 }  // namespace
@@ -223,6 +239,10 @@ std::optional<std::string> ParseArgs(const std::vector<std::string>& args, CliCo
   if (verb == "compare") {
     command.kind = CliCommand::Compare;
     return ParseCompare(args, command);
+  }
+  if (verb == "stats") {
+    command.kind = CliCommand::Stats;
+    return ParseStats(args, command);
   }
   return "unknown command '" + verb + "'";
 }

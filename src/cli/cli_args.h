@@ -55,13 +55,21 @@ struct CompareCommand {
   bool csv = false;
 };
 
+struct StatsCommand {
+  std::optional<std::string> historyFile;  // a draw file instead of the store
+  std::optional<std::string> db;
+  std::optional<int> last;  // the window that counts hits; omission is over every draw
+  bool csv = false;
+};
+
 struct CliCommand {
-  enum Kind { Help, Run, SetOperation, History, Backtest, Compare } kind = Help;
+  enum Kind { Help, Run, SetOperation, History, Backtest, Compare, Stats } kind = Help;
   RunCommand run;
   SetOpCommand setop;
   HistoryCommand history;
   BacktestCommand backtest;
   CompareCommand compare;
+  StatsCommand stats;
   std::optional<std::string> out;
 };
 

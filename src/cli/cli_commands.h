@@ -1,5 +1,5 @@
 #pragma once
-// The history, backtest and compare commands of torvane-cli; RunCli dispatches to them.
+// The history, backtest, compare and stats commands of torvane-cli; RunCli dispatches to them.
 
 #include <ostream>
 
@@ -11,5 +11,6 @@ namespace torvane::cli {
 int RunHistory(const CliCommand& command, std::ostream& out);
 int RunBacktest(const CliCommand& command, std::ostream& out, std::ostream& err);
 int RunCompare(const CliCommand& command, std::ostream& out, std::ostream& err);
+int RunStats(const CliCommand& command, std::ostream& out);
 
 }  // namespace torvane::cli

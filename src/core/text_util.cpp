@@ -1,5 +1,7 @@
 #include "core/text_util.h"
 
+#include <algorithm>
+
 namespace torvane {
 
 std::string ReplaceAll(std::string_view s, std::string_view from, std::string_view to) {
@@ -54,6 +56,43 @@ std::string CsvField(std::string_view s) {
   std::string out = "\"";
   out.append(ReplaceAll(s, "\"", "\"\""));
   out.push_back('"');
+  return out;
+}
+
+int DisplayWidth(const std::string& s) {
+  int width = 0;
+  for (size_t i = 0; i < s.size();) {
+    const unsigned char c = static_cast<unsigned char>(s[i]);
+    const int len = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
+    unsigned cp = len == 1 ? c : c & (0x3F >> (len - 1));
+    for (int k = 1; k < len && i + k < s.size(); ++k)
+      cp = cp << 6 | (static_cast<unsigned char>(s[i + k]) & 0x3F);
+    const bool wide = (cp >= 0x1100 && cp <= 0x115F) || (cp >= 0x2E80 && cp <= 0xA4CF) ||
+                      (cp >= 0xAC00 && cp <= 0xD7A3) || (cp >= 0xF900 && cp <= 0xFAFF) ||
+                      (cp >= 0xFE30 && cp <= 0xFE4F) || (cp >= 0xFF00 && cp <= 0xFF60) ||
+                      (cp >= 0xFFE0 && cp <= 0xFFE6) || (cp >= 0x20000 && cp <= 0x3FFFD);
+    width += wide ? 2 : 1;
+    i += len;
+  }
+  return width;
+}
+
+std::string AlignedTable(const std::vector<std::vector<std::string>>& rows,
+                         const std::vector<bool>& rightAligned) {
+  std::vector<int> widths(rightAligned.size(), 0);
+  for (const auto& row : rows)
+    for (size_t c = 0; c < row.size(); ++c) widths[c] = std::max(widths[c], DisplayWidth(row[c]));
+  std::string out;
+  for (const auto& row : rows) {
+    std::string line;
+    for (size_t c = 0; c < row.size(); ++c) {
+      const std::string pad(widths[c] - DisplayWidth(row[c]), ' ');
+      if (c > 0) line += "  ";
+      line += rightAligned[c] ? pad + row[c] : row[c] + pad;
+    }
+    line.erase(line.find_last_not_of(' ') + 1);
+    out += line + "\n";
+  }
   return out;
 }
 

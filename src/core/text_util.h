@@ -20,4 +20,11 @@ std::string CutForMessage(std::string_view s, size_t maxChars = 80);
 // line break; as it is otherwise.
 std::string CsvField(std::string_view s);
 
+// Terminal columns of UTF-8 text: East Asian wide characters take two.
+int DisplayWidth(const std::string& s);
+// Rows of cells in aligned columns, two blanks apart, numeric columns aligned right; trailing
+// blanks go, every line ends in LF.
+std::string AlignedTable(const std::vector<std::vector<std::string>>& rows,
+                         const std::vector<bool>& rightAligned);
+
 }  // namespace torvane

@@ -16,45 +16,6 @@ std::string Fixed2(double v) {
   return buf;
 }
 
-// Terminal columns of UTF-8 text: East Asian wide characters take two.
-int DisplayWidth(const std::string& s) {
-  int width = 0;
-  for (size_t i = 0; i < s.size();) {
-    const unsigned char c = static_cast<unsigned char>(s[i]);
-    const int len = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
-    unsigned cp = len == 1 ? c : c & (0x3F >> (len - 1));
-    for (int k = 1; k < len && i + k < s.size(); ++k)
-      cp = cp << 6 | (static_cast<unsigned char>(s[i + k]) & 0x3F);
-    const bool wide = (cp >= 0x1100 && cp <= 0x115F) || (cp >= 0x2E80 && cp <= 0xA4CF) ||
-                      (cp >= 0xAC00 && cp <= 0xD7A3) || (cp >= 0xF900 && cp <= 0xFAFF) ||
-                      (cp >= 0xFE30 && cp <= 0xFE4F) || (cp >= 0xFF00 && cp <= 0xFF60) ||
-                      (cp >= 0xFFE0 && cp <= 0xFFE6) || (cp >= 0x20000 && cp <= 0x3FFFD);
-    width += wide ? 2 : 1;
-    i += len;
-  }
-  return width;
-}
-
-// Rows of cells in aligned columns, two blanks apart; numeric columns align right.
-std::string Table(const std::vector<std::vector<std::string>>& rows,
-                  const std::vector<bool>& rightAligned) {
-  std::vector<int> widths(rightAligned.size(), 0);
-  for (const auto& row : rows)
-    for (size_t c = 0; c < row.size(); ++c) widths[c] = std::max(widths[c], DisplayWidth(row[c]));
-  std::string out;
-  for (const auto& row : rows) {
-    std::string line;
-    for (size_t c = 0; c < row.size(); ++c) {
-      const std::string pad(widths[c] - DisplayWidth(row[c]), ' ');
-      if (c > 0) line += "  ";
-      line += rightAligned[c] ? pad + row[c] : row[c] + pad;
-    }
-    line.erase(line.find_last_not_of(' ') + 1);
-    out += line + "\n";
-  }
-  return out;
-}
-
 std::string Join(const std::vector<std::string>& parts, const char* separator) {
   std::string s;
   for (size_t i = 0; i < parts.size(); ++i) s += (i ? separator : "") + parts[i];
@@ -107,7 +68,7 @@ std::string ConditionTable(const BacktestReport& r) {
   }
   std::vector<bool> right(rows[0].size(), true);
   right[0] = false;
-  return Table(rows, right);
+  return AlignedTable(rows, right);
 }
 
 std::string MissedDraws(const BacktestReport& r) {
@@ -124,7 +85,7 @@ std::string MissedDraws(const BacktestReport& r) {
                     Join(KilledNames(r.judged, v), "|")});
   }
   return "未保留的期（" + std::to_string(missed) + " 期）：\n" +
-         Table(rows, {false, false, false, false, true, false});
+         AlignedTable(rows, {false, false, false, false, true, false});
 }
 
 std::string Fixed(double v, int decimals) {
@@ -169,7 +130,7 @@ std::string ToleranceTableText(const BacktestReport& r) {
     rows.push_back({std::to_string(t.min) + "-" + std::to_string(t.max), std::to_string(t.results),
                     PercentText(t.share), std::to_string(t.kept), PercentText(t.hitRate),
                     t.ratio ? Fixed2(*t.ratio) : std::string("无")});
-  return Table(rows, {false, true, true, true, true, true});
+  return AlignedTable(rows, {false, true, true, true, true, true});
 }
 
 std::string ToleranceTableCsv(const BacktestReport& r) {
@@ -214,7 +175,7 @@ std::string CompareText(std::span<const SchemeBacktest> schemes) {
   }
   std::vector<bool> right(rows[0].size(), true);
   right[0] = right.back() = false;
-  return head + Table(rows, right) + TuningWarningText() + "\n";
+  return head + AlignedTable(rows, right) + TuningWarningText() + "\n";
 }
 
 std::string CompareCsv(std::span<const SchemeBacktest> schemes) {

@@ -1,5 +1,5 @@
-// Exit status and message of the history, backtest and compare commands for each kind of failure,
-// in process and as the real program, always against a store in a temporary folder.
+// Exit status and message of the history, backtest, compare and stats commands for each kind
+// of failure, in process and as the real program, always against a store in a temporary folder.
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
@@ -173,6 +173,14 @@ INSTANTIATE_TEST_SUITE_P(
             {"compare", kEmptyScheme, kSchemes + "bad_key.json", "--history", "{dir}/draws.txt"},
             kExitBadFile,
             "bad_key.json"},
+        ExitCase{"StatsEmptyStore", {}, {"stats"}, kExitBadFile, "torvane-cli history import FILE"},
+        ExitCase{"StatsHistoryAndDb",
+                 {},
+                 {"stats", "--history", "{dir}/draws.txt", "--db", "{dir}/h.db"},
+                 kExitUsage,
+                 "--history and --db"},
+        ExitCase{
+            "StatsFileArgument", {}, {"stats", "{dir}/draws.txt"}, kExitUsage, "--history FILE"},
         ExitCase{"BacktestDone",
                  {"history", "import", "{dir}/draws.txt"},
                  {"backtest", kEmptyScheme, "--csv"},

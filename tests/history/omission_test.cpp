@@ -46,10 +46,11 @@ INSTANTIATE_TEST_SUITE_P(
         CellCase{"EveryDraw", 0, 4, 7, {0, 0, 6}},
         CellCase{"MiddleGapIsLargest", 0, 1, 0, {0, 2, 4}},
         CellCase{"EqualGaps", 0, 2, 5, {2, 2, 2}},
-        // The last three draws only: 39507 39007 40007.
-        CellCase{"OlderShowingsDoNotCount", 3, 0, 1, {3, 3, 0}},
-        CellCase{"WindowOfThree", 3, 0, 3, {1, 1, 2}},
-        CellCase{"LeadingGapInsideTheWindow", 3, 0, 4, {0, 2, 1}},
+        // Hits in the last three draws only (39507 39007 40007); omission over all six.
+        CellCase{"OlderShowingsAreNoHits", 3, 0, 1, {3, 3, 0}},
+        CellCase{"LargestGapBeforeTheWindow", 3, 0, 3, {1, 3, 2}},
+        CellCase{"LeadingGapReachesBeforeTheWindow", 3, 0, 4, {0, 5, 1}},
+        CellCase{"NeverShownCountsTheWholeHistory", 3, 0, 0, {6, 6, 0}},
         CellCase{"WindowLargerThanHistory", 50, 0, 1, {3, 3, 2}}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -57,6 +58,7 @@ TEST(Omission, WindowSizeAndHitsAddUp) {
   EXPECT_EQ(ComputeOmission(SixDraws()).draws, 6);
   OmissionTable t = ComputeOmission(SixDraws(), 4);
   EXPECT_EQ(t.draws, 4);
+  EXPECT_EQ(t.historyDraws, 6);
   for (int p = 0; p < 5; ++p) {
     int hits = 0;
     for (int d = 0; d < 10; ++d) {

@@ -202,9 +202,9 @@ QWidget* HistoryPage::buildOmission() {
       2 * omissionView_->frameWidth();
   omissionView_->setFixedHeight(rows);
   v->addWidget(omissionView_);
-  auto* words = new QLabel(QStringLiteral("当前遗漏：最近一次开出后又过了几期；最大遗漏：统计范围内"
+  auto* words = new QLabel(QStringLiteral("当前遗漏：最近一次开出后又过了几期；最大遗漏：全部历史中"
                                           "最长连续几期没开出；出现次数：统计范围内开出几次。"
-                                          "鼠标停在格子上可看文字说明。"),
+                                          "遗漏总是按全部历史计算。鼠标停在格子上可看文字说明。"),
                            box);
   words->setWordWrap(true);
   words->setStyleSheet(QStringLiteral("color: rgb(96,96,96);"));

@@ -88,14 +88,16 @@ QString OmissionModel::toolTip(int position, int digit) const {
   const history::OmissionCell& c = table_.cells[position][digit];
   const QString where =
       QStringLiteral("%1 %2").arg(QString::fromUtf8(kPositions[position])).arg(digit);
-  const QString window = QStringLiteral("最近 %1 期").arg(table_.draws);
-  if (c.hits == 0) return QStringLiteral("%1：%2中一次也没有开出。").arg(where, window);
+  const QString all = QStringLiteral("全部 %1 期").arg(table_.historyDraws);
+  if (c.current == table_.historyDraws)
+    return QStringLiteral("%1：%2中一次也没有开出。").arg(where, all);
   const QString since = c.current == 0 ? QStringLiteral("最新一期刚开出")
                                        : QStringLiteral("已连续 %1 期没有开出").arg(c.current);
-  return QStringLiteral("%1：%2；%3中开出 %4 次，最长连续 %5 期没有开出。")
-      .arg(where, since, window)
-      .arg(c.hits)
-      .arg(c.largest);
+  const QString longest =
+      QStringLiteral("%1：%2；%3中最长连续 %4 期没有开出").arg(where, since, all).arg(c.largest);
+  if (table_.draws == table_.historyDraws)
+    return QStringLiteral("%1，开出 %2 次。").arg(longest).arg(c.hits);
+  return QStringLiteral("%1；最近 %2 期中开出 %3 次。").arg(longest).arg(table_.draws).arg(c.hits);
 }
 
 QVariant OmissionModel::headerData(int section, Qt::Orientation o, int role) const {

@@ -59,7 +59,8 @@ INSTANTIATE_TEST_SUITE_P(HandMade, OmissionModelTest,
                                            OmissionCase{"UnitsZeroTwice", 0, 4, 0, 1, 2, 2},
                                            OmissionCase{"UnitsFiveBothEnds", 0, 4, 5, 0, 3, 2},
                                            OmissionCase{"LastThreeOne", 3, 0, 1, 1, 1, 1},
-                                           OmissionCase{"LastThreeFive", 3, 0, 5, 0, 2, 1},
+                                           OmissionCase{"LastThreeFiveGapBeforeWindow", 3, 0, 5, 0,
+                                                        4, 1},
                                            OmissionCase{"LastThreeUnitsOneGone", 3, 4, 1, 3, 3, 0}),
                          [](const auto& info) { return std::string(info.param.name); });
 
@@ -82,15 +83,18 @@ TEST(OmissionModelShading, HotAndColdReadBeforeTheNumbers) {
       m.data(m.index(OmissionModel::rowFor(0, OmissionModel::Current), 5), Qt::ToolTipRole)
           .toString();
   EXPECT_TRUE(drawn.contains(QStringLiteral("最新一期刚开出"))) << drawn.toStdString();
-  const QString never =
-      m.data(m.index(OmissionModel::rowFor(0, OmissionModel::Hits), 0), Qt::ToolTipRole).toString();
-  EXPECT_EQ(never, QStringLiteral("万位 0：最近 5 期中一次也没有开出。"));
-  const QString nine =
-      m.data(m.index(OmissionModel::rowFor(0, OmissionModel::Largest), 9), Qt::ToolTipRole)
-          .toString();
+  auto tip = [&](int lastN, int digit) {
+    m.compute(h, lastN);
+    return m.data(m.index(OmissionModel::rowFor(0, OmissionModel::Hits), digit), Qt::ToolTipRole)
+        .toString();
+  };
+  EXPECT_EQ(tip(0, 0), QStringLiteral("万位 0：全部 5 期中一次也没有开出。"));
   EXPECT_EQ(
-      nine,
-      QStringLiteral("万位 9：已连续 2 期没有开出；最近 5 期中开出 1 次，最长连续 2 期没有开出。"));
+      tip(0, 9),
+      QStringLiteral("万位 9：已连续 2 期没有开出；全部 5 期中最长连续 2 期没有开出，开出 1 次。"));
+  EXPECT_EQ(tip(2, 9),
+            QStringLiteral("万位 9：已连续 2 期没有开出；全部 5 期中最长连续 2 期没有开出；"
+                           "最近 2 期中开出 0 次。"));
 }
 
 TEST(OmissionModelShading, EmptyHistoryShowsNoFigures) {
