@@ -103,9 +103,10 @@ bool TrendView::viewportEvent(QEvent* e) {
 
 QString TrendView::toolTipAt(QPoint pos) const {
   const TrendGeometry& g = geometry_;
+  if (pos.x() < g.periodWidth) return {};  // the period column does not scroll
   const int x = pos.x() + horizontalScrollBar()->value() - g.periodWidth;
   const int y = pos.y() - g.headerHeight();
-  const int bodyHeight = viewport()->height() - g.headerHeight() - g.footerHeight();
+  const int bodyHeight = g.visibleRows(viewport()->height()) * g.rowHeight;
   if (x < 0 || x >= 50 * g.cellWidth || y < 0 || y >= bodyHeight || g.rowHeight <= 0) return {};
   const int row = firstRow() + y / g.rowHeight;
   if (row >= static_cast<int>(chart_.rows.size())) return {};

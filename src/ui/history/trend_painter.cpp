@@ -111,11 +111,11 @@ void PaintTrendChart(QPainter& p, const TrendChart& chart, const TrendGeometry& 
   const int ascent = (g.rowHeight + fm.ascent() - fm.descent()) / 2;
   const int width = g.width();
   const int bodyTop = g.headerHeight();
-  const int bodyBottom = std::max(bodyTop, size.height() - g.footerHeight());
+  // The statistics rows follow the last whole row; what is left stays blank below them.
+  const int bodyBottom = bodyTop + g.visibleRows(size.height()) * g.rowHeight;
   const int rows = static_cast<int>(chart.rows.size());
   firstRow = std::clamp(firstRow, 0, std::max(0, rows - 1));
-  // One row more than fits, cut by the clip, so the bottom never shows a gap.
-  const int endRow = std::min(rows, firstRow + (bodyBottom - bodyTop) / g.rowHeight + 1);
+  const int endRow = std::min(rows, firstRow + g.visibleRows(size.height()));
   auto rowTop = [&](int r) { return bodyTop + (r - firstRow) * g.rowHeight; };
   auto cell = [&](int position, int digit, int top) {
     return QRect(g.cellLeft(position, digit), top, g.cellWidth, g.rowHeight);
@@ -150,7 +150,6 @@ void PaintTrendChart(QPainter& p, const TrendChart& chart, const TrendGeometry& 
     const TrendRow& row = chart.rows[r];
     const int top = rowTop(r);
     p.setPen(Qt::black);
-    p.drawText(5, top + ascent, row.period);
     const QString figures[kTrendFigureColumns] = {
         NumberText(row.sum), NumberText(row.span), RatioText(row.big),
         RatioText(row.odd),  RatioText(row.prime), QString::fromLatin1(row.shape)};
@@ -190,20 +189,16 @@ void PaintTrendChart(QPainter& p, const TrendChart& chart, const TrendGeometry& 
                  NumberText(chart.rows[r].digits[pos]));
     }
   p.setRenderHint(QPainter::Antialiasing, false);
-  p.setFont(bold);
 
   // The statistics rows at the bottom and the header on top, over whatever scrolled there.
   p.setClipRect(QRect(scrollX, 0, size.width(), size.height()));
   p.setBrush(Qt::NoBrush);
+  p.setFont(bold);
   paintGrid(bodyBottom, bodyBottom + g.footerHeight(), kFooter);
   for (int s = 0; s < StatCount; ++s) {
     const int top = bodyBottom + s * g.rowHeight;
     p.setPen(kGroupEdge);
     p.drawLine(0, top, width - 1, top);
-    p.setPen(Qt::black);
-    p.setFont(bold);
-    p.drawText(QRect(0, top, g.periodWidth, g.rowHeight), Qt::AlignCenter,
-               QString::fromUtf8(kStatTitles[s]));
     if (rows == 0) continue;
     for (int pos = 0; pos < 5; ++pos) {
       p.setPen(TrendPositionColor(pos));
@@ -221,7 +216,6 @@ void PaintTrendChart(QPainter& p, const TrendChart& chart, const TrendGeometry& 
   for (int pos = 0; pos < 5; ++pos)
     p.fillRect(QRect(g.cellLeft(pos, 0) + 1, 0, 10 * g.cellWidth - 1, g.headerLine), kHeader);
   p.setPen(Qt::black);
-  p.drawText(QRect(0, 0, g.periodWidth, bodyTop), Qt::AlignCenter, QStringLiteral("期号"));
   for (int f = 0; f < kTrendFigureColumns; ++f)
     p.drawText(QRect(g.figureLeft(f), 0, g.figureWidth[f], bodyTop), Qt::AlignCenter,
                QString::fromUtf8(kFigureTitles[f]));
@@ -232,6 +226,30 @@ void PaintTrendChart(QPainter& p, const TrendChart& chart, const TrendGeometry& 
     for (int d = 0; d < 10; ++d)
       p.drawText(cell(pos, d, g.headerLine), Qt::AlignCenter, NumberText(d));
   }
+
+  // The period column stays in place when the chart scrolls sideways.
+  p.translate(scrollX, 0);
+  p.setClipRect(QRect(QPoint(0, 0), size));
+  p.fillRect(QRect(0, 0, g.periodWidth, bodyTop), kHeader);
+  p.fillRect(QRect(0, bodyTop, g.periodWidth, bodyBottom - bodyTop), Qt::white);
+  p.fillRect(QRect(0, bodyBottom, g.periodWidth, g.footerHeight()), kFooter);
+  p.setPen(kGrid);
+  for (int r = firstRow; r < endRow; ++r)
+    p.drawLine(0, rowTop(r + 1) - 1, g.periodWidth - 1, rowTop(r + 1) - 1);
+  p.setPen(kGroupEdge);
+  p.drawLine(g.periodWidth - 1, 0, g.periodWidth - 1, bodyBottom + g.footerHeight() - 1);
+  p.drawLine(0, bodyTop - 1, g.periodWidth - 1, bodyTop - 1);
+  for (int s = 0; s < StatCount; ++s)
+    p.drawLine(0, bodyBottom + s * g.rowHeight, g.periodWidth - 1, bodyBottom + s * g.rowHeight);
+  p.setPen(Qt::black);
+  p.drawText(QRect(0, 0, g.periodWidth, bodyTop), Qt::AlignCenter, QStringLiteral("期号"));
+  for (int s = 0; s < StatCount; ++s)
+    p.drawText(QRect(0, bodyBottom + s * g.rowHeight, g.periodWidth, g.rowHeight), Qt::AlignCenter,
+               QString::fromUtf8(kStatTitles[s]));
+  QFont plain = bold;
+  plain.setBold(false);
+  p.setFont(plain);
+  for (int r = firstRow; r < endRow; ++r) p.drawText(5, rowTop(r) + ascent, chart.rows[r].period);
   p.restore();
 }
 
