@@ -122,7 +122,7 @@ HistoryPage::HistoryPage(Dialogs& dialogs, DrawStore& store, QWidget* parent)
   const int unit = fontMetrics().horizontalAdvance(QStringLiteral("0"));
   const int widths[DrawTableModel::Count] = {10, 11, 8, 5, 5, 6, 6, 6, 6};
   std::vector<int> least;
-  for (int c = 0; c < DrawTableModel::Count; ++c) least.push_back(widths[c] * unit + 20);
+  for (int c = 0; c < DrawTableModel::Count; ++c) least.push_back(widths[c] * unit + 12);
   new StretchColumns(drawView_, least);
   header->setSortIndicator(DrawTableModel::Period, Qt::DescendingOrder);
   drawView_->setSortingEnabled(true);
