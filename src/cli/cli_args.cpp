@@ -192,6 +192,8 @@ Problem ParseCompare(const std::vector<std::string>& args, CliCommand& command) 
   if (cc.historyFile && cc.db)
     return "--history and --db cannot be used together: the draws come from one of them";
   return PositiveCount(last, cc.last);
+}
+
 Problem ParseStats(const std::vector<std::string>& args, CliCommand& command) {
   StatsCommand& sc = command.stats;
   std::optional<std::string> last;

@@ -6,7 +6,6 @@
 #include "cli/cli_commands.h"
 #include "cli/cli_support.h"
 #include "cli/history_source.h"
-#include "core/text_util.h"
 #include "history/draw_file.h"
 #include "store/history_store.h"
 
@@ -73,10 +72,7 @@ int Delete(const HistoryCommand& hc, std::ostream& out) {
 int Export(const CliCommand& command, std::ostream& out) {
   const HistoryCommand& hc = command.history;
   const std::vector<history::Draw> draws = StoreDraws(hc.db, hc.last);
-  std::string csv = "period,date,number\n";
-  for (const history::Draw& d : draws)
-    csv += CsvField(d.period) + "," + CsvField(d.date) + "," + d.NumberText() + "\n";
-  Emit(csv, command.out, out);
+  Emit(history::DrawsCsv(draws), command.out, out);
   return kExitDone;
 }
 

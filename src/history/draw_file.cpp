@@ -4,6 +4,7 @@
 #include <unordered_map>
 
 #include "core/number_file.h"
+#include "core/text_util.h"
 #include "history/draw_line.h"
 
 namespace torvane::history {
@@ -93,6 +94,14 @@ DrawFileResult ReadDrawFile(const std::string& path) {
   DrawFileResult r = ParseDrawText(file.text);
   if (!r.ok) r.error = "开奖文件 " + path + " 有误：" + r.error;
   return r;
+}
+
+std::string DrawsCsv(std::span<const Draw> draws) {
+  std::string csv = "period,date,number\n";
+  csv.reserve(csv.size() + draws.size() * 28);
+  for (const Draw& d : draws)
+    csv += CsvField(d.period) + "," + CsvField(d.date) + "," + d.NumberText() + "\n";
+  return csv;
 }
 
 }  // namespace torvane::history

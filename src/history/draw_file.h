@@ -6,6 +6,7 @@
 // naming the line number and its text. A period given twice with the same number counts
 // once; with two different numbers the file is refused, naming both lines.
 
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,5 +30,9 @@ DrawFileResult ParseDrawText(std::string_view text);
 // Reads the file (UTF-8 with or without BOM, UTF-16 with BOM, otherwise GBK; at most 64 MiB)
 // and parses it. Errors name the file.
 DrawFileResult ReadDrawFile(const std::string& path);
+
+// The draws as CSV with the header "period,date,number", one draw a line in the given order;
+// reads back as a draw file.
+std::string DrawsCsv(std::span<const Draw> draws);
 
 }  // namespace torvane::history

@@ -72,6 +72,23 @@ std::vector<std::string_view> SplitFields(std::string_view s) {
   return fields;
 }
 
+// The number at the end of the fields: one five-digit token, or five single digits. Returns
+// how many fields it took, 0 when there is none.
+size_t NumberAtEnd(const std::vector<std::string_view>& f, Digits& digits) {
+  if (f.empty()) return 0;
+  if (auto d = DigitsFromText(f.back())) {
+    digits = *d;
+    return 1;
+  }
+  if (f.size() < 5) return 0;
+  for (size_t i = 0; i < 5; ++i) {
+    std::string_view one = f[f.size() - 5 + i];
+    if (one.size() != 1 || !IsDigit(one[0])) return 0;
+    digits[i] = static_cast<std::uint8_t>(one[0] - '0');
+  }
+  return 5;
+}
+
 // Digits only, 1 to maxLen of them; -1 otherwise.
 int ReadNumber(std::string_view s, size_t maxLen) {
   if (s.empty() || s.size() > maxLen) return -1;
@@ -159,6 +176,15 @@ std::optional<std::string> NormalizeDate(std::string_view s) {
   return std::nullopt;
 }
 
+std::optional<Digits> ParseDrawNumber(std::string_view text) {
+  const std::string folded = FoldFullWidthDigits(text);
+  const std::vector<std::string_view> f = SplitFields(folded);
+  Digits digits{};
+  const size_t taken = NumberAtEnd(f, digits);
+  if (taken == 0 || taken != f.size()) return std::nullopt;
+  return digits;
+}
+
 DrawLine ParseDrawLine(std::string_view raw) {
   std::string line = FoldFullWidthDigits(raw);
   std::vector<std::string_view> f = SplitFields(line);
@@ -166,21 +192,7 @@ DrawLine ParseDrawLine(std::string_view raw) {
 
   // The number sits at the end: one five-digit token, or five single digits.
   Digits digits{};
-  size_t numberFields = 0;
-  if (auto d = DigitsFromText(f.back())) {
-    digits = *d;
-    numberFields = 1;
-  } else if (f.size() >= 5) {
-    numberFields = 5;
-    for (size_t i = 0; i < 5; ++i) {
-      std::string_view one = f[f.size() - 5 + i];
-      if (one.size() != 1 || !IsDigit(one[0])) {
-        numberFields = 0;
-        break;
-      }
-      digits[i] = static_cast<std::uint8_t>(one[0] - '0');
-    }
-  }
+  const size_t numberFields = NumberAtEnd(f, digits);
   if (numberFields == 0) return NotADraw("号码应为一个五位数，或五个用分隔符隔开的一位数");
   if (f.size() == numberFields) return NotADraw("缺少期号");
 

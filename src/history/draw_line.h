@@ -26,6 +26,10 @@ struct DrawLine {
 
 DrawLine ParseDrawLine(std::string_view line);
 
+// A number alone, written as a draw line writes it: one five-digit token or five single
+// digits with separators between them, full-width digits too; nullopt for anything else.
+std::optional<Digits> ParseDrawNumber(std::string_view text);
+
 // True for a line that reads as words rather than a broken draw: it holds a letter or a
 // non-ASCII character and no run of five or more digits. Column titles ("期号,日期,开奖号码",
 // "Seq,pos_1,...") qualify; "2004001,2004-11-14,9288" does not.

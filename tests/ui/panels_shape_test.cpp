@@ -1,9 +1,11 @@
 // Shape and sum panels driven by clicks and typing; counts over all 100000 numbers.
 #include <QCheckBox>
+#include <QImage>
 #include <QInputMethodEvent>
 #include <functional>
 
 #include "support/panels_fixture.h"
+#include "ui/panels/shape_patterns_panel.h"
 #include "widgets/hinted_text_edit.h"
 
 namespace torvane::ui {
@@ -82,6 +84,30 @@ TEST_F(PanelsTest, RouteAllThenClearLeavesNothingTicked) {
   EXPECT_TRUE(find<QCheckBox>("chk012(242)")->isChecked());
   click("cmd012(1)");
   EXPECT_EQ(gathered().routes, RoutePatternsState{});
+}
+
+}  // namespace
+}  // namespace torvane::ui
+
+namespace torvane::ui {
+namespace {
+
+// A caption's last glyph keeps its right edge: no ink on the box's last pixel columns.
+TEST(ShapeCaptions, NoCaptionLosesItsRightEdge) {
+  ShapePatternsPanel panel(Qt::Horizontal);
+  panel.adjustSize();
+  panel.show();
+  int boxes = 0;
+  for (QCheckBox* c : panel.findChildren<QCheckBox*>()) {
+    const QImage image = c->grab().toImage();
+    const int dpr = static_cast<int>(image.devicePixelRatio());
+    bool inked = false;
+    for (int x = image.width() - 2 * dpr; x < image.width(); ++x)
+      for (int y = 0; y < image.height(); ++y) inked |= image.pixelColor(x, y).lightness() < 160;
+    EXPECT_FALSE(inked) << c->text().toStdString();
+    ++boxes;
+  }
+  EXPECT_EQ(boxes, 96);
 }
 
 }  // namespace

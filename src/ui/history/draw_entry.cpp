@@ -43,9 +43,16 @@ DrawEntry ReadDrawEntry(std::string_view period, std::string_view number, std::s
               "”无效：期号由字母、数字、- 或 _ 组成，至多 32 个字符，且至少含一个数字。";
     return e;
   }
-  const std::optional<history::Digits> digits = history::DigitsFromText(number);
-  if (!digits) {
+  if (number.empty()) {
     e.error = "请输入5位数字组成的开奖号码！";
+    return e;
+  }
+  // Whatever a draw file accepts as a number: "92882", "9 2 8 8 2", full-width digits.
+  const std::optional<history::Digits> digits = history::ParseDrawNumber(number);
+  if (!digits) {
+    e.error = "号码“" + history::QuoteLine(number, 32) +
+              "”无效，没有添加：号码应为一个五位数（如 92882），或五个用空格、逗号隔开的一位数"
+              "（如 9 2 8 8 2）。";
     return e;
   }
   if (!date.empty() && history::NormalizeDate(date) != date) {

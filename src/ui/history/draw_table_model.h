@@ -1,5 +1,6 @@
 #pragma once
-// The draws of the history page, newest first, with the figures players read every day.
+// The draws of the history page, newest first until a column header sorts them otherwise,
+// with the figures players read every day.
 
 #include <QAbstractTableModel>
 #include <vector>
@@ -17,7 +18,7 @@ class DrawTableModel : public QAbstractTableModel {
 
   // history oldest first, as the store gives it.
   void setHistory(std::vector<history::Draw> history);
-  // The draw shown in row `row` (newest first).
+  // The draw shown in row `row`.
   const history::Draw& draw(int row) const;
   // The row that shows `period`, or -1.
   int rowOf(const std::string& period) const;
@@ -26,9 +27,16 @@ class DrawTableModel : public QAbstractTableModel {
   int columnCount(const QModelIndex& parent = {}) const override;
   QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
   QVariant headerData(int section, Qt::Orientation o, int role) const override;
+  // Draws with equal figures stay newest first.
+  void sort(int column, Qt::SortOrder order) override;
 
  private:
+  void applyOrder();
+
   std::vector<history::Draw> history_;  // oldest first
+  std::vector<int> rows_;               // the history index each row shows
+  int sortColumn_ = Period;
+  Qt::SortOrder sortOrder_ = Qt::DescendingOrder;
 };
 
 }  // namespace torvane::ui

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QResizeEvent>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -31,6 +32,42 @@ QPushButton* Button(const QString& text, const char* name, QWidget* parent) {
   b->setObjectName(QString::fromLatin1(name));
   return b;
 }
+
+// Columns keep their least widths and share the room beyond them in proportion, so a wide
+// window leaves no blank strip and a narrow one scrolls rather than cutting text.
+class StretchColumns : public QObject {
+ public:
+  StretchColumns(QTableView* view, std::vector<int> least)
+      : QObject(view), view_(view), least_(std::move(least)) {
+    view->viewport()->installEventFilter(this);
+    fit();
+  }
+
+ protected:
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() == QEvent::Resize) fit();
+    return false;
+  }
+
+ private:
+  void fit() {
+    int total = 0;
+    for (int w : least_) total += w;
+    const int room = std::max(0, view_->viewport()->width() - total);
+    int given = 0;
+    for (int c = 0; c < static_cast<int>(least_.size()); ++c) {
+      // The last column takes what rounding left.
+      const int extra = c + 1 < static_cast<int>(least_.size())
+                            ? room * least_[c] / std::max(1, total)
+                            : room - given;
+      given += extra;
+      view_->horizontalHeader()->resizeSection(c, least_[c] + extra);
+    }
+  }
+
+  QTableView* view_;
+  std::vector<int> least_;
+};
 
 // Rows of one text line; the table never measures rows it does not show.
 void SetCompactRows(QTableView* view) {
@@ -84,7 +121,11 @@ HistoryPage::HistoryPage(Dialogs& dialogs, DrawStore& store, QWidget* parent)
   header->setSectionResizeMode(QHeaderView::Fixed);
   const int unit = fontMetrics().horizontalAdvance(QStringLiteral("0"));
   const int widths[DrawTableModel::Count] = {10, 11, 8, 5, 5, 6, 6, 6, 6};
-  for (int c = 0; c < DrawTableModel::Count; ++c) header->resizeSection(c, widths[c] * unit + 12);
+  std::vector<int> least;
+  for (int c = 0; c < DrawTableModel::Count; ++c) least.push_back(widths[c] * unit + 12);
+  new StretchColumns(drawView_, least);
+  header->setSortIndicator(DrawTableModel::Period, Qt::DescendingOrder);
+  drawView_->setSortingEnabled(true);
   connect(drawView_, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
     if (index.isValid())
       emit numberChosen(QString::fromStdString(drawModel_->draw(index.row()).NumberText()));
@@ -102,6 +143,17 @@ QWidget* HistoryPage::buildActionRow() {
   auto* h = new QHBoxLayout(row);
   h->setContentsMargins(0, 0, 0, 0);
   import_ = Button(QStringLiteral("导入开奖文件…"), "cmdHistoryImport", row);
+  export_ = Button(QStringLiteral("导出…"), "cmdHistoryExport", row);
+  export_->setToolTip(
+      QStringLiteral("把历史库的全部开奖号码写成 CSV 文件（期号、日期、号码），可再导入"));
+  jump_ = new QLineEdit(row);
+  jump_->setObjectName(QStringLiteral("txtHistoryJump"));
+  jump_->setMaxLength(32);
+  jump_->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("0")) * 14 + 10);
+  jump_->setToolTip(QStringLiteral("输入期号后按回车，表格跳到这一期"));
+  auto* jumpLabel = new QLabel(QStringLiteral("跳到期号"), row);
+  jumpLabel->setBuddy(jump_);
+  QPushButton* jumpButton = Button(QStringLiteral("跳到"), "cmdHistoryJump", row);
   count_ = new QLabel(row);
   count_->setObjectName(QStringLiteral("lblHistoryCount"));
   count_->setStyleSheet(QStringLiteral("color: rgb(0,0,192); font-weight: bold;"));
@@ -109,12 +161,20 @@ QWidget* HistoryPage::buildActionRow() {
   copy_->setToolTip(QStringLiteral("把所选各期的期号、日期和号码复制到剪贴板"));
   delete_ = Button(QStringLiteral("删除所选"), "cmdHistoryDelete", row);
   h->addWidget(import_);
+  h->addWidget(export_);
   h->addSpacing(12);
   h->addWidget(count_, 1);
+  h->addWidget(jumpLabel);
+  h->addWidget(jump_);
+  h->addWidget(jumpButton);
+  h->addSpacing(12);
   h->addWidget(copy_);
   h->addWidget(delete_);
   connect(import_, &QPushButton::clicked, this, &HistoryPage::importFile);
   connect(copy_, &QPushButton::clicked, this, &HistoryPage::copySelected);
+  connect(export_, &QPushButton::clicked, this, &HistoryPage::exportDraws);
+  connect(jump_, &QLineEdit::returnPressed, this, &HistoryPage::jumpToPeriod);
+  connect(jumpButton, &QPushButton::clicked, this, &HistoryPage::jumpToPeriod);
   connect(delete_, &QPushButton::clicked, this, &HistoryPage::deleteSelected);
   return row;
 }
@@ -135,10 +195,10 @@ QWidget* HistoryPage::buildAddRow() {
   date_->setCalendarPopup(true);
   number_ = new QLineEdit(row);
   number_->setObjectName(QStringLiteral("txtHistoryNumber"));
-  number_->setMaxLength(5);
-  number_->setValidator(
-      new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,5}")), number_));
-  number_->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("0")) * 7 + 10);
+  // Everything typed or pasted stays, so a refused number can be read and mended.
+  number_->setMaxLength(40);
+  number_->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("0 0 0 0 0")) + 16);
+  number_->setToolTip(QStringLiteral("五位数，如 92882；也可以是五个用空格隔开的一位数或全角数字"));
   add_ = Button(QStringLiteral("添加"), "cmdHistoryAdd", row);
   status_ = new QLabel(row);
   status_->setObjectName(QStringLiteral("lblHistoryStatus"));
@@ -253,11 +313,24 @@ void HistoryPage::refresh() {
   }
   notice_->setVisible(failed || (n == 0 && !store_.path().isEmpty()));
 
-  // Propose the next period unless the player has typed one of their own.
-  if (period_->text().isEmpty() || period_->text() == proposedPeriod_) {
+  proposeNext(false);
+}
+
+void HistoryPage::proposeNext(bool force) {
+  const std::vector<history::Draw>& draws = store_.draws();
+  if (force || period_->text().isEmpty() || period_->text() == proposedPeriod_) {
     proposedPeriod_ =
         draws.empty() ? QString() : QString::fromStdString(NextPeriod(draws.back().period));
     period_->setText(proposedPeriod_);
+  }
+  if (force || !proposedDate_.isValid() || date_->date() == proposedDate_) {
+    // Draws are daily: the day after the newest draw's date, today when it has none.
+    QDate next;
+    if (!draws.empty())
+      next = QDate::fromString(QString::fromStdString(draws.back().date), Qt::ISODate).addDays(1);
+    if (!next.isValid()) next = QDate::currentDate();
+    proposedDate_ = next;
+    date_->setDate(next);
   }
 }
 

@@ -1,7 +1,9 @@
 #pragma once
-// The "开奖历史" page: the draws of the store, newest first, with import, add, delete and
-// copy, and the omission table of the last draws.
+// The "开奖历史" page: the draws of the store, newest first or sorted by a column, with
+// import, export, add, delete, copy and a jump to a period, and the omission table of the
+// last draws.
 
+#include <QDate>
 #include <QWidget>
 
 class QComboBox;
@@ -35,6 +37,7 @@ class HistoryPage : public QWidget {
   QLineEdit* periodBox() const { return period_; }
   QDateEdit* dateBox() const { return date_; }
   QLineEdit* numberBox() const { return number_; }
+  QLineEdit* jumpBox() const { return jump_; }
   QLabel* countLabel() const { return count_; }
   QLabel* noticeLabel() const { return notice_; }
   QLabel* statusLabel() const { return status_; }
@@ -44,6 +47,8 @@ class HistoryPage : public QWidget {
   void addDraw();         // 添加
   void deleteSelected();  // 删除所选
   void copySelected();    // 复制
+  void exportDraws();     // 导出…
+  void jumpToPeriod();    // 跳到
 
  signals:
   // A draw was double-clicked: its number for the winning-number box.
@@ -57,6 +62,9 @@ class HistoryPage : public QWidget {
   QWidget* buildAddRow();
   QWidget* buildOmission();
   void refresh();
+  // Period and date boxes get the draw after the newest, unless the player typed their own
+  // (force: whatever they hold).
+  void proposeNext(bool force);
   void recomputeOmission();
   bool openStore();
   QStringList selectedPeriods() const;
@@ -75,11 +83,15 @@ class HistoryPage : public QWidget {
   QLineEdit* period_ = nullptr;
   QDateEdit* date_ = nullptr;
   QLineEdit* number_ = nullptr;
+  QLineEdit* jump_ = nullptr;
   QPushButton* import_ = nullptr;
   QPushButton* add_ = nullptr;
   QPushButton* delete_ = nullptr;
   QPushButton* copy_ = nullptr;
-  QString proposedPeriod_;  // what the period box was last given, so typing is never overwritten
+  QPushButton* export_ = nullptr;
+  // What the period and date boxes were last given, so typing is never overwritten.
+  QString proposedPeriod_;
+  QDate proposedDate_;
 };
 
 }  // namespace torvane::ui

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QTableView>
 
+#include "core/atomic_file.h"
 #include "history/draw_file.h"
 #include "store/store_error.h"
 #include "ui/history/draw_entry.h"
@@ -59,6 +60,8 @@ void HistoryPage::importFile() {
                      .arg(counts.added)
                      .arg(counts.alreadyThere)
                      .arg(counts.total);
+  if (file.skippedHeaders > 0)
+    text += QStringLiteral("\n跳过了开头的表头 %1 行。").arg(file.skippedHeaders);
   if (file.duplicates > 0)
     text += QStringLiteral("\n文件中重复的 %1 行只算了一次。").arg(file.duplicates);
   status_->setText(QStringLiteral("已导入 %1").arg(path.section(QLatin1Char('/'), -1)));
@@ -104,11 +107,7 @@ void HistoryPage::addDraw() {
       (replace ? QStringLiteral("已把第 %1 期改为 %2") : QStringLiteral("已添加第 %1 期：%2"))
           .arg(period, Text(draw.NumberText())));
   number_->clear();
-  // Draws are daily: the next one is most likely the next period on the next day.
-  if (!replace) date_->setDate(date_->date().addDays(1));
-  proposedPeriod_ =
-      Text(NextPeriod(store_.draws().empty() ? std::string() : store_.draws().back().period));
-  period_->setText(proposedPeriod_);
+  proposeNext(true);
   selectPeriod(period);
   number_->setFocus();
 }
@@ -137,6 +136,41 @@ void HistoryPage::deleteSelected() {
     return;
   }
   status_->setText(QStringLiteral("已删除 %1 期").arg(removed));
+}
+
+void HistoryPage::exportDraws() {
+  if (!openStore()) return;
+  const std::vector<history::Draw>& draws = store_.draws();
+  if (draws.empty()) {
+    dialogs_.information(this, kTitle, QStringLiteral("历史库里还没有开奖号码，没有可导出的。"));
+    return;
+  }
+  const QString path = dialogs_.saveFile(this, QStringLiteral("CSV 文件 (*.csv);;所有文件 (*)"),
+                                         QStringLiteral("开奖历史.csv"));
+  if (path.isEmpty()) return;
+  // The same file as torvane-cli history export, oldest first.
+  const FileWriteResult written = WriteFileAtomically(path.toStdString(), history::DrawsCsv(draws));
+  if (!written.ok) {
+    dialogs_.warning(this, kTitle,
+                     QStringLiteral("没有导出：%1\n%2").arg(path, Text(written.reason)));
+    return;
+  }
+  status_->setText(QStringLiteral("已导出 %1 期到 %2")
+                       .arg(draws.size())
+                       .arg(path.section(QLatin1Char('/'), -1)));
+}
+
+void HistoryPage::jumpToPeriod() {
+  const QString period = jump_->text().trimmed();
+  if (period.isEmpty()) return;
+  const int row = drawModel_->rowOf(period.toStdString());
+  if (row < 0) {
+    status_->setText(QStringLiteral("历史库中没有第 %1 期").arg(period));
+    return;
+  }
+  selectPeriod(period);
+  drawView_->setFocus();
+  status_->setText(QStringLiteral("第 %1 期在表格第 %2 行").arg(period).arg(row + 1));
 }
 
 void HistoryPage::copySelected() {

@@ -1,19 +1,15 @@
 // The window's side of the 走势图 page.
 
-#include <QLabel>
 #include <QStackedWidget>
-#include <QVBoxLayout>
 
+#include "ui/history/trend_page.h"
 #include "ui/main_window.h"
 
 namespace torvane::ui {
 
 QWidget* MainWindow::buildTrendPage() {
-  auto* page = new QWidget(stack_);
-  auto* column = new QVBoxLayout(page);
-  column->addWidget(new QLabel(QStringLiteral("走势图"), page));
-  column->addStretch();
-  return page;
+  // The history pages came first, so the store is there.
+  return new TrendPage(*drawStore_, stack_);
 }
 
 }  // namespace torvane::ui

@@ -6,12 +6,21 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QProxyStyle>
 #include <QPushButton>
 
 #include "ui/panels/panel_widgets.h"
 
 namespace torvane::ui {
 namespace {
+
+// The platform's style with two pixels between a tick and its caption.
+class TightTickStyle : public QProxyStyle {
+ public:
+  int pixelMetric(PixelMetric m, const QStyleOption* option, const QWidget* w) const override {
+    return m == PM_CheckBoxLabelSpacing ? 2 : QProxyStyle::pixelMetric(m, option, w);
+  }
+};
 
 struct KindInfo {
   const char* title;
@@ -30,6 +39,8 @@ constexpr KindInfo kKinds[3] = {
 ShapePatternsPanel::ShapePatternsPanel(Qt::Orientation orientation, QWidget* parent)
     : QWidget(parent) {
   setObjectName(QStringLiteral("fraShapes"));
+  tightTicks_ = new TightTickStyle;
+  tightTicks_->setParent(this);
   auto* layout = new QBoxLayout(
       orientation == Qt::Horizontal ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom, this);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -76,13 +87,15 @@ QGroupBox* ShapePatternsPanel::buildFrame(int kind) {
   }
 
   // Twelve captions of five characters side by side: keep the tick close to its caption.
-  frame->setStyleSheet(QStringLiteral("QCheckBox { spacing: 2px; }"));
+  // A style sheet would do it too, but then the box measures its caption short and the last
+  // character loses its right edge.
   auto* grid = new QGridLayout;
   grid->setHorizontalSpacing(4);
   grid->setVerticalSpacing(0);
   for (int i = 0; i < 32; ++i) {
     QCheckBox* c =
         MakeCheck(frame, ArrayName(info.boxName, i), QString::fromStdString(ShapeCaption(kind, i)));
+    c->setStyle(tightTicks_);
     c->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);  // never cut a caption
     boxes_[kind][i] = c;
     grid->addWidget(c, i / 4, i % 4);

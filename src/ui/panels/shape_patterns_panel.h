@@ -10,6 +10,7 @@
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
+class QStyle;
 
 namespace torvane::ui {
 
@@ -31,6 +32,7 @@ class ShapePatternsPanel : public QWidget {
   std::array<std::array<QCheckBox*, 32>, 3> boxes_{};  // chkDX, chkJO, chkZH
   QComboBox* min_ = nullptr;                           // Com_rc(4)
   QComboBox* max_ = nullptr;                           // Com_rc(5)
+  QStyle* tightTicks_ = nullptr;
 };
 
 }  // namespace torvane::ui
