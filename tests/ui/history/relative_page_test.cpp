@@ -25,7 +25,8 @@ class RelativePageTest : public HistoryFixture {
 };
 
 TEST_F(RelativePageTest, ControlsFillTheStateAndClearAllEmptiesIt) {
-  window->show();
+  showHistory();
+  importDraws(Draws({{"2024001", "12345"}}));  // the rows take clicks once there is a reference
   clickTab(kRelativeTab);
   for (const char* box : {"chkRel(0)", "chkRelPos(3)", "chkRel(2)", "chkRelShared(2)"}) tick(box);
   find<QComboBox>(QStringLiteral("cboRelMode(0)"))->setCurrentIndex(1);
