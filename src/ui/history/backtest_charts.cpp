@@ -50,13 +50,6 @@ double NiceStep(double least) {
   return 10 * power;
 }
 
-// Whole-number ticks from 0 on an axis from `low` to `high`, about five to ten of them.
-void SetTicks(QValueAxis* axis, double low, double high) {
-  axis->setTickInterval(NiceStep(std::max(1.0, (high - low) / 8)));
-  axis->setTickAnchor(0);
-  axis->setRange(low, high);
-}
-
 QLineSeries* Line(QChart* chart, const QString& name, QPen pen) {
   auto* line = new QLineSeries(chart);
   line->setName(name);
@@ -67,6 +60,13 @@ QLineSeries* Line(QChart* chart, const QString& name, QPen pen) {
 }
 
 }  // namespace
+
+void SetTicks(QValueAxis* axis, double low, double high) {
+  axis->setTickType(QValueAxis::TicksDynamic);
+  axis->setTickInterval(NiceStep(std::max(1.0, (high - low) / 8)));
+  axis->setTickAnchor(0);
+  axis->setRange(low, high);
+}
 
 QList<QPointF> FailedLine(const std::vector<DrawVerdict>& verdicts, int first, int last) {
   QList<QPointF> points;

@@ -30,6 +30,10 @@ namespace torvane::ui {
 constexpr int kDetailDraws = 300;
 constexpr int kBlockDraws = 30;
 
+// Round ticks from 0 (1, 2 or 5 times a power of ten) on an axis from `low` to `high`, about
+// five to ten of them.
+void SetTicks(QValueAxis* axis, double low, double high);
+
 // One point per draw from `first` to `last` (0-based, inclusive): x from 1, y its failed count.
 QList<QPointF> FailedLine(const std::vector<DrawVerdict>& verdicts, int first, int last);
 // Kept draws per block of kBlockDraws (the last block may be shorter) in percent, at the

@@ -81,11 +81,14 @@ BacktestPage::BacktestPage(Dialogs& dialogs, DrawStore& store, QWidget* parent)
 
   parts_ = new QTabWidget(this);
   parts_->setObjectName(QStringLiteral("tabBacktestParts"));
+  // The rest of the page's height, whatever the tables would like: the page never scrolls.
+  parts_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Ignored);
   parts_->addTab(buildResultTab(), QStringLiteral("条件与各期"));
   parts_->addTab(buildToleranceTab(), QStringLiteral("容错表"));
   compare_ = new SchemeCompare(dialogs_, this);
   parts_->addTab(compare_, QStringLiteral("方案对比"));
   connect(compare_, &SchemeCompare::compareRequested, this, &BacktestPage::compareRequested);
+  parts_->setMinimumHeight(parts_->minimumSizeHint().height());
   column->addWidget(parts_, 1);
 
   connect(&store_, &DrawStore::changed, this, [this] {
@@ -101,7 +104,6 @@ QWidget* BacktestPage::buildToleranceTab() {
   column->setContentsMargins(4, 4, 4, 4);
   toleranceNote_ = new QLabel(tab);
   toleranceNote_->setObjectName(QStringLiteral("lblToleranceNote"));
-  toleranceNote_->setWordWrap(true);
   toleranceModel_ = new ToleranceTableModel(this);
   toleranceView_ = Table(toleranceModel_, "grdBacktestTolerance", tab);
   toleranceView_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);

@@ -5,7 +5,6 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QLabel>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QListWidget>
@@ -20,6 +19,7 @@
 #include "core/errors.h"
 #include "run/backtest.h"
 #include "scheme/scheme_file.h"
+#include "ui/history/backtest_charts.h"
 #include "ui/history/backtest_summary.h"
 #include "widgets/dialogs.h"
 
@@ -123,20 +123,14 @@ SchemeCompare::SchemeCompare(widgets::Dialogs& dialogs, QWidget* parent)
   removeButton_->setObjectName(QStringLiteral("cmdCompareRemove"));
   auto* run = new QPushButton(QStringLiteral("开始对比"), this);
   run->setObjectName(QStringLiteral("cmdCompare"));
-  run->setToolTip(QStringLiteral("列表里的每个方案都用现在的大底，在上面选的回测范围上回测"));
-  auto* note = new QLabel(
-      QStringLiteral("各方案用同样的开奖和现在的大底回测；虚线是随机选同样多号码时应中的期数。"),
-      this);
-  note->setWordWrap(true);
-  note->setStyleSheet(QStringLiteral("color: rgb(96,96,96);"));
+  run->setToolTip(
+      QStringLiteral("列表里的每个方案都用现在的大底，在上面选的回测范围的同样各期上回测"));
 
   auto* left = new QWidget(this);
   auto* leftColumn = new QVBoxLayout(left);
   leftColumn->setContentsMargins(0, 0, 0, 0);
   leftColumn->addWidget(list_, 1);
-  for (QWidget* w : {static_cast<QWidget*>(add), static_cast<QWidget*>(removeButton_),
-                     static_cast<QWidget*>(run), static_cast<QWidget*>(note)})
-    leftColumn->addWidget(w);
+  for (QPushButton* b : {add, removeButton_, run}) leftColumn->addWidget(b);
   left->setMaximumWidth(220);
 
   model_ = new SchemeCompareModel(this);
@@ -262,11 +256,11 @@ void SchemeCompare::fillChart() {
       s->attachAxis(x);
       s->attachAxis(y);
     }
-    // The legend names the schemes; the dashed lines are explained beside the list.
+    // The legend names the schemes; the title says what the dashed lines are.
     for (QLegendMarker* m : chart->legend()->markers(expected)) m->setVisible(false);
   }
-  x->setRange(0, std::max(1, n));
-  y->setRange(0, std::ceil(top * 1.05));
+  SetTicks(x, 0, std::max(1, n));
+  SetTicks(y, 0, std::ceil(top * 1.05));
   chart->setTitle(QStringLiteral("累计中奖期数（实线），随机选同样多号码应中的期数（虚线）"));
 }
 
