@@ -21,6 +21,7 @@
 #include "run/backtest.h"
 #include "run/backtest_report.h"
 #include "scheme/scheme_file.h"
+#include "support/every_panel_set.h"
 #include "support/history_samples.h"
 #include "ui/condition_pages.h"
 #include "ui/history/backtest_charts.h"
@@ -498,6 +499,84 @@ TEST_F(BacktestPageTest, ComparesSchemesOnTheSameDraws) {
   EXPECT_EQ(Cell(model, 0, SchemeCompareModel::Scheme), QStringLiteral("当前条件"));
   EXPECT_EQ(Cell(model, 2, SchemeCompareModel::Scheme), QStringLiteral("span_9.json"));
 }
+
+// Every header and figure of the condition table shows whole at 1366 x 768, however many
+// conditions: a narrow side scrolls instead of cutting a column with "…".
+TEST_F(BacktestPageTest, ConditionColumnsAreNeverCut) {
+  prepare(100);
+  window->applyConditions(support::EveryPanelSet());
+  window->resize(1366 - 16, 768 - 48);
+  pressBacktest();
+  QApplication::processEvents();
+  QTableView* view = page()->conditionView();
+  ASSERT_GE(page()->conditionModel()->rowCount(), 23);
+  for (int c = 0; c < ConditionStatsModel::Count; ++c) {
+    const int width = view->horizontalHeader()->sectionSize(c);
+    EXPECT_GE(width, view->horizontalHeader()->sectionSizeHint(c)) << c;
+    for (int r = 0; r < view->model()->rowCount(); ++r)
+      EXPECT_GE(width, view->sizeHintForIndex(view->model()->index(r, c)).width()) << c << r;
+  }
+}
+
+TEST_F(BacktestPageTest, CompareListKeepsTheCurrentConditions) {
+  prepare(30);
+  SchemeCompare* compare = page()->schemeCompare();
+  EXPECT_FALSE(compare->addSchemeFile());  // cancelled: nothing added, no message
+  dialogs.files.push_back(QStringLiteral(TORVANE_TEST_DATA "/schemes/span_9.json"));
+  ASSERT_TRUE(compare->addSchemeFile());
+  compare->schemeList()->setCurrentRow(0);
+  compare->removeSelected();
+  ASSERT_EQ(compare->schemeList()->count(), 2);
+  compare->removeSelected();  // still on 当前条件
+  compare->schemeList()->setCurrentRow(1);
+  compare->removeSelected();
+  ASSERT_EQ(compare->schemeList()->count(), 1);
+  EXPECT_EQ(compare->schemeList()->item(0)->text(), QStringLiteral("当前条件"));
+  EXPECT_EQ(dialogs.calls.size(), 2u);  // the two open-file dialogs
+}
+
+// The chart lines as pure functions of the verdicts: kept draws per block, and kept so far.
+struct LineCase {
+  const char* name;
+  int draws;
+  int keptEvery;  // draw i is kept when i % keptEvery == 0
+  int blocks;     // points of BlockHitRates
+  double lastBlockRate;
+  int maxKeptPoints;  // KeptSoFar stays under this
+};
+void PrintTo(const LineCase& c, std::ostream* os) {
+  *os << c.name;
+}
+class ChartLinesTest : public ::testing::TestWithParam<LineCase> {};
+
+TEST_P(ChartLinesTest, BlocksAndKeptSoFar) {
+  const LineCase& c = GetParam();
+  std::vector<DrawVerdict> v(c.draws);
+  int kept = 0;
+  for (int i = 0; i < c.draws; ++i) kept += (v[i].kept = i % c.keptEvery == 0) ? 1 : 0;
+  const QList<QPointF> blocks = BlockHitRates(v);
+  ASSERT_EQ(blocks.size(), c.blocks);
+  if (c.blocks > 0) EXPECT_DOUBLE_EQ(blocks.back().y(), c.lastBlockRate);
+  const QList<QPointF> soFar = KeptSoFar(v);
+  EXPECT_LE(soFar.size(), c.maxKeptPoints);
+  EXPECT_EQ(soFar.back(), QPointF(c.draws, kept));
+  for (int i = 1; i < soFar.size(); ++i) {
+    EXPECT_GT(soFar[i].x(), soFar[i - 1].x());
+    EXPECT_GE(soFar[i].y(), soFar[i - 1].y());
+    // A point skips no kept draw: its count is that of its own draw.
+    const int x = static_cast<int>(soFar[i].x());
+    EXPECT_EQ(soFar[i].y(), (x - 1) / c.keptEvery + 1) << x;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, ChartLinesTest,
+    ::testing::Values(LineCase{"NoDraws", 0, 1, 0, 0, 1},
+                      LineCase{"LessThanABlock", 12, 3, 1, 100.0 * 4 / 12, 13},
+                      LineCase{"WholeBlocks", 90, 10, 3, 100.0 * 3 / 30, 91},
+                      LineCase{"ShortLastBlock", 100, 5, 4, 100.0 * 2 / 10, 101},
+                      LineCase{"TwentyYears", 7300, 7, 244, 100.0 * 1 / 10, 1002}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace torvane::ui
