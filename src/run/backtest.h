@@ -71,15 +71,17 @@ struct BacktestReport {
   int currentKeptStreak = 0;                // kept draws, counting back from the newest
   int longestMissedStreak = 0;              // the longest run of draws not kept
 
-  BacktestDecision decision;  // filled by Backtest(); empty from SummarizeBacktest alone
+  // SummarizeBacktest fills the confidence; Backtest() the worth and the tolerance table too.
+  BacktestDecision decision;
 };
 
 // The figures from judged draws and the result count of a run with the same conditions.
 BacktestReport SummarizeBacktest(std::vector<history::Draw> draws, DrawVerdicts judged,
                                  int startCount, int resultCount);
 
-// JudgeDraws, one RunFilters over the base set (or all 100000 numbers when it is empty) for
-// the result count, and the summary. draws oldest first. Throws RunError as a run does.
+// JudgeDraws, one run over the base set (or all 100000 numbers when it is empty) for the
+// result count and the decision figures, and the summary. draws oldest first. Throws RunError as a
+// run does.
 BacktestReport Backtest(const Conditions& conditions, const DigitTable& baseSet,
                         std::span<const history::Draw> draws);
 

@@ -1,5 +1,5 @@
-// torvane-cli backtest on a small history: the CSV and the text report, draws from a file or
-// from the store, --last, --base and --out.
+// torvane-cli backtest and compare on a small history: the CSV and the text report, draws from
+// a file or from the store, --last, --base, --out, the tolerance table and several schemes.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -102,6 +102,35 @@ TEST_F(CliBacktest, EmptyStoreSaysHowToImport) {
   EXPECT_EQ(o.out, "");
   EXPECT_NE(o.err.find(DefaultStore()), std::string::npos) << o.err;
   EXPECT_NE(o.err.find("torvane-cli history import FILE"), std::string::npos) << o.err;
+}
+
+// Kill sums over all numbers: 96753 none, 3246 one (sum 15, or 11111), 12345 two. The draws
+// fail 1, 2, 0, 0 and 1 conditions.
+TEST_F(CliBacktest, ToleranceTableCsvByMinThenMax) {
+  const Outcome o = Cli({"backtest", scheme_, "--history", draws_, "--tolerance-table", "--csv"});
+  ASSERT_EQ(o.code, kExitDone) << o.err;
+  EXPECT_EQ(o.out,
+            "min,max,results,share,kept,hitRate,ratio\n"
+            "0,0,96753,0.967530,2,0.400000,0.4134\n"
+            "0,1,99999,0.999990,4,0.800000,0.8000\n"
+            "0,2,100000,1.000000,5,1.000000,1.0000\n"
+            "1,1,3246,0.032460,2,0.400000,12.3229\n"
+            "1,2,3247,0.032470,3,0.600000,18.4786\n"
+            "2,2,1,0.000010,1,0.200000,20000.0000\n");
+}
+
+// 2 of 5 against Binomial(5, 0.96753) is p = 0.000326 (exact fractions); nothing kept of
+// nothing left has no ratio; a comma in a file name is quoted.
+TEST_F(CliBacktest, CompareOneRowPerSchemeOnTheSameDraws) {
+  const std::string none = DrawFile("none.json", R"({"format": "torvane-scheme/1"})");
+  const std::string empty =
+      DrawFile("tolerance 1,1.json", R"({"format": "torvane-scheme/1", "tolerance": ["1", "1"]})");
+  const Outcome o = Cli({"compare", scheme_, none, empty, "--history", draws_, "--csv"});
+  ASSERT_EQ(o.code, kExitDone) << o.err;
+  EXPECT_EQ(o.out, "scheme,results,share,kept,tested,hitRate,ratio,pValue\n" + scheme_ +
+                       ",96753,0.967530,2,5,0.400000,0.4134,0.000326\n" + none +
+                       ",100000,1.000000,5,5,1.000000,1.0000,1.000000\n\"" + empty +
+                       "\",0,0.000000,0,5,0.000000,,1.000000\n");
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-// Exit status and message of the history and backtest commands for each kind of failure, in
-// process and as the real program, always against a store in a temporary folder.
+// Exit status and message of the history, backtest and compare commands for each kind of failure,
+// in process and as the real program, always against a store in a temporary folder.
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
@@ -166,6 +166,13 @@ INSTANTIATE_TEST_SUITE_P(
             {"backtest", kSchemes + "tolerance_not_a_number.json", "--history", "{dir}/draws.txt"},
             kExitRunFailed,
             "run failed"},
+        ExitCase{"CompareNoScheme", {}, {"compare", "--csv"}, kExitUsage, "one or more scheme"},
+        ExitCase{
+            "CompareBadSecondScheme",
+            {},
+            {"compare", kEmptyScheme, kSchemes + "bad_key.json", "--history", "{dir}/draws.txt"},
+            kExitBadFile,
+            "bad_key.json"},
         ExitCase{"BacktestDone",
                  {"history", "import", "{dir}/draws.txt"},
                  {"backtest", kEmptyScheme, "--csv"},

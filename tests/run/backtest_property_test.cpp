@@ -1,6 +1,7 @@
 // A draw is kept by the back-test exactly when its number is among the results of a run with
 // the same conditions and base set: random conditions on every panel, random histories with
-// repeated numbers, with and without a base set.
+// repeated numbers, with and without a base set. The decision figures agree with one run per
+// tolerance and per left-out condition.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -128,6 +129,52 @@ TEST_P(BacktestProperty, EveryConditionKillsWhatTheRunKills) {
   }
 }
 
+class BacktestDecisionModel : public BacktestProperty {};
+
+TEST_P(BacktestDecisionModel, ToleranceTableAndLeaveOneOutAreRunsOfTheirOwn) {
+  const Scenario s = MakeScenario(GetParam().seed, GetParam().withBase);
+  SCOPED_TRACE(testing::DescribeConditions(s.conditions));
+  BacktestReport r;
+  try {
+    r = Backtest(s.conditions, s.base, s.draws);
+  } catch (const RunError&) {
+    return;
+  }
+  // Results and kept draws at a tolerance; an empty start is none here, not all numbers.
+  const auto runAndKept = [&](const DigitTable& start, int min, int max,
+                              const std::vector<history::Draw>& draws) {
+    Conditions c = s.conditions;
+    c.tolerance = {std::to_string(min), std::to_string(max)};
+    int kept = 0;
+    for (const DrawVerdict& v : JudgeDraws(c, s.base, draws).draws) kept += v.kept;
+    return std::pair(start.empty() ? 0 : RunFilters(start, c).results.count(), kept);
+  };
+  const DigitTable start = s.base.empty() ? MakeFullSet() : s.base;
+  const int top = std::min<int>(r.conditions.size(), 9);
+  ASSERT_EQ(r.decision.toleranceTable.size(), static_cast<size_t>((top + 1) * (top + 2) / 2));
+  for (const ToleranceRow& row : r.decision.toleranceTable)
+    EXPECT_EQ(std::make_pair(row.results, row.kept), runAndKept(start, row.min, row.max, s.draws))
+        << row.min << "-" << row.max;
+
+  // Without condition c a number c kills has one kill less: what c spares runs at the
+  // tolerance, what it kills at the tolerance one higher.
+  const KillTable kills = ApplyConditions(start, s.conditions).kills;
+  const ToleranceRange t = r.judged.tolerance;
+  for (size_t c = 0; c < r.decision.worth.size(); ++c) {
+    DigitTable spared, killed;
+    for (int i = 0; i < start.count(); ++i)
+      (kills.row(static_cast<int>(c) + 1)[i] ? killed : spared).appendRow(start.row(i));
+    std::vector<history::Draw> sparedDraws, killedDraws;
+    for (size_t i = 0; i < s.draws.size(); ++i)
+      (r.judged.draws[i].killedBy >> c & 1 ? killedDraws : sparedDraws).push_back(s.draws[i]);
+    const auto [results, kept] = runAndKept(spared, t.min, t.max, sparedDraws);
+    const auto [moreResults, moreKept] = runAndKept(killed, t.min + 1, t.max + 1, killedDraws);
+    const ConditionWorth& w = r.decision.worth[c];
+    EXPECT_EQ(w.resultsWithout, results + moreResults) << w.name;
+    EXPECT_EQ(w.keptWithout, kept + moreKept) << w.name;
+  }
+}
+
 std::vector<PropertyCase> Cases() {
   std::vector<PropertyCase> cases;
   for (unsigned seed = 1; seed <= 150; ++seed) {
@@ -138,6 +185,12 @@ std::vector<PropertyCase> Cases() {
 }
 
 INSTANTIATE_TEST_SUITE_P(RandomConditions, BacktestProperty, ::testing::ValuesIn(Cases()),
+                         CaseName);
+INSTANTIATE_TEST_SUITE_P(RandomConditions, BacktestDecisionModel, ::testing::ValuesIn([] {
+                           std::vector<PropertyCase> some = Cases();
+                           some.resize(16);  // each case runs once per tolerance and condition
+                           return some;
+                         }()),
                          CaseName);
 
 // The cases above would prove little if every draw were kept, or none.

@@ -55,13 +55,42 @@ TEST(BacktestCsv, OneLinePerDrawOldestFirst) {
 TEST(BacktestText, SummaryLines) {
   const BacktestReport r = Backtest(DirectAndSum(), DigitTable(), kDraws);
   const std::vector<std::string> lines = Lines(BacktestText(r));
-  ASSERT_GE(lines.size(), 6u);
+  ASSERT_GE(lines.size(), 9u);
   EXPECT_EQ(lines[0], "回测 4 期：2024001 至 2024004");
   EXPECT_EQ(lines[1], "起始号码 100000 注（全部号码），容错 0-0");
   EXPECT_EQ(lines[2], "缩水结果 96753 注，占全部号码 96.75%");
   EXPECT_EQ(lines[3], "保留 2 期，命中率 50.00%");
   EXPECT_EQ(lines[4], "命中率 ÷ 占比 0.52（1 表示与随机选同样多的号码相当）");
   EXPECT_EQ(lines[5], "当前连中 2 期，最长连错 2 期");
+  // Wilson 2 of 4, and 2 against Binomial(4, 0.96753): P(0) + P(1) + P(2) = 0.00606.
+  EXPECT_EQ(lines[6], "命中率 95% 区间 15.00% 至 85.00%");
+  EXPECT_EQ(lines[7], "命中率低于随机选同样多的号码（p = 0.006）");
+  EXPECT_EQ(lines[8], TuningWarningText());
+}
+
+TEST(BacktestText, SignificanceSaysWhichSideOfRandom) {
+  const struct {
+    const char* name;
+    int tested, kept, resultCount;
+    double pValue;
+    const char* text;
+  } cases[] = {
+      {"NoDifference", 100, 30, 30000, 0.41, "与随机选同样多的号码相比，没有显著差别（p = 0.41）"},
+      {"FivePercent", 100, 40, 30000, 0.05, "与随机选同样多的号码相比，没有显著差别（p = 0.05）"},
+      {"Higher", 100, 45, 30000, 2e-9, "命中率高于随机选同样多的号码（p < 0.001）"},
+      {"NoDraws", 0, 0, 30000, 1, "没有回测的开奖，无法与随机比较"},
+      {"NothingLeft", 100, 0, 0, 1, "缩水结果为 0 注，无法与随机比较"},
+  };
+  for (const auto& c : cases) {
+    BacktestReport r;
+    r.tested = c.tested;
+    r.kept = c.kept;
+    r.resultCount = c.resultCount;
+    r.share = c.resultCount / 100000.0;
+    r.hitRate = c.tested ? static_cast<double>(c.kept) / c.tested : 0;
+    r.decision.confidence.pValue = c.pValue;
+    EXPECT_EQ(SignificanceText(r), c.text) << c.name;
+  }
 }
 
 TEST(BacktestText, ConditionTableAndMissedDrawsLineUp) {
@@ -70,9 +99,12 @@ TEST(BacktestText, ConditionTableAndMissedDrawsLineUp) {
   const std::string text = BacktestText(r);
   EXPECT_NE(text.find("起始号码 2 注（基础号码），容错 0-0\n"), std::string::npos) << text;
   EXPECT_NE(text.find("\n"
-                      "条件    杀中开奖号  误杀率  当前连续未杀  最长连续未杀\n"
-                      "杀直选           2  50.00%             2             2\n"
-                      "杀和值           1  25.00%             2             2\n"),
+                      "条件    杀中开奖号  误杀率  当前连续未杀  最长连续未杀  杀号率  "
+                      "误杀÷杀号  去掉后注数  去掉后保留\n"
+                      "杀直选           2  50.00%             2             2  50.00%       "
+                      "1.00           1           1\n"
+                      "杀和值           1  25.00%             2             2  50.00%       "
+                      "0.50           1           1\n"),
             std::string::npos)
       << text;
   EXPECT_NE(text.find("\n"
