@@ -2,6 +2,7 @@
 
 #include <QChartView>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -11,6 +12,7 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <optional>
 #include <span>
 
@@ -50,6 +52,22 @@ void SetWidths(QTableView* view, std::initializer_list<int> chars) {
   const int unit = view->fontMetrics().horizontalAdvance(QStringLiteral("0"));
   int c = 0;
   for (int w : chars) view->horizontalHeader()->resizeSection(c++, w * unit + 12);
+}
+
+// Whole headers and cells (bold, as the worst condition shows) without asking the delegate for
+// every cell's size: a table wider than its side scrolls instead of eliding.
+void FitColumns(QTableView* view) {
+  QFont bold = view->font();
+  bold.setBold(true);
+  const QFontMetrics fm(bold);
+  QAbstractItemModel* m = view->model();
+  QHeaderView* header = view->horizontalHeader();
+  for (int c = 0; c < m->columnCount(); ++c) {
+    int width = header->sectionSizeHint(c);
+    for (int r = 0; r < m->rowCount(); ++r)
+      width = std::max(width, fm.horizontalAdvance(m->index(r, c).data().toString()) + 16);
+    header->resizeSection(c, width);
+  }
 }
 
 }  // namespace
@@ -205,8 +223,9 @@ void BacktestPage::buildTables() {
   drawModel_ = new DrawVerdictModel(this);
   drawProxy_ = new DrawFilterModel(drawModel_, this);
   drawView_ = Table(drawProxy_, "grdBacktestDraws", this);
+  // Newest first as the model gives them: no sort of thousands of rows until a header click.
+  drawView_->horizontalHeader()->setSortIndicator(-1, Qt::DescendingOrder);
   drawView_->setSortingEnabled(true);
-  drawView_->sortByColumn(DrawVerdictModel::Period, Qt::DescendingOrder);
   drawView_->setToolTip(QStringLiteral("点表头可按该列排序；上面的“显示”可只看保留或未保留的期"));
   SetWidths(drawView_, {9, 10, 6, 10, 16, 8});
   drawView_->horizontalHeader()->setSectionResizeMode(DrawVerdictModel::KilledBy,
@@ -325,8 +344,7 @@ void BacktestPage::showReport(BacktestPtr report) {
           : QStringLiteral("每个容错范围下缩水剩几注、回测各期能中几期。点一行（或选中后按回车）"
                            "即把它填入容错级别并重新回测；黄色一行是这次回测用的容错。"));
   chosenTolerance_.reset();
-  // Whole headers and figures; a table wider than its side scrolls instead of eliding.
-  conditionView_->resizeColumnsToContents();
+  FitColumns(conditionView_);
   showStoreState();
 }
 
