@@ -278,7 +278,8 @@ void BacktestCharts::fillTimeChart(double first, double last) {
     yAxis_->setTitleText(QStringLiteral("命中率（%）"));
     SetTicks(yAxis_, 0, std::max(5.0, std::ceil(top / 5) * 5));
     failedView_->chart()->setTitle(
-        QStringLiteral("每 %1 期的命中率（框选一段可看每期详情）").arg(kBlockDraws));
+        QStringLiteral("每 %1 期的命中率（框选一段或在表中双击某期，可看每期详情）")
+            .arg(kBlockDraws));
   }
   placeMarker();
 }

@@ -231,6 +231,11 @@ void BacktestPage::buildTables() {
   drawView_->horizontalHeader()->setSectionResizeMode(DrawVerdictModel::KilledBy,
                                                       QHeaderView::Stretch);
 
+  // Enter or a double click on a draw: the chart shows every draw around it.
+  connect(drawView_, &QTableView::activated, this, [this](const QModelIndex& index) {
+    const int at = drawProxy_->drawIndex(index.row()) + 1;
+    charts_->showDraws(at - kDetailDraws / 3, at + kDetailDraws / 3);
+  });
   connect(drawView_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
           [this](const QModelIndex& current) { drawSelected(current); });
   connect(conditionView_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
@@ -344,6 +349,8 @@ void BacktestPage::showReport(BacktestPtr report) {
           : QStringLiteral("每个容错范围下缩水剩几注、回测各期能中几期。点一行（或选中后按回车）"
                            "即把它填入容错级别并重新回测；黄色一行是这次回测用的容错。"));
   chosenTolerance_.reset();
+  // The range in use is the current row, so the keys go on from there after a choice.
+  toleranceView_->setCurrentIndex(toleranceModel_->index(toleranceModel_->rowOf(used), 0));
   FitColumns(conditionView_);
   showStoreState();
 }

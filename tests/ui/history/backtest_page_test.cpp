@@ -396,6 +396,11 @@ TEST_F(BacktestPageTest, LongRangesShowBlocksAndAZoomShowsEveryDraw) {
   ASSERT_EQ(charts->failedSeries()->count(), 100);
   EXPECT_EQ(charts->failedSeries()->at(0), QPointF(101, v[100].failed));
   EXPECT_TRUE(charts->toleranceBand()->isVisible());
+  // Enter on a draw of the table shows the draws around it.
+  page()->drawView()->setCurrentIndex(page()->drawProxy()->index(0, 0));
+  QTest::keyClick(page()->drawView(), Qt::Key_Return);
+  EXPECT_TRUE(charts->showsEveryDraw());
+  EXPECT_EQ(charts->drawAxis()->max(), 400);
   charts->drawAxis()->setRange(-300, 900);  // zoomed out past both ends
   EXPECT_FALSE(charts->showsEveryDraw());
   EXPECT_EQ(charts->drawAxis()->min(), 1);
