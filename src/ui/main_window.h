@@ -94,11 +94,11 @@ class MainWindow : public QMainWindow {
   void buildLayout();
   void buildSchemeMenu();
   void buildHistoryPages();
-  void watchBacktestConditions();  // once the run panel and the menu are there
-  QWidget* buildTrendPage();       // 走势图
-  QWidget* buildStatsPage();       // 指标统计
-  QWidget* buildRelativePage();    // 按上期条件
-  QWidget* buildMergePage();       // 大底合并
+  void watchBacktestConditions();
+  QWidget* buildTrendPage();     // 走势图
+  QWidget* buildStatsPage();     // 指标统计
+  QWidget* buildRelativePage();  // 按上期条件
+  QWidget* buildMergePage();     // 大底合并
   void runBacktest();
   void showRunFailure();  // inside a catch block: the message of a failed run action
   void chooseAndLoadScheme();

@@ -42,6 +42,7 @@ void MainWindow::buildHistoryPages() {
   });
 }
 
+// Called once the run panel and the scheme menu are there.
 void MainWindow::watchBacktestConditions() {
   // Whatever may change the conditions, base set or tolerance: another page shown, a run-panel
   // button (清空所有条件), a tolerance box, the scheme menu. Queued, so the change is done.
