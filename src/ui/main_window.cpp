@@ -60,6 +60,7 @@ MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent),
   help_ = new ConditionHelp(dialogs_, this);
   buildLayout();
   buildSchemeMenu();
+  watchBacktestConditions();
 
   flashTimer_ = new QTimer(this);
   flashTimer_->setObjectName(QStringLiteral("tmrFlash"));

@@ -96,6 +96,7 @@ class MainWindow : public QMainWindow {
   void buildLayout();
   void buildSchemeMenu();
   void buildHistoryPages();
+  void watchBacktestConditions();
   QWidget* buildTrendPage();     // 走势图
   QWidget* buildStatsPage();     // 指标统计
   QWidget* buildRelativePage();  // 按上期条件

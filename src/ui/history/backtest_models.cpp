@@ -4,8 +4,6 @@
 #include <QFont>
 #include <algorithm>
 
-#include "ui/history/backtest_summary.h"
-
 namespace torvane::ui {
 
 namespace {
@@ -52,23 +50,11 @@ QVariant ConditionStatsModel::data(const QModelIndex& index, int role) const {
   const ConditionRecord& c = report_->conditions[row];
   switch (role) {
     case Qt::DisplayRole:
+      return ConditionCell(*report_, row, index.column());
+    case SortRole: {
+      const bool worth = report_->decision.worth.size() == report_->conditions.size();
+      const ConditionWorth* w = worth ? &report_->decision.worth[row] : nullptr;
       switch (index.column()) {
-        case Name:
-          return QString::fromStdString(c.name);
-        case Killed:
-          return c.killed;
-        case Rate:
-          return PercentText(c.killRate);
-        case CurrentStreak:
-          return c.currentStreak;
-        case LongestStreak:
-          return c.longestStreak;
-      }
-      return {};
-    case SortRole:
-      switch (index.column()) {
-        case Name:
-          return row;  // run order
         case Killed:
         case Rate:
           return c.killed;
@@ -76,8 +62,17 @@ QVariant ConditionStatsModel::data(const QModelIndex& index, int role) const {
           return c.currentStreak;
         case LongestStreak:
           return c.longestStreak;
+        case KillShare:
+          return w ? w->killShare : 0.0;
+        case Ratio:
+          return w && w->ratio ? *w->ratio : -1.0;
+        case ResultsWithout:
+          return w ? w->resultsWithout : 0;
+        case KeptWithout:
+          return w ? w->keptWithout : 0;
       }
-      return {};
+      return row;  // run order
+    }
     case Qt::FontRole:
       if (isWorst(row)) {
         QFont f;
@@ -103,11 +98,11 @@ QVariant ConditionStatsModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant ConditionStatsModel::headerData(int section, Qt::Orientation o, int role) const {
-  static const char* const kHeaders[Count] = {"条件", "杀中奖号期数", "比例", "当前连续未杀",
-                                              "最长连续未杀"};
-  if (o != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= Count)
+  if (o != Qt::Horizontal || section < 0 || section >= Count)
     return QAbstractTableModel::headerData(section, o, role);
-  return QString::fromUtf8(kHeaders[section]);
+  if (role == Qt::DisplayRole) return ConditionHeader(section);
+  if (role == Qt::ToolTipRole) return ConditionHeaderTip(section);
+  return QAbstractTableModel::headerData(section, o, role);
 }
 
 DrawVerdictModel::DrawVerdictModel(QObject* parent) : QAbstractTableModel(parent) {}
@@ -148,6 +143,17 @@ QVariant DrawVerdictModel::data(const QModelIndex& index, int role) const {
           return OutcomeText(v);
       }
       return {};
+    case SortRole:
+      switch (index.column()) {
+        case Number:
+          return QString::fromStdString(d.NumberText());
+        case Failed:
+        case KilledBy:
+          return v.failed;
+        case Outcome:
+          return !v.inBase ? 0 : v.kept ? 2 : 1;
+      }
+      return i;  // period and date: draw order
     case Qt::ForegroundRole:
       return v.kept ? QVariant() : QVariant(kMissed);
     case Qt::ToolTipRole:
@@ -165,6 +171,95 @@ QVariant DrawVerdictModel::headerData(int section, Qt::Orientation o, int role) 
   if (o != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= Count)
     return QAbstractTableModel::headerData(section, o, role);
   return QString::fromUtf8(kHeaders[section]);
+}
+
+ToleranceTableModel::ToleranceTableModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+void ToleranceTableModel::setReport(BacktestPtr report) {
+  beginResetModel();
+  report_ = std::move(report);
+  used_ = report_ ? rowOf(report_->judged.tolerance) : -1;
+  endResetModel();
+}
+
+int ToleranceTableModel::rowOf(ToleranceRange range) const {
+  for (int row = 0; row < rowCount(); ++row)
+    if (this->range(row).min == range.min && this->range(row).max == range.max) return row;
+  return -1;
+}
+
+int ToleranceTableModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() || !report_ ? 0
+                                      : static_cast<int>(report_->decision.toleranceTable.size());
+}
+
+int ToleranceTableModel::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : Count;
+}
+
+QVariant ToleranceTableModel::data(const QModelIndex& index, int role) const {
+  if (!index.isValid() || index.row() >= rowCount()) return {};
+  const ToleranceRow& t = range(index.row());
+  if (role == Qt::DisplayRole) {
+    switch (index.column()) {
+      case Min:
+        return t.min;
+      case Max:
+        return t.max;
+      case Results:
+        return t.results;
+      case Share:
+        return PercentText(t.share);
+      case Kept:
+        return t.kept;
+      case HitRate:
+        return PercentText(t.hitRate);
+      case Ratio:
+        return t.ratio ? QString::number(*t.ratio, 'f', 2) : QStringLiteral("无");
+    }
+  } else if (role == Qt::BackgroundRole) {
+    return index.row() == used_ ? QVariant(kHighlight) : QVariant();
+  } else if (role == Qt::ToolTipRole) {
+    return index.row() == used_ ? QStringLiteral("这次回测用的容错范围")
+                                : QStringLiteral("点击或按回车：容错级别改为 %1-%2 并重新回测")
+                                      .arg(t.min)
+                                      .arg(t.max);
+  } else if (role == Qt::TextAlignmentRole) {
+    return QVariant(Qt::AlignCenter);
+  }
+  return {};
+}
+
+QVariant ToleranceTableModel::headerData(int section, Qt::Orientation o, int role) const {
+  static const char* const kHeaders[Count] = {"最小容错", "最大容错", "注数",       "占比",
+                                              "中奖期数", "命中率",   "命中率÷占比"};
+  if (o != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= Count)
+    return QAbstractTableModel::headerData(section, o, role);
+  return QString::fromUtf8(kHeaders[section]);
+}
+
+DrawFilterModel::DrawFilterModel(DrawVerdictModel* source, QObject* parent)
+    : QSortFilterProxyModel(parent), source_(source) {
+  setSourceModel(source);
+  setSortRole(DrawVerdictModel::SortRole);
+}
+
+void DrawFilterModel::setShow(Show show) {
+  if (show == show_) return;
+  show_ = show;
+  invalidateRowsFilter();
+}
+
+int DrawFilterModel::drawIndex(int row) const {
+  return source_->drawIndex(mapToSource(index(row, 0)).row());
+}
+
+int DrawFilterModel::rowOfDraw(int drawIndex) const {
+  return mapFromSource(source_->index(source_->rowOf(drawIndex), 0)).row();
+}
+
+bool DrawFilterModel::filterAcceptsRow(int row, const QModelIndex&) const {
+  return show_ == All || source_->verdict(row).kept == (show_ == Kept);
 }
 
 }  // namespace torvane::ui

@@ -3,6 +3,8 @@
 // summary, a table per condition, a table per draw and two charts.
 
 #include <QWidget>
+#include <optional>
+#include <span>
 
 #include "conditions/conditions.h"
 #include "core/digit_table.h"
@@ -12,6 +14,7 @@ class QComboBox;
 class QLabel;
 class QPushButton;
 class QSortFilterProxyModel;
+class QTabWidget;
 class QTableView;
 
 namespace torvane::widgets {
@@ -24,6 +27,7 @@ using widgets::Dialogs;
 
 class BacktestCharts;
 class DrawStore;
+class SchemeCompare;
 
 class BacktestPage : public QWidget {
   Q_OBJECT
@@ -36,20 +40,37 @@ class BacktestPage : public QWidget {
   // The report shown; null before the first back-test.
   const BacktestReport* report() const { return report_.get(); }
   void copyReport();  // 复制报告
+  // The conditions and base set the window shows now: the report says it is stale when they
+  // are not the ones it was made with.
+  void compareConditions(const Conditions& shown, const DigitTable& baseSet);
+  // 方案对比: the current conditions and the added schemes on the chosen draws. False when
+  // there is nothing to test.
+  bool compareSchemes(const Conditions& current, const DigitTable& baseSet);
 
   QComboBox* rangeBox() const { return range_; }
   QPushButton* runButton() const { return runButton_; }
   QLabel* summaryLabel() const { return summary_; }
+  QLabel* staleLabel() const { return staleNote_; }
+  QComboBox* drawFilterBox() const { return drawShow_; }
+  DrawFilterModel* drawProxy() const { return drawProxy_; }
   QTableView* conditionView() const { return conditionView_; }
   QTableView* drawView() const { return drawView_; }
   ConditionStatsModel* conditionModel() const { return conditionModel_; }
   QSortFilterProxyModel* conditionProxy() const { return conditionProxy_; }
   DrawVerdictModel* drawModel() const { return drawModel_; }
   BacktestCharts* charts() const { return charts_; }
+  QTabWidget* parts() const { return parts_; }
+  QTableView* toleranceView() const { return toleranceView_; }
+  ToleranceTableModel* toleranceModel() const { return toleranceModel_; }
+  QLabel* toleranceNote() const { return toleranceNote_; }
+  SchemeCompare* schemeCompare() const { return compare_; }
 
  signals:
   // "回测当前条件": the window gathers the conditions as 开始缩水 does and calls run().
   void runRequested();
+  // A row of the tolerance table chosen: the window puts it into 容错级别 and back-tests.
+  void toleranceChosen(int min, int max);
+  void compareRequested();
 
  protected:
   void showEvent(QShowEvent* e) override;
@@ -57,15 +78,25 @@ class BacktestPage : public QWidget {
  private:
   QWidget* buildControls();
   void buildTables();
+  QWidget* buildResultTab();
+  QWidget* buildToleranceTab();
+  std::span<const history::Draw> chosenDraws();
+  const history::Draw* drawBefore(std::span<const history::Draw> draws) const;
+  void chooseTolerance(const QModelIndex& index);
   void showReport(BacktestPtr report);
   void showStoreState();
+  void showStaleNote();
   void drawSelected(const QModelIndex& current);
   void conditionSelected(const QModelIndex& current);
 
   Dialogs& dialogs_;
   DrawStore& store_;
   BacktestPtr report_;
-  bool stale_ = false;  // the history changed after the report was made
+  Conditions madeWith_;
+  DigitTable madeOn_;
+  bool historyChanged_ = false;  // since the report was made
+  bool conditionsChanged_ = false;
+  std::optional<ToleranceRange> chosenTolerance_;  // from the table, until the next report
 
   QComboBox* range_ = nullptr;
   QPushButton* runButton_ = nullptr;
@@ -73,6 +104,14 @@ class BacktestPage : public QWidget {
   QLabel* historyCount_ = nullptr;
   QLabel* summary_ = nullptr;
   QLabel* explanation_ = nullptr;
+  QLabel* staleNote_ = nullptr;
+  QTabWidget* parts_ = nullptr;
+  QComboBox* drawShow_ = nullptr;
+  DrawFilterModel* drawProxy_ = nullptr;
+  ToleranceTableModel* toleranceModel_ = nullptr;
+  QTableView* toleranceView_ = nullptr;
+  QLabel* toleranceNote_ = nullptr;
+  SchemeCompare* compare_ = nullptr;
   ConditionStatsModel* conditionModel_ = nullptr;
   QSortFilterProxyModel* conditionProxy_ = nullptr;
   DrawVerdictModel* drawModel_ = nullptr;
