@@ -1,6 +1,4 @@
 // torvane-cli backtest: a scheme tried on the draws of a file or of the store.
-#include <climits>
-#include <span>
 
 #include "cli/cli.h"
 #include "cli/cli_commands.h"
@@ -16,21 +14,11 @@ int RunBacktest(const CliCommand& command, std::ostream& out, std::ostream& err)
   const BacktestCommand& bc = command.backtest;
   const Conditions conditions = ReadScheme(bc.scheme);
   const DigitTable base = bc.base ? ReadNumbers(*bc.base) : DigitTable();
-  // One draw more than --last: the 按上期 rows read the draw before the oldest one tested.
-  std::optional<int> fetch = bc.last;
-  if (fetch && *fetch < INT_MAX) ++*fetch;
-  const std::vector<history::Draw> all =
-      bc.historyFile ? FileDraws(*bc.historyFile, fetch) : StoreDraws(bc.db, fetch);
-  std::span<const history::Draw> draws(all);
-  const history::Draw* previous = nullptr;
-  if (bc.last && draws.size() > static_cast<size_t>(*bc.last)) {
-    previous = &draws[draws.size() - *bc.last - 1];
-    draws = draws.last(*bc.last);
-  }
+  const DrawsToTest draws = ReadDrawsToTest(bc.historyFile, bc.db, bc.last);
 
   BacktestReport report;
   try {
-    report = Backtest(conditions, base, draws, previous);
+    report = Backtest(conditions, base, draws.tested, draws.previous);
   } catch (const RunError& e) {
     err << "torvane-cli: the run failed: " << e.what() << "\n";
     return kExitRunFailed;

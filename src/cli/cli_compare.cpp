@@ -17,13 +17,12 @@ int RunCompare(const CliCommand& command, std::ostream& out, std::ostream& err) 
   std::vector<Conditions> conditions;
   for (const std::string& scheme : cc.schemes) conditions.push_back(ReadScheme(scheme));
   const DigitTable base = cc.base ? ReadNumbers(*cc.base) : DigitTable();
-  const std::vector<history::Draw> draws =
-      cc.historyFile ? FileDraws(*cc.historyFile, cc.last) : StoreDraws(cc.db, cc.last);
+  const DrawsToTest draws = ReadDrawsToTest(cc.historyFile, cc.db, cc.last);
 
   std::vector<SchemeBacktest> rows;
   for (size_t i = 0; i < cc.schemes.size(); ++i) {
     try {
-      rows.push_back({cc.schemes[i], Backtest(conditions[i], base, draws)});
+      rows.push_back({cc.schemes[i], Backtest(conditions[i], base, draws.tested, draws.previous)});
     } catch (const RunError& e) {
       err << "torvane-cli: the run of " << cc.schemes[i] << " failed: " << e.what() << "\n";
       return kExitRunFailed;

@@ -1,5 +1,7 @@
 #include "cli/history_source.h"
 
+#include <climits>
+
 #include "cli/cli_support.h"
 #include "history/draw_file.h"
 #include "store/history_store.h"
@@ -32,6 +34,21 @@ std::vector<history::Draw> FileDraws(const std::string& path, std::optional<int>
   if (last && draws.size() > static_cast<size_t>(*last))
     draws.erase(draws.begin(), draws.end() - *last);
   return std::move(draws);
+}
+
+DrawsToTest ReadDrawsToTest(const std::optional<std::string>& historyFile,
+                            const std::optional<std::string>& db, std::optional<int> last) {
+  // One draw more than asked for, to be the reference of the oldest one tested.
+  std::optional<int> fetch = last;
+  if (fetch && *fetch < INT_MAX) ++*fetch;
+  DrawsToTest d;
+  d.all = historyFile ? FileDraws(*historyFile, fetch) : StoreDraws(db, fetch);
+  d.tested = d.all;
+  if (last && d.tested.size() > static_cast<size_t>(*last)) {
+    d.previous = &d.tested[d.tested.size() - *last - 1];
+    d.tested = d.tested.last(*last);
+  }
+  return d;
 }
 
 }  // namespace torvane::cli

@@ -138,7 +138,7 @@ QWidget* BacktestPage::buildToleranceTab() {
 void BacktestPage::chooseTolerance(const QModelIndex& index) {
   if (!report_ || !index.isValid() || index.row() >= toleranceModel_->rowCount()) return;
   const ToleranceRow& t = toleranceModel_->range(index.row());
-  chosenTolerance_ = ToleranceRange{t.min, t.max};
+  chosenTolerance_ = ToleranceRange{static_cast<uint8_t>(t.min), static_cast<uint8_t>(t.max)};
   emit toleranceChosen(t.min, t.max);
 }
 

@@ -334,9 +334,10 @@ TEST_P(BacktestStaleTest, ReportSaysWhenItNoLongerHolds) {
   }
   QApplication::processEvents();
   EXPECT_EQ(page()->staleLabel()->isHidden(), c.says == nullptr);
-  if (c.says)
+  if (c.says) {
     EXPECT_TRUE(page()->staleLabel()->text().contains(QString::fromUtf8(c.says)))
         << page()->staleLabel()->text().toStdString();
+  }
   EXPECT_EQ(page()->report()->tested, 40);  // the shown figures stay until run again
   pressBacktest();
   QApplication::processEvents();
@@ -561,7 +562,9 @@ TEST_P(ChartLinesTest, BlocksAndKeptSoFar) {
   for (int i = 0; i < c.draws; ++i) kept += (v[i].kept = i % c.keptEvery == 0) ? 1 : 0;
   const QList<QPointF> blocks = BlockHitRates(v);
   ASSERT_EQ(blocks.size(), c.blocks);
-  if (c.blocks > 0) EXPECT_DOUBLE_EQ(blocks.back().y(), c.lastBlockRate);
+  if (c.blocks > 0) {
+    EXPECT_DOUBLE_EQ(blocks.back().y(), c.lastBlockRate);
+  }
   const QList<QPointF> soFar = KeptSoFar(v);
   EXPECT_LE(soFar.size(), c.maxKeptPoints);
   EXPECT_EQ(soFar.back(), QPointF(c.draws, kept));

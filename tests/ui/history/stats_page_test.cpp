@@ -66,7 +66,9 @@ TEST_P(StatsKill, GivesWhatClickingThePanelGives) {
   EXPECT_EQ(window->currentPage(), window->conditionPages()->mainPage());
   const bool warned = !dialogs.calls.empty() && dialogs.calls.back().kind == "warning";
   EXPECT_EQ(warned, *c.refused != 0);
-  if (warned) EXPECT_TRUE(dialogs.calls.back().text.contains(QString::fromUtf8(c.refused)));
+  if (warned) {
+    EXPECT_TRUE(dialogs.calls.back().text.contains(QString::fromUtf8(c.refused)));
+  }
 
   window->applyConditions(Conditions{});
   clickAll(c.before);
