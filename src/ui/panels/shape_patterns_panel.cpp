@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QProxyStyle>
 #include <QPushButton>
+#include <QStyle>
+#include <algorithm>
 
 #include "ui/panels/panel_widgets.h"
 
@@ -97,6 +99,10 @@ QGroupBox* ShapePatternsPanel::buildFrame(int kind) {
         MakeCheck(frame, ArrayName(info.boxName, i), QString::fromStdString(ShapeCaption(kind, i)));
     c->setStyle(tightTicks_);
     c->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);  // never cut a caption
+    // Eight rows of three frames must leave the special-exclusion row on a 768-pixel screen:
+    // a row is as tall as its text, not the native tick's padded height.
+    c->setFixedHeight(std::max(c->fontMetrics().height(),
+                               c->style()->pixelMetric(QStyle::PM_IndicatorHeight, nullptr, c)));
     boxes_[kind][i] = c;
     grid->addWidget(c, i / 4, i % 4);
   }

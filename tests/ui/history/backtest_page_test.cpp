@@ -354,13 +354,13 @@ INSTANTIATE_TEST_SUITE_P(
                       StaleCase{"OnlyLookedElsewhere", Change::OtherTab, nullptr}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(BacktestPageTest, BothPagesFitTheSmallScreenWithoutScrolling) {
+TEST_F(BacktestPageTest, PagesFitTheSmallScreenWithoutScrolling) {
   prepare(300);
   pressBacktest();
   // 1366 x 768 less the title bar and borders a window system adds.
   window->resize(1366 - 16, 768 - 48);
   auto* area = find<QScrollArea>(QStringLiteral("pageArea"));
-  for (int tab : {kHistoryTab, kBacktestTab}) {
+  for (int tab : {1, kRelativeTab, kHistoryTab, kTrendTab, kStatsTab, kBacktestTab}) {
     clickTab(tab);
     QApplication::processEvents();
     EXPECT_EQ(window->size(), QSize(1366 - 16, 768 - 48)) << tab;
