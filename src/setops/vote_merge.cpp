@@ -29,6 +29,13 @@ DigitTable VoteTally::keep(int minSets, int maxSets) const {
   return TableFromPresence(keep);
 }
 
+VoteRange FollowSetCount(VoteRange range, int oldSets, int sets) {
+  if (sets <= 0) return {};
+  auto follow = [&](int end) { return end == oldSets ? sets : std::clamp(end, 1, sets); };
+  const int min = follow(range.min);
+  return {min, std::max(min, follow(range.max))};
+}
+
 int KeptCount(const std::vector<int>& histogram, int minSets, int maxSets) {
   int n = 0;
   for (int k = std::max(minSets, 0); k <= maxSets && k < static_cast<int>(histogram.size()); ++k)

@@ -35,6 +35,17 @@ class VoteTally {
   int sets_ = 0;
 };
 
+// The counts to keep, as a player chose them.
+struct VoteRange {
+  int min = 0;
+  int max = 0;
+  friend bool operator==(const VoteRange&, const VoteRange&) = default;
+};
+
+// The range after the number of sets went from oldSets to sets: an end that stood at
+// oldSets ("in every set") moves to sets, the others stay, inside 1..sets and min <= max.
+VoteRange FollowSetCount(VoteRange range, int oldSets, int sets);
+
 // How many numbers keep(minSets, maxSets) gives, from a histogram.
 int KeptCount(const std::vector<int>& histogram, int minSets, int maxSets);
 
