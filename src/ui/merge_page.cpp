@@ -44,7 +44,7 @@ QTableWidget* Table(const QStringList& headers, const QString& name, QWidget* pa
   t->setEditTriggers(QAbstractItemView::NoEditTriggers);
   t->setSelectionBehavior(QAbstractItemView::SelectRows);
   t->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-  t->horizontalHeader()->setStretchLastSection(true);
+  t->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);  // names and captions
   return t;
 }
 
@@ -98,13 +98,15 @@ MergePage::MergePage(Dialogs& dialogs, QWidget* parent) : QWidget(parent), dialo
   auto* right = new QVBoxLayout;
   right->addWidget(new QLabel(QStringLiteral("出现次数分布"), this));
   voteTable_ = Table(
-      {QStringLiteral("出现次数"), QStringLiteral("号码注数"), QStringLiteral("至少这么多次")},
+      {QStringLiteral("出现次数"), QStringLiteral("号码注数"), QStringLiteral("累计（至少 k 次）")},
       QStringLiteral("tblMergeVotes"), this);
   voteTable_->setSelectionMode(QAbstractItemView::NoSelection);
   right->addWidget(voteTable_, 1);
   auto* range = new QGridLayout;
   min_ = new QSpinBox(this);
   max_ = new QSpinBox(this);
+  for (QSpinBox* box : {min_, max_})
+    box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 40);
   min_->setObjectName(QStringLiteral("spnMergeMin"));
   max_->setObjectName(QStringLiteral("spnMergeMax"));
   auto* minCaption = new QLabel(QStringLiteral("最少出现(&N)"), this);

@@ -16,10 +16,7 @@ namespace torvane::ui {
 namespace {
 
 class MergeTest : public MainWindowFixture {
- public:
-  using MainWindowFixture::dialogs;
-  using MainWindowFixture::dir;
-  using MainWindowFixture::find;
+ protected:
   void SetUp() override {
     MainWindowFixture::SetUp();
     clickTab(kMergeTab);
@@ -59,51 +56,20 @@ TEST_F(MergeTest, FilesAndPastesAreVotedOnAndTheRangeStartsAtEverySet) {
   EXPECT_EQ(window->currentPage(), window->basePage());
 }
 
-// Each step is refused with a warning that says why, and nothing changes.
-struct RefusalCase {
-  const char* name;
-  void (*act)(MergeTest&);
-  const char* textPart;
-  int wantSets;
-};
-
-class MergeRefusalTest : public MergeTest, public ::testing::WithParamInterface<RefusalCase> {};
-
-TEST_P(MergeRefusalTest, SaysWhyAndKeepsEverything) {
+// A refused text stays to be mended; an empty result is never sent, since an empty base box
+// means all 100000 numbers.
+TEST_F(MergeTest, RefusalsSayWhyAndLoseNothing) {
   paste("11111");
-  GetParam().act(*this);
-  EXPECT_EQ(dialogs.last()->kind, QStringLiteral("warning"));
-  EXPECT_TRUE(dialogs.lastText().contains(QString::fromUtf8(GetParam().textPart)));
-  EXPECT_EQ(page->setCount(), GetParam().wantSets);
+  paste("1234 abc");
+  EXPECT_TRUE(dialogs.lastText().contains(QStringLiteral("没有五位数号码")));
+  EXPECT_EQ(find<QPlainTextEdit>(QStringLiteral("txtMergePaste"))->toPlainText(),
+            QStringLiteral("1234 abc"));
+  paste("22222");
+  clickName("cmdMergeSend");
+  EXPECT_TRUE(dialogs.lastText().contains(QStringLiteral("0 注")));
+  EXPECT_EQ(page->setCount(), 2);
   EXPECT_EQ(baseCount(), QStringLiteral("0"));
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, MergeRefusalTest,
-    ::testing::Values(
-        // The refused text stays in the box to be mended.
-        RefusalCase{
-            "PasteWithoutNumbers",
-            [](MergeTest& t) {
-              t.paste("1234 abc");
-              EXPECT_FALSE(
-                  t.find<QPlainTextEdit>(QStringLiteral("txtMergePaste"))->toPlainText().isEmpty());
-            },
-            "没有五位数号码", 1},
-        RefusalCase{"MissingFile",
-                    [](MergeTest& t) {
-                      t.dialogs.files.push_back(t.dir.filePath(QStringLiteral("没有.txt")));
-                      t.clickName("cmdMergeImport");
-                    },
-                    "没有.txt", 1},
-        // No number in both sets; an empty base box would mean all 100000 numbers.
-        RefusalCase{"SendNothing",
-                    [](MergeTest& t) {
-                      t.paste("22222");
-                      t.clickName("cmdMergeSend");
-                    },
-                    "0 注", 2}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 // Numbers already in 大底号码 are replaced only after a yes.
 TEST_F(MergeTest, SendAsksBeforeReplacingTheBase) {
