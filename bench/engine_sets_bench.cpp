@@ -11,6 +11,7 @@
 #include "core/number_text.h"
 #include "run/filter_run.h"
 #include "setops/set_operation.h"
+#include "setops/vote_merge.h"
 
 namespace {
 
@@ -44,6 +45,38 @@ void BM_ParseNumberText100k(benchmark::State& state) {
   state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(text.size()));
 }
 BENCHMARK(BM_ParseNumberText100k)->Unit(benchmark::kMicrosecond);
+
+// The canonical text of all 100000 numbers, ten to a line, parsed as the base box does.
+void BM_ParseFullSet(benchmark::State& state) {
+  const std::string text = FormatNumberText(MakeFullSet(), 10);
+  for (auto _ : state) {
+    ParsedNumbers parsed = ParseNumberText(text, ParseMode::Base);
+    benchmark::DoNotOptimize(parsed.text.data());
+  }
+}
+BENCHMARK(BM_ParseFullSet)->Unit(benchmark::kMillisecond);
+
+// Ten files of all 100000 numbers, each in its own order, ten to a line, voted on: from the
+// texts to the numbers in every set. At most ten times BM_ParseFullSet.
+void BM_MergeTenFullSets(benchmark::State& state) {
+  std::vector<std::string> texts;
+  for (unsigned i = 0; i < 10; ++i) {
+    std::vector<int> keys(kNumberSpace);
+    std::iota(keys.begin(), keys.end(), 0);
+    std::shuffle(keys.begin(), keys.end(), std::mt19937(100 + i));
+    DigitTable set;
+    for (int k : keys) set.appendKey(k);
+    texts.push_back(FormatNumberText(set, 10));
+  }
+  for (auto _ : state) {
+    VoteTally tally;
+    for (const std::string& text : texts) tally.addPresence(MarkNumberText(text).present);
+    DigitTable kept = tally.keep(10, 10);
+    if (kept.count() != kNumberSpace) state.SkipWithError("the vote lost numbers");
+    benchmark::DoNotOptimize(kept);
+  }
+}
+BENCHMARK(BM_MergeTenFullSets)->Unit(benchmark::kMillisecond);
 
 void BM_GroupConversion100k(benchmark::State& state) {
   const DigitTable all = MakeFullSet();

@@ -8,6 +8,7 @@
 #include "cli/history_source.h"
 #include "core/errors.h"
 #include "run/filter_run.h"
+#include "setops/vote_merge.h"
 #include "store/store_error.h"
 
 namespace torvane::cli {
@@ -16,6 +17,7 @@ const char* const kUsage =
     "usage: torvane-cli run SCHEME [--base FILE] [--group] [--stats] [--out FILE]\n"
     "                       [--history FILE | --db DB]\n"
     "       torvane-cli setop and|or|a-b|b-a FILE_A FILE_B [--out FILE]\n"
+    "       torvane-cli merge FILE... --min K [--max L] [--out FILE]\n"
     "       torvane-cli history import FILE [--db DB]\n"
     "       torvane-cli history add PERIOD NUMBER [--date YYYY-MM-DD] [--db DB]\n"
     "       torvane-cli history delete PERIOD... [--db DB]\n"
@@ -89,6 +91,15 @@ int SetOperation(const CliCommand& command, std::ostream& out) {
   return kExitDone;
 }
 
+// Every file is read (and refused) before anything is written.
+int Merge(const CliCommand& command, std::ostream& out) {
+  const MergeCommand& mc = command.merge;
+  VoteTally tally;
+  for (const std::string& file : mc.files) tally.addPresence(ReadNumberPresence(file).present);
+  Emit(NumberLines(tally.keep(mc.minSets, mc.maxSets)), command.out, out);
+  return kExitDone;
+}
+
 }  // namespace
 
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -106,6 +117,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         return Run(command, out, err);
       case CliCommand::SetOperation:
         return SetOperation(command, out);
+      case CliCommand::Merge:
+        return Merge(command, out);
       case CliCommand::History:
         return RunHistory(command, out);
       case CliCommand::Backtest:

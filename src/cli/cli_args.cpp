@@ -4,6 +4,7 @@
 #include <initializer_list>
 
 #include "history/draw_line.h"
+#include "setops/vote_merge.h"
 
 namespace torvane::cli {
 namespace {
@@ -97,6 +98,45 @@ Problem ParseSetop(const std::vector<std::string>& args, CliCommand& command) {
   std::optional<SetOp> op = SetOpByName(positional[0]);
   if (!op) return "unknown set operation '" + positional[0] + "' (and, or, a-b, b-a)";
   command.setop = {*op, positional[1], positional[2]};
+  return std::nullopt;
+}
+
+// A whole number of files from 1 to files, digits only.
+Problem SetCount(const char* option, const std::string& text, int files, int& count) {
+  long long v = 0;
+  bool ok = !text.empty() && text.size() <= 10;
+  for (char c : text) {
+    if (c < '0' || c > '9') ok = false;
+    if (ok) v = v * 10 + (c - '0');
+  }
+  if (!ok || v < 1 || v > files)
+    return std::string(option) + " needs a whole number from 1 to " + std::to_string(files) +
+           " (the number of files), not '" + text + "'";
+  count = static_cast<int>(v);
+  return std::nullopt;
+}
+
+Problem ParseMerge(const std::vector<std::string>& args, CliCommand& command) {
+  MergeCommand& mc = command.merge;
+  std::optional<std::string> min, max;
+  if (Problem p = Scan(args, 1, "merge",
+                       {{"--out", &command.out},
+                        {"--min", &min, nullptr, "a number"},
+                        {"--max", &max, nullptr, "a number"}},
+                       mc.files))
+    return p;
+  if (mc.files.empty()) return "merge takes one or more number files";
+  if (mc.files.size() > static_cast<size_t>(kMaxVoteSets))
+    return "merge takes at most " + std::to_string(kMaxVoteSets) + " files";
+  if (!min) return "merge needs --min K: how many of the files a number must be in";
+  const int files = static_cast<int>(mc.files.size());
+  if (Problem p = SetCount("--min", *min, files, mc.minSets)) return p;
+  mc.maxSets = files;
+  if (max) {
+    if (Problem p = SetCount("--max", *max, files, mc.maxSets)) return p;
+    if (mc.maxSets < mc.minSets)
+      return "--max " + *max + " is smaller than --min " + *min + ": no number could be kept";
+  }
   return std::nullopt;
 }
 
@@ -229,6 +269,10 @@ std::optional<std::string> ParseArgs(const std::vector<std::string>& args, CliCo
   if (verb == "setop") {
     command.kind = CliCommand::SetOperation;
     return ParseSetop(args, command);
+  }
+  if (verb == "merge") {
+    command.kind = CliCommand::Merge;
+    return ParseMerge(args, command);
   }
   if (verb == "history") {
     command.kind = CliCommand::History;

@@ -26,6 +26,12 @@ struct SetOpCommand {
   std::string fileB;
 };
 
+struct MergeCommand {
+  std::vector<std::string> files;
+  int minSets = 1;  // checked: 1 <= minSets <= maxSets <= files.size()
+  int maxSets = 1;
+};
+
 struct HistoryCommand {
   enum Action { Import, Add, Delete, Export } action = Import;
   std::optional<std::string> db;     // the default store when not given
@@ -63,9 +69,10 @@ struct StatsCommand {
 };
 
 struct CliCommand {
-  enum Kind { Help, Run, SetOperation, History, Backtest, Compare, Stats } kind = Help;
+  enum Kind { Help, Run, SetOperation, Merge, History, Backtest, Compare, Stats } kind = Help;
   RunCommand run;
   SetOpCommand setop;
+  MergeCommand merge;
   HistoryCommand history;
   BacktestCommand backtest;
   CompareCommand compare;

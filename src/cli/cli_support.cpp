@@ -2,7 +2,6 @@
 
 #include "core/atomic_file.h"
 #include "core/number_file.h"
-#include "core/number_text.h"
 #include "scheme/scheme_file.h"
 
 namespace torvane::cli {
@@ -15,15 +14,19 @@ Conditions ReadScheme(const std::string& path) {
   }
 }
 
-DigitTable ReadNumbers(const std::string& path) {
+NumberPresence ReadNumberPresence(const std::string& path) {
   FileReadResult file = ReadNumberFile(path);
   if (!file.ok) throw FileProblem{"number file " + path + ": " + file.reason};
-  ParsedNumbers parsed = ParseNumberText(file.text, ParseMode::List);
+  NumberPresence marked = MarkNumberText(file.text);
   // An empty base would silently mean all 100000 numbers; say so instead.
-  if (parsed.table.empty())
+  if (marked.count == 0)
     throw FileProblem{"number file " + path +
                       ": no five-digit number in it (号码文件里没有有效号码)"};
-  return parsed.table;
+  return marked;
+}
+
+DigitTable ReadNumbers(const std::string& path) {
+  return TableFromPresence(ReadNumberPresence(path).present);
 }
 
 void Emit(const std::string& text, const std::optional<std::string>& outPath, std::ostream& out) {

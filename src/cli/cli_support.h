@@ -7,6 +7,7 @@
 
 #include "conditions/conditions.h"
 #include "core/digit_table.h"
+#include "core/number_text.h"
 
 namespace torvane::cli {
 
@@ -20,6 +21,8 @@ Conditions ReadScheme(const std::string& path);
 
 // A number file as a base set; a file holding no number is a FileProblem too.
 DigitTable ReadNumbers(const std::string& path);
+// The same file as one flag per number, for a vote over many files.
+NumberPresence ReadNumberPresence(const std::string& path);
 
 // Writes the whole text to out, or atomically to outPath. Throws FileProblem when it cannot.
 void Emit(const std::string& text, const std::optional<std::string>& outPath, std::ostream& out);

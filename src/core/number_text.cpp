@@ -54,24 +54,28 @@ void ForEachToken(std::string_view text, F&& f) {
 
 }  // namespace
 
-ParsedNumbers ParseNumberText(std::string_view text, ParseMode mode) {
-  std::vector<uint8_t> present(kNumberSpace, 0);
-  bool any = false;
-  int dropped = 0;
+NumberPresence MarkNumberText(std::string_view text) {
+  NumberPresence out;
+  out.present.assign(kNumberSpace, 0);
   ForEachToken(text, [&](const char* t, bool isNumber) {
     if (!isNumber) {
-      ++dropped;
+      ++out.dropped;
       return;
     }
     int key = ((((t[0] - '0') * 10 + (t[1] - '0')) * 10 + (t[2] - '0')) * 10 + (t[3] - '0')) * 10 +
               (t[4] - '0');
-    present[key] = 1;
-    any = true;
+    out.count += out.present[key] ^ 1;
+    out.present[key] = 1;
   });
+  return out;
+}
+
+ParsedNumbers ParseNumberText(std::string_view text, ParseMode mode) {
+  NumberPresence marked = MarkNumberText(text);
   ParsedNumbers out;
-  out.dropped = dropped;
-  if (!any) return out;
-  out.table = TableFromPresence(present);
+  out.dropped = marked.dropped;
+  if (marked.count == 0) return out;
+  out.table = TableFromPresence(marked.present);
   out.text = FormatNumberText(out.table, mode == ParseMode::Base ? 10 : 5);
   return out;
 }

@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/digit_table.h"
 
@@ -22,6 +23,16 @@ struct ParsedNumbers {
 };
 
 ParsedNumbers ParseNumberText(std::string_view text, ParseMode mode);
+
+// The numbers of a text as one flag per number (kNumberSpace of them), without the table
+// and canonical text ParseNumberText builds: what a vote over many sets needs.
+struct NumberPresence {
+  std::vector<uint8_t> present;  // 1 where the text holds the number
+  int count = 0;                 // distinct numbers
+  int dropped = 0;               // as ParsedNumbers::dropped
+};
+
+NumberPresence MarkNumberText(std::string_view text);
 
 // True when every token between number-text separators is a five-digit number, that is
 // when parsing would drop nothing.

@@ -81,6 +81,16 @@ INSTANTIATE_TEST_SUITE_P(
                  {"run", kSchemes + "tolerance_not_a_number.json"},
                  kExitRunFailed,
                  "run failed"},
+        ExitCase{"MergeWithoutMin", {"merge", "a", "b"}, kExitUsage, "--min"},
+        ExitCase{"MergeMinAboveFiles", {"merge", "a", "b", "--min", "3"}, kExitUsage, "1 to 2"},
+        ExitCase{"MergeMaxBelowMin",
+                 {"merge", "a", "b", "--min", "2", "--max", "1"},
+                 kExitUsage,
+                 "smaller than --min"},
+        ExitCase{"MergeFileWithoutNumbers",
+                 {"merge", kNumbers + "set_a.txt", kNumbers + "no_numbers.txt", "--min", "1"},
+                 kExitBadFile,
+                 "no_numbers.txt"},
         ExitCase{"Help", {"--help"}, kExitDone, ""}),
     [](const auto& info) { return std::string(info.param.name); });
 

@@ -136,5 +136,12 @@ INSTANTIATE_TEST_SUITE_P(
       return n == "and" ? "And" : n == "or" ? "Or" : n == "a-b" ? "AMinusB" : "BMinusA";
     });
 
+// set_a and set_b share only 00003; a file named twice is two votes.
+TEST(CliMerge, KeepsTheNumbersInTheRangeOfFiles) {
+  const std::string a = kNumbers + "set_a.txt", b = kNumbers + "set_b.txt";
+  EXPECT_EQ(Cli({"merge", a, b, "--min", "1", "--max", "1"}).out, "00001\n00002\n00004\n");
+  EXPECT_EQ(Cli({"merge", a, a, b, "--min", "2"}).out, "00001\n00002\n00003\n");
+}
+
 }  // namespace
 }  // namespace torvane::cli

@@ -27,6 +27,11 @@ TEST_P(ParseNumberTextTest, Canonical) {
   ParsedNumbers p = ParseNumberText(c.text, c.mode);
   EXPECT_EQ(p.text, c.canonical);
   EXPECT_EQ(p.dropped, c.dropped);
+  // The flags alone: the same numbers, counted once each, and the same pieces left out.
+  NumberPresence marked = MarkNumberText(c.text);
+  EXPECT_EQ(TableFromPresence(marked.present), p.table);
+  EXPECT_EQ(marked.count, p.table.count());
+  EXPECT_EQ(marked.dropped, c.dropped);
 }
 
 INSTANTIATE_TEST_SUITE_P(
