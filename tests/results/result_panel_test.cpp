@@ -37,7 +37,7 @@ DigitTable FirstKeys(int n) {
   return t;
 }
 
-DigitTable Keys(std::initializer_list<int> keys) {
+DigitTable PanelKeys(std::initializer_list<int> keys) {
   DigitTable t;
   for (int k : keys) t.appendKey(k);
   return t;
@@ -279,7 +279,7 @@ struct CheckCase {
 class WinningCheck : public ResultPanelTest, public testing::WithParamInterface<CheckCase> {};
 
 TEST_P(WinningCheck, MatchesByPosition) {
-  panel.setResults(Keys({1740, 78901, 54302}));
+  panel.setResults(PanelKeys({1740, 78901, 54302}));
   lotto()->setText(QString::fromLatin1(GetParam().number));
   ASSERT_TRUE(bonus()->isEnabled());
   bonus()->click();
@@ -308,7 +308,7 @@ class LottoLeave : public ResultPanelTest, public testing::WithParamInterface<Le
 
 TEST_P(LottoLeave, ValidatesTheNumber) {
   const LeaveCase& c = GetParam();
-  panel.setResults(Keys({12345}));
+  panel.setResults(PanelKeys({12345}));
   QTest::keyClicks(lotto(), QString::fromLatin1(c.typed));
   EXPECT_EQ(lotto()->runCheck(), c.accepted);
   EXPECT_EQ(lotto()->text(), QString::fromLatin1(c.after));
@@ -334,7 +334,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ResultPanelTest, LeavingABadNumberKeepsTheFocus) {
-  panel.setResults(Keys({12340}));
+  panel.setResults(PanelKeys({12340}));
   panel.show();
   panel.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&panel));
@@ -351,7 +351,7 @@ TEST_F(ResultPanelTest, LeavingABadNumberKeepsTheFocus) {
 }
 
 TEST_F(ResultPanelTest, EnterOnFiveCharactersWithADotRejectsWithoutChecking) {
-  panel.setResults(Keys({12340}));
+  panel.setResults(PanelKeys({12340}));
   QTest::keyClicks(lotto(), QStringLiteral("12.34"));
   EXPECT_TRUE(bonus()->isEnabled());
   QTest::keyClick(lotto(), Qt::Key_Return);
@@ -362,7 +362,7 @@ TEST_F(ResultPanelTest, EnterOnFiveCharactersWithADotRejectsWithoutChecking) {
 }
 
 TEST_F(ResultPanelTest, EnterOnAGoodNumberRunsTheCheck) {
-  panel.setResults(Keys({12340}));
+  panel.setResults(PanelKeys({12340}));
   QTest::keyClicks(lotto(), QStringLiteral("12340"));
   QTest::keyClick(lotto(), Qt::Key_Enter);
   ASSERT_EQ(dialogs.calls.size(), 1u);
@@ -370,7 +370,7 @@ TEST_F(ResultPanelTest, EnterOnAGoodNumberRunsTheCheck) {
 }
 
 TEST_F(ResultPanelTest, PastedNonDigitsNeverReachTheCheck) {
-  panel.setResults(Keys({12340}));
+  panel.setResults(PanelKeys({12340}));
   lotto()->setText(QStringLiteral("+1234"));
   EXPECT_TRUE(bonus()->isEnabled());
   EXPECT_FALSE(lotto()->runCheck());

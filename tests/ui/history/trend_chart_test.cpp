@@ -16,7 +16,7 @@ namespace {
 using history::Draw;
 
 // Oldest first. 万位 shows 1 1 9 1 5 1; 个位 shows 5 1 0 0 5 9.
-std::vector<Draw> HandMade() {
+std::vector<Draw> TrendHandMade() {
   std::vector<Draw> h;
   for (const char* n : {"12345", "11111", "90000", "12000", "55555", "10009"}) {
     Draw d;
@@ -43,7 +43,7 @@ class TrendChartTest : public ::testing::TestWithParam<ColumnCase> {};
 
 TEST_P(TrendChartTest, CountsOmissionOverTheWholeHistory) {
   const ColumnCase& c = GetParam();
-  const std::vector<Draw> h = HandMade();
+  const std::vector<Draw> h = TrendHandMade();
   const TrendChart chart = BuildTrendChart(h, c.lastN);
   ASSERT_GE(chart.rows.size(), 4u);
   for (int k = 0; k < 4; ++k)
@@ -68,7 +68,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(TrendChartFigures, RowsCarryTheDrawFigures) {
-  const std::vector<Draw> h = HandMade();
+  const std::vector<Draw> h = TrendHandMade();
   const TrendChart chart = BuildTrendChart(h, 30);
   ASSERT_EQ(chart.rows.size(), 6u);        // a window wider than the history shows all of it
   const TrendRow& r = chart.rows.front();  // 12345
@@ -104,7 +104,7 @@ class TrendPainterTest : public ::testing::TestWithParam<PaintCase> {};
 
 TEST_P(TrendPainterTest, PaintsWhatTheTogglesAskFor) {
   const PaintCase& c = GetParam();
-  const std::vector<Draw> h = HandMade();
+  const std::vector<Draw> h = TrendHandMade();
   const TrendChart chart = BuildTrendChart(h, 0);
   QImage image(1200, 400, QImage::Format_RGB32);
   QPainter p(&image);
