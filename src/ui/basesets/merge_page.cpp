@@ -309,7 +309,8 @@ void MergePage::sendResult() {
   const DigitTable kept = result();
   // An empty base box means all 100000 numbers: sending nothing would be the opposite.
   if (kept.empty()) {
-    dialogs_.warning(this, kMergeTitle, QStringLiteral("合并结果为 0 注，没有号码可发送到大底号码。"));
+    dialogs_.warning(this, kMergeTitle,
+                     QStringLiteral("合并结果为 0 注，没有号码可发送到大底号码。"));
     return;
   }
   // Numbers already in the base box are replaced only when the player says so.
