@@ -40,7 +40,8 @@ namespace {
 // A path with its links followed, as far as it exists.
 std::string Resolved(const std::string& path) {
   std::error_code ec;
-  const std::filesystem::path p = std::filesystem::weakly_canonical(path, ec);
+  const std::filesystem::path p =
+      std::filesystem::weakly_canonical(std::filesystem::absolute(path), ec);
   return ec ? path : p.string();
 }
 
@@ -68,14 +69,14 @@ void RefuseOutOverInputs(const std::optional<std::string>& outPath,
   if (!outPath) return;
   const std::string out = Resolved(*outPath);
   for (const CommandInput& input : inputs) {
-    bool same = SameFile(*outPath, input.path);
+    bool companion = false;
     if (input.store)
       for (const char* suffix : {"-wal", "-shm", "-journal"})
-        same = same || out == Resolved(input.path) + suffix;
-    if (same)
-      throw UsageProblem{"--out " + *outPath + " 与要读取的" + input.what + " " + input.path +
-                         " 是同一个文件（或它的附属文件），写入结果会毁掉它；请为 --out "
-                         "另选一个文件"};
+        companion = companion || out == Resolved(input.path) + suffix;
+    if (companion || SameFile(*outPath, input.path))
+      throw UsageProblem{"--out " + *outPath + " 就是要读取的" + input.what + " " + input.path +
+                         (companion ? " 旁边 SQLite 用的附属文件" : "") +
+                         "，写入结果会毁掉它；请为 --out 另选一个文件"};
   }
 }
 

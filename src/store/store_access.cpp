@@ -49,7 +49,7 @@ std::string ReadOnlyMessage(const std::string& path, WriteBlock why) {
       return head + "这个文件是只读的" + tail;
     case WriteBlock::Folder: {
       std::error_code ec;
-      fs::path target = fs::weakly_canonical(fs::path(path), ec);
+      fs::path target = fs::weakly_canonical(fs::absolute(path), ec);
       return head + "它所在的文件夹 " + FolderOf(ec ? fs::path(path) : target).string() +
              " 是只读的（写入时要在文件旁边建临时文件）" + tail;
     }
