@@ -1,6 +1,6 @@
-// Two writer and two reader processes of short transactions on one store, from a store that
-// does not exist yet: no operation may fail and no committed draw may be lost. One second in
-// the default run; `ctest -C Stress -R StoreStress` runs it for TORVANE_STRESS_SECONDS (10).
+// Two writer and two reader processes of short transactions on one store, which does not exist
+// at the start: no operation may fail and no committed draw may be lost. One second in the
+// default run; `ctest -C Stress -R StoreStress` gives it TORVANE_STRESS_SECONDS (10).
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -25,27 +25,23 @@ Draw Numbered(int writer, int i) {
               {1, 2, 3, static_cast<uint8_t>(i % 10), static_cast<uint8_t>(writer)}};
 }
 
-// A writer opens the store for each step, as torvane-cli does: an add, or every fifth step an
-// import of three draws. It leaves how many draws it committed in a file.
-int Writer(const std::string& path, int writer, Clock::time_point end, const std::string& done) {
+// Opens the store for each step, as torvane-cli does: an add, every fifth an import of three.
+// Leaves the number of draws it committed in the file `done`.
+void Writer(const std::string& path, int writer, Clock::time_point end, const std::string& done) {
   int committed = 0;
   for (int step = 0; Clock::now() < end; ++step) {
     HistoryStore s(path, OpenMode::ReadWrite);
-    if (step % 5 == 4) {
-      std::vector<Draw> batch;
-      for (int k = 0; k < 3; ++k) batch.push_back(Numbered(writer, committed + k));
-      committed += s.Import(batch).added;
-    } else {
-      committed += s.Add(Numbered(writer, committed)) == AddOutcome::Added;
-    }
+    std::vector<Draw> batch = {Numbered(writer, committed)};
+    if (step % 5 == 4)
+      for (int k = 1; k < 3; ++k) batch.push_back(Numbered(writer, committed + k));
+    committed += batch.size() == 1 ? s.Add(batch[0]) == AddOutcome::Added : s.Import(batch).added;
   }
   std::ofstream(done) << committed;
-  return 0;
 }
 
-// One reader opens the store for each read (torvane-cli export); the other keeps it open and
-// reads again when it reports a change (the window). Draws are only ever added.
-int Reader(const std::string& path, bool kept, Clock::time_point end) {
+// One reader opens the store for each read (torvane-cli export), the other keeps it open and
+// reads when it reports a change (the window). Draws are only added, so counts never fall.
+bool Reader(const std::string& path, bool kept, Clock::time_point end) {
   std::optional<HistoryStore> open;
   size_t seen = 0;
   while (Clock::now() < end) {
@@ -53,10 +49,10 @@ int Reader(const std::string& path, bool kept, Clock::time_point end) {
       open.emplace(path, OpenMode::ReadOnly);
     if (kept && seen > 0 && !open->HasChanged()) continue;
     const size_t now = open->All().size();
-    if (now < seen) return 2;
+    if (now < seen) return false;
     seen = now;
   }
-  return 0;
+  return true;
 }
 
 TEST(StoreConcurrency, TwoWritersTwoReadersLoseNothing) {
@@ -73,19 +69,20 @@ TEST(StoreConcurrency, TwoWritersTwoReadersLoseNothing) {
       children.push_back(child);
       continue;
     }
-    int code = 1;
+    bool ok = true;
     try {
-      code = role < 2 ? Writer(path, role, end, dir.File("writer" + std::to_string(role)))
-                      : Reader(path, role == 3, end);
+      role < 2 ? Writer(path, role, end, dir.File("writer" + std::to_string(role)))
+               : void(ok = Reader(path, role == 3, end));
     } catch (const std::exception& e) {
       std::cerr << "role " << role << ": " << e.what() << "\n";
+      ok = false;
     }
-    _exit(code);
+    _exit(ok ? 0 : 1);
   }
   for (pid_t child : children) {
     int status = 0;
     ASSERT_EQ(waitpid(child, &status, 0), child);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
   }
   std::vector<Draw> expected;
   for (int writer = 0; writer < 2; ++writer) {
