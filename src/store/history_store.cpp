@@ -1,12 +1,15 @@
 #include "store/history_store.h"
 
 #include <SQLiteCpp/SQLiteCpp.h>
+#include <sqlite3.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <system_error>
 
 #include "history/draw_line.h"
+#include "store/store_access.h"
+#include "store/store_connection.h"
 #include "store/store_schema.h"
 
 namespace torvane::store {
@@ -14,16 +17,13 @@ namespace {
 
 using history::Draw;
 
-constexpr int kBusyTimeoutMs = 5000;
-
-// Wraps SQLite's own failures (disk full, locked, I/O) so callers see one error type.
+// SQLite's own failures (a lock held too long, a full disk, I/O) as the one error type.
 template <typename F>
-auto Guard(const std::string& path, F&& f) -> decltype(f()) {
+auto Guard(const std::string& path, SQLite::Database* db, F&& f) -> decltype(f()) {
   try {
     return f();
   } catch (const SQLite::Exception& e) {
-    throw StoreError(StoreErrorKind::Io, path,
-                     "历史库 " + path + " 读写失败，没有做任何改动：" + e.what());
+    throw SqliteFailure(path, e, db);
   }
 }
 
@@ -47,18 +47,45 @@ void BindDraw(SQLite::Statement& s, const Draw& d) {
   s.bind(3, d.NumberText());
 }
 
-Draw RowToDraw(SQLite::Statement& s) {
-  Draw d;
-  d.period = s.getColumn(0).getString();
-  if (!s.getColumn(1).isNull()) d.date = s.getColumn(1).getString();
-  // The table's CHECK keeps numbers to five digits.
-  if (auto digits = history::DigitsFromText(s.getColumn(2).getString())) d.digits = *digits;
-  return d;
+// The rows of a "SELECT period, date, number" statement, each checked against the rules.
+struct Rows {
+  std::vector<Draw> draws;
+  std::vector<BadRow> bad;
+};
+
+Rows ReadRows(SQLite::Statement& s) {
+  Rows rows;
+  while (s.executeStep()) {
+    const std::string period = s.getColumn(0).getString();
+    std::optional<std::string> date;
+    if (!s.getColumn(1).isNull()) date = s.getColumn(1).getString();
+    const std::string number = s.getColumn(2).getString();
+    if (std::optional<BadRow> bad = CheckRow(period, date, number)) {
+      rows.bad.push_back(std::move(*bad));
+      continue;
+    }
+    rows.draws.push_back(Draw{period, date.value_or(""), *history::DigitsFromText(number)});
+  }
+  return rows;
+}
+
+std::vector<Draw> SoundDraws(Rows rows, const std::string& path) {
+  if (!rows.bad.empty())
+    throw StoreError(StoreErrorKind::BadRow, path,
+                     BadRowMessage(path, rows.bad.front(), static_cast<int>(rows.bad.size())));
+  return std::move(rows.draws);
 }
 
 std::string ConflictMessage(const std::string& period, const std::string& stored,
                             const std::string& incoming) {
   return "期号 " + period + " 在历史库中的号码是 " + stored + "，与新的号码 " + incoming + " 不同";
+}
+
+bool HasMoved(SQLite::Database& db) {
+  int moved = 0;
+  return sqlite3_file_control(db.getHandle(), "main", SQLITE_FCNTL_HAS_MOVED, &moved) ==
+             SQLITE_OK &&
+         moved != 0;
 }
 
 }  // namespace
@@ -75,34 +102,43 @@ HistoryStore::HistoryStore(std::string path, OpenMode mode)
   if (exists && fs::is_directory(p, ec))
     throw StoreError(StoreErrorKind::Unreadable, path_,
                      "历史库 " + path_ + " 是一个文件夹，不是文件");
+  const WriteBlock block = StoreWriteBlock(path_);
+  if (!readOnly_ && block != WriteBlock::None)
+    throw StoreError(StoreErrorKind::ReadOnly, path_, ReadOnlyMessage(path_, block));
 
   StoreFileState state = exists ? InspectStoreFile(path_) : StoreFileState::Fresh;
   if (readOnly_) {
     if (state == StoreFileState::Ours) {
-      db_ = Guard(path_, [&] {
-        return std::make_unique<SQLite::Database>(path_, SQLite::OPEN_READONLY, kBusyTimeoutMs);
+      Guard(path_, nullptr, [&] {
+        db_ = OpenForReading(path_, block == WriteBlock::None);
+        // Again on this connection: another program may have changed the file since.
+        if (CheckStoreSchema(*db_, path_) != StoreFileState::Ours) db_.reset();
       });
     }
-    return;  // nothing stored yet: reads as empty
+  } else {
+    if (!exists && p.has_parent_path()) {
+      fs::create_directories(p.parent_path(), ec);
+      if (ec)
+        throw StoreError(
+            StoreErrorKind::Unreadable, path_,
+            "无法创建历史库所在的文件夹 " + p.parent_path().string() + "：" + ec.message());
+    }
+    Guard(path_, nullptr, [&] {
+      db_ = std::make_unique<SQLite::Database>(path_, SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE,
+                                               kBusyTimeoutMs);
+      if (CheckStoreSchema(*db_, path_) == StoreFileState::Fresh) CreateSchema(*db_, path_);
+      // WAL keeps readers (the window) and a writer (the CLI) out of each other's way; the
+      // setting stays with the file.
+      db_->exec("PRAGMA journal_mode = WAL");
+    });
   }
-
-  if (!exists && p.has_parent_path()) {
-    fs::create_directories(p.parent_path(), ec);
-    if (ec)
-      throw StoreError(
-          StoreErrorKind::Unreadable, path_,
-          "无法创建历史库所在的文件夹 " + p.parent_path().string() + "：" + ec.message());
-  }
-  Guard(path_, [&] {
-    db_ = std::make_unique<SQLite::Database>(path_, SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE,
-                                             kBusyTimeoutMs);
-    // Check again on this connection: another program may have changed the file since.
-    if (exists) state = CheckStoreSchema(*db_, path_);
-    if (state == StoreFileState::Fresh) CreateSchema(*db_);
-    // WAL keeps readers (the window) and a writer (the CLI) out of each other's way; the
-    // setting stays with the file.
-    db_->exec("PRAGMA journal_mode = WAL");
-  });
+  identity_ = IdentityOf(path_);
+  if (db_ && HasMoved(*db_))
+    throw StoreError(StoreErrorKind::Moved, path_,
+                     "历史库 " + path_ + " 在打开的同时被另一个程序替换或删除了；请再试一次");
+  if (db_)
+    seenVersion_ =
+        Guard(path_, db_.get(), [&] { return db_->execAndGet("PRAGMA data_version").getInt64(); });
 }
 
 HistoryStore::~HistoryStore() = default;
@@ -116,12 +152,42 @@ SQLite::Database& HistoryStore::Writable() {
   return *db_;
 }
 
+FileState HistoryStore::CheckFile() const {
+  const FileIdentity now = IdentityOf(path_);
+  if (!identity_.exists) return now.exists ? FileState::Replaced : FileState::Same;
+  if (!now.exists) return FileState::Removed;
+  if (now != identity_ || (db_ && HasMoved(*db_))) return FileState::Replaced;
+  return FileState::Same;
+}
+
+void HistoryStore::RequireSameFile() const {
+  const FileState state = CheckFile();
+  if (state == FileState::Same) return;
+  throw StoreError(
+      StoreErrorKind::Moved, path_,
+      "历史库 " + path_ +
+          (state == FileState::Removed ? " 在打开之后被删除了" : " 在打开之后被另一个文件替换了") +
+          "，没有写入，以免写进一个谁也看不到的文件；请重新打开历史库");
+}
+
+bool HistoryStore::HasChanged() const {
+  if (wroteSinceRead_ || CheckFile() != FileState::Same) return true;
+  if (!db_) {
+    // An empty file read as an empty store: set up since?
+    std::error_code ec;
+    return identity_.exists && std::filesystem::file_size(path_, ec) > 0 && !ec;
+  }
+  return Guard(path_, db_.get(),
+               [&] { return db_->execAndGet("PRAGMA data_version").getInt64() != seenVersion_; });
+}
+
 ImportCounts HistoryStore::Import(std::span<const Draw> draws) {
   SQLite::Database& db = Writable();
   for (const Draw& d : draws) Validate(d, path_);
-  return Guard(path_, [&] {
+  return Guard(path_, &db, [&] {
     ImportCounts counts;
     SQLite::Transaction tx(db, SQLite::TransactionBehavior::IMMEDIATE);
+    RequireSameFile();
     SQLite::Statement find(db, "SELECT number FROM draws WHERE period = ?");
     SQLite::Statement insert(db, "INSERT INTO draws (period, date, number) VALUES (?, ?, ?)");
     for (const Draw& d : draws) {
@@ -142,7 +208,9 @@ ImportCounts HistoryStore::Import(std::span<const Draw> draws) {
       ++counts.added;
     }
     counts.total = db.execAndGet("SELECT count(*) FROM draws").getInt();
+    RequireSameFile();
     tx.commit();
+    wroteSinceRead_ = true;
     return counts;
   });
 }
@@ -150,8 +218,9 @@ ImportCounts HistoryStore::Import(std::span<const Draw> draws) {
 AddOutcome HistoryStore::Add(const Draw& draw, bool replace) {
   SQLite::Database& db = Writable();
   Validate(draw, path_);
-  return Guard(path_, [&] {
+  return Guard(path_, &db, [&] {
     SQLite::Transaction tx(db, SQLite::TransactionBehavior::IMMEDIATE);
+    RequireSameFile();
     SQLite::Statement find(db, "SELECT date, number FROM draws WHERE period = ?");
     find.bind(1, draw.period);
     if (!find.executeStep()) {
@@ -159,6 +228,7 @@ AddOutcome HistoryStore::Add(const Draw& draw, bool replace) {
       BindDraw(insert, draw);
       insert.exec();
       tx.commit();
+      wroteSinceRead_ = true;
       return AddOutcome::Added;
     }
     std::string storedDate = find.getColumn(0).isNull() ? "" : find.getColumn(0).getString();
@@ -175,42 +245,83 @@ AddOutcome HistoryStore::Add(const Draw& draw, bool replace) {
     BindDraw(update, draw);
     update.exec();
     tx.commit();
+    wroteSinceRead_ = true;
     return AddOutcome::Replaced;
+  });
+}
+
+ReplaceOutcome HistoryStore::AddIfUnchanged(const Draw& draw, const std::optional<Draw>& expected) {
+  SQLite::Database& db = Writable();
+  Validate(draw, path_);
+  return Guard(path_, &db, [&] {
+    SQLite::Transaction tx(db, SQLite::TransactionBehavior::IMMEDIATE);
+    RequireSameFile();
+    const std::optional<Draw> present = FindIn(draw.period);
+    if (present == draw) return ReplaceOutcome{ReplaceResult::Unchanged, present};
+    if (present != expected) return ReplaceOutcome{ReplaceResult::Changed, present};
+    SQLite::Statement write(db, present
+                                    ? "UPDATE draws SET date = ?2, number = ?3 WHERE period = ?1"
+                                    : "INSERT INTO draws (period, date, number) VALUES (?, ?, ?)");
+    BindDraw(write, draw);
+    write.exec();
+    tx.commit();
+    wroteSinceRead_ = true;
+    return ReplaceOutcome{present ? ReplaceResult::Replaced : ReplaceResult::Added, draw};
   });
 }
 
 int HistoryStore::Delete(std::span<const std::string> periods) {
   SQLite::Database& db = Writable();
-  return Guard(path_, [&] {
+  return Guard(path_, &db, [&] {
     int removed = 0;
     SQLite::Transaction tx(db, SQLite::TransactionBehavior::IMMEDIATE);
+    RequireSameFile();
     SQLite::Statement del(db, "DELETE FROM draws WHERE period = ?");
     for (const std::string& period : periods) {
       del.reset();
       del.bind(1, period);
       removed += del.exec();
     }
+    RequireSameFile();
     tx.commit();
+    wroteSinceRead_ = true;
     return removed;
   });
 }
 
+std::optional<Draw> HistoryStore::FindIn(std::string_view period) const {
+  SQLite::Statement s(*db_, "SELECT period, date, number FROM draws WHERE period = ?");
+  s.bind(1, std::string(period));
+  std::vector<Draw> found = SoundDraws(ReadRows(s), path_);
+  if (found.empty()) return std::nullopt;
+  return found.front();
+}
+
 std::optional<Draw> HistoryStore::Find(std::string_view period) const {
   if (!db_) return std::nullopt;
-  return Guard(path_, [&]() -> std::optional<Draw> {
-    SQLite::Statement s(*db_, "SELECT period, date, number FROM draws WHERE period = ?");
+  return Guard(path_, db_.get(), [&] { return FindIn(period); });
+}
+
+bool HistoryStore::Contains(std::string_view period) const {
+  if (!db_) return false;
+  return Guard(path_, db_.get(), [&] {
+    SQLite::Statement s(*db_, "SELECT 1 FROM draws WHERE period = ?");
     s.bind(1, std::string(period));
-    if (!s.executeStep()) return std::nullopt;
-    return RowToDraw(s);
+    return s.executeStep();
   });
 }
 
 std::vector<Draw> HistoryStore::All() const {
-  if (!db_) return {};
-  return Guard(path_, [&] {
-    std::vector<Draw> draws;
+  if (!db_) {
+    wroteSinceRead_ = false;
+    return {};
+  }
+  return Guard(path_, db_.get(), [&] {
+    // Taken before the read: a commit in between makes the next HasChanged() say so.
+    seenVersion_ = db_->execAndGet("PRAGMA data_version").getInt64();
+    wroteSinceRead_ = false;
     SQLite::Statement s(*db_, "SELECT period, date, number FROM draws");
-    while (s.executeStep()) draws.push_back(RowToDraw(s));
+    std::vector<Draw> draws = SoundDraws(ReadRows(s), path_);
     // Periods compare as numbers or as text, which SQL's ORDER BY cannot express.
     history::SortHistory(draws);
     return draws;
@@ -226,19 +337,31 @@ std::vector<Draw> HistoryStore::Last(int n) const {
 
 int HistoryStore::Count() const {
   if (!db_) return 0;
-  return Guard(path_, [&] { return db_->execAndGet("SELECT count(*) FROM draws").getInt(); });
+  return Guard(path_, db_.get(),
+               [&] { return db_->execAndGet("SELECT count(*) FROM draws").getInt(); });
 }
 
 std::optional<std::string> HistoryStore::NewestPeriod() const {
   if (!db_) return std::nullopt;
-  return Guard(path_, [&]() -> std::optional<std::string> {
+  return Guard(path_, db_.get(), [&]() -> std::optional<std::string> {
     std::optional<std::string> newest;
     SQLite::Statement s(*db_, "SELECT period FROM draws");
     while (s.executeStep()) {
       std::string p = s.getColumn(0).getString();
+      if (!history::IsValidPeriod(p))
+        throw StoreError(StoreErrorKind::BadRow, path_,
+                         BadRowMessage(path_, *CheckRow(p, std::nullopt, "00000"), 1));
       if (!newest || history::PeriodLess(*newest, p)) newest = std::move(p);
     }
     return newest;
+  });
+}
+
+std::vector<BadRow> HistoryStore::BadRows() const {
+  if (!db_) return {};
+  return Guard(path_, db_.get(), [&] {
+    SQLite::Statement s(*db_, "SELECT period, date, number FROM draws");
+    return ReadRows(s).bad;
   });
 }
 
