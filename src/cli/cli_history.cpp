@@ -1,4 +1,5 @@
-// torvane-cli history: import, add, delete and export draws of the store.
+// torvane-cli history: import (a file or an address), add, delete, export and check the draws
+// of the store.
 #include <algorithm>
 #include <filesystem>
 
@@ -7,7 +8,10 @@
 #include "cli/cli_support.h"
 #include "cli/history_source.h"
 #include "history/draw_file.h"
+#include "history/history_check.h"
+#include "net/draw_download.h"
 #include "store/history_store.h"
+#include "store/import_file.h"
 
 namespace torvane::cli {
 namespace {
@@ -19,18 +23,27 @@ void Say(const std::string& line, std::ostream& out) {
   Emit(line + "\n", std::nullopt, out);
 }
 
+// The draws of a file or an address, read whole before the store is opened: a refused file
+// or a failed download leaves no new store behind.
+history::DrawFileResult ReadDraws(const std::string& source) {
+  if (!net::IsWebAddress(source)) {
+    history::DrawFileResult file = history::ReadDrawFile(source);
+    if (!file.ok) throw FileProblem{file.error};
+    return file;
+  }
+  net::DrawDownload download = net::DownloadDrawFile(source);
+  if (!download.downloaded()) throw DownloadProblem{download.error};
+  if (!download.ok()) throw FileProblem{download.error};
+  return std::move(download.read);
+}
+
 int Import(const HistoryCommand& hc, std::ostream& out) {
-  // The whole file first: a refused file leaves no new store behind.
-  const history::DrawFileResult file = history::ReadDrawFile(hc.file);
-  if (!file.ok) throw FileProblem{file.error};
+  const history::DrawFileResult file = ReadDraws(hc.file);
   HistoryStore db(StorePath(hc.db), OpenMode::ReadWrite);
-  const store::ImportCounts counts = db.Import(file.draws);
-  std::string line = "导入完成：新增 " + std::to_string(counts.added) + " 期，已有 " +
-                     std::to_string(counts.alreadyThere) + " 期，共 " +
-                     std::to_string(counts.total) + " 期";
-  if (file.skippedHeaders > 0) line += "；跳过表头 " + std::to_string(file.skippedHeaders) + " 行";
-  if (file.duplicates > 0) line += "；文件中重复的记录 " + std::to_string(file.duplicates) + " 行";
-  Say(line, out);
+  // A file given on the command line is what the player wants: its figures win, and the
+  // answer says how many draws changed.
+  const store::FileImport imported = store::ImportDraws(db, file, {.replaceFigures = true});
+  Say(store::ImportSummary(imported), out);
   return kExitDone;
 }
 
@@ -76,6 +89,42 @@ int Export(const CliCommand& command, std::ostream& out) {
   return kExitDone;
 }
 
+std::string Periods(const std::vector<std::string>& periods) {
+  std::string s;
+  for (const std::string& p : periods) s += (s.empty() ? "" : " ") + p;
+  return s;
+}
+
+// Lists every hole and every date out of order; status 1 when it lists anything.
+int Check(const HistoryCommand& hc, std::ostream& out) {
+  const std::vector<history::Draw> draws = StoreDraws(hc.db, std::nullopt);
+  const history::HistoryCheck check = history::CheckHistory(draws);
+  std::string text = "检查了 " + std::to_string(draws.size()) + " 期（" + draws.front().period +
+                     " 至 " + draws.back().period + "）";
+  if (check.clean()) {
+    Say(text + "：没有缺期，日期没有倒退，没有同一天的两期", out);
+    return kExitDone;
+  }
+  text += "\n";
+  if (!check.missing.empty()) {
+    text += "缺 " + std::to_string(check.missing.size()) + " 期：\n";
+    for (const std::string& p : check.missing) text += p + "\n";
+  }
+  if (!check.backwards.empty()) {
+    text += "日期倒退 " + std::to_string(check.backwards.size()) + " 处：\n";
+    for (const history::BackwardDate& b : check.backwards)
+      text +=
+          b.period + " " + b.date + " 早于上一期 " + b.previousPeriod + " " + b.previousDate + "\n";
+  }
+  if (!check.sharedDates.empty()) {
+    text += "同一天有两期以上 " + std::to_string(check.sharedDates.size()) + " 处：\n";
+    for (const history::SharedDate& d : check.sharedDates)
+      text += d.date + " " + Periods(d.periods) + "\n";
+  }
+  Emit(text, std::nullopt, out);
+  return kExitFound;
+}
+
 }  // namespace
 
 int RunHistory(const CliCommand& command, std::ostream& out) {
@@ -88,6 +137,8 @@ int RunHistory(const CliCommand& command, std::ostream& out) {
       return Delete(command.history, out);
     case HistoryCommand::Export:
       return Export(command, out);
+    case HistoryCommand::Check:
+      return Check(command.history, out);
   }
   return kExitRunFailed;
 }

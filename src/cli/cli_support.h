@@ -16,6 +16,11 @@ struct FileProblem {
   std::string message;
 };
 
+// Thrown for exit status 5: a download that did not bring a file; the message says why.
+struct DownloadProblem {
+  std::string message;
+};
+
 // A scheme file; a bad one is a FileProblem naming file, key and value.
 Conditions ReadScheme(const std::string& path);
 

@@ -3,6 +3,7 @@
 #include <SQLiteCpp/SQLiteCpp.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <filesystem>
 #include <system_error>
 
@@ -36,8 +37,21 @@ void Validate(const Draw& d, const std::string& path) {
     if (v > 9) throw bad("期号 " + d.period + " 的号码不是五个 0-9 的数字");
   if (!d.date.empty() && history::NormalizeDate(d.date) != d.date)
     throw bad("期号 " + d.period + " 的日期“" + d.date + "”无效（应为 YYYY-MM-DD）");
+  for (const auto& figure : {d.sales, d.winners, d.prize})
+    if (figure && *figure < 0) throw bad("期号 " + d.period + " 的销售额、注数或奖金是负数");
 }
 
+using Figure = std::optional<std::int64_t> Draw::*;
+constexpr Figure kFigures[] = {&Draw::sales, &Draw::winners, &Draw::prize};
+
+void BindFigure(SQLite::Statement& s, int index, const std::optional<std::int64_t>& v) {
+  if (v)
+    s.bind(index, static_cast<std::int64_t>(*v));
+  else
+    s.bind(index);
+}
+
+// Binds period, date, number, sales, winners, prize to ?1 to ?6.
 void BindDraw(SQLite::Statement& s, const Draw& d) {
   s.bind(1, d.period);
   if (d.date.empty())
@@ -45,14 +59,21 @@ void BindDraw(SQLite::Statement& s, const Draw& d) {
   else
     s.bind(2, d.date);
   s.bind(3, d.NumberText());
+  for (int i = 0; i < 3; ++i) BindFigure(s, 4 + i, d.*kFigures[i]);
 }
 
+constexpr const char* kInsert =
+    "INSERT INTO draws (period, date, number, sales, winners, prize) VALUES (?, ?, ?, ?, ?, ?)";
+
+// A row of period, date, number, sales, winners, prize.
 Draw RowToDraw(SQLite::Statement& s) {
   Draw d;
   d.period = s.getColumn(0).getString();
   if (!s.getColumn(1).isNull()) d.date = s.getColumn(1).getString();
   // The table's CHECK keeps numbers to five digits.
   if (auto digits = history::DigitsFromText(s.getColumn(2).getString())) d.digits = *digits;
+  for (int i = 0; i < 3; ++i)
+    if (!s.getColumn(3 + i).isNull()) d.*kFigures[i] = s.getColumn(3 + i).getInt64();
   return d;
 }
 
@@ -82,6 +103,8 @@ HistoryStore::HistoryStore(std::string path, OpenMode mode)
       db_ = Guard(path_, [&] {
         return std::make_unique<SQLite::Database>(path_, SQLite::OPEN_READONLY, kBusyTimeoutMs);
       });
+      // An older store is read as it is; the first writer upgrades it.
+      version_ = Guard(path_, [&] { return SchemaVersion(*db_); });
     }
     return;  // nothing stored yet: reads as empty
   }
@@ -98,7 +121,10 @@ HistoryStore::HistoryStore(std::string path, OpenMode mode)
                                              kBusyTimeoutMs);
     // Check again on this connection: another program may have changed the file since.
     if (exists) state = CheckStoreSchema(*db_, path_);
-    if (state == StoreFileState::Fresh) CreateSchema(*db_);
+    if (state == StoreFileState::Fresh)
+      CreateSchema(*db_);
+    else if (SchemaVersion(*db_) < HistoryStore::kSchemaVersion)
+      UpgradeSchema(*db_);
     // WAL keeps readers (the window) and a writer (the CLI) out of each other's way; the
     // setting stays with the file.
     db_->exec("PRAGMA journal_mode = WAL");
@@ -116,34 +142,87 @@ SQLite::Database& HistoryStore::Writable() {
   return *db_;
 }
 
-ImportCounts HistoryStore::Import(std::span<const Draw> draws) {
+std::string HistoryStore::DrawColumns() const {
+  return version_ >= 2 ? "period, date, number, sales, winners, prize"
+                       : "period, date, number, NULL, NULL, NULL";
+}
+
+ImportCounts HistoryStore::Merge(SQLite::Database* db, std::span<const Draw> draws,
+                                 ImportOptions options, bool write) const {
+  ImportCounts counts;
+  if (!db) {  // a store not there yet: every draw is new
+    counts.added = counts.total = static_cast<int>(draws.size());
+    return counts;
+  }
+  SQLite::Statement find(*db, "SELECT " + DrawColumns() + " FROM draws WHERE period = ?");
+  std::optional<SQLite::Statement> insert, update;
+  if (write) {
+    insert.emplace(*db, kInsert);
+    update.emplace(*db, "UPDATE draws SET sales = ?4, winners = ?5, prize = ?6 WHERE period = ?1");
+  }
+  for (const Draw& d : draws) {
+    find.reset();
+    find.bind(1, d.period);
+    if (!find.executeStep()) {
+      if (write) {
+        insert->reset();
+        BindDraw(*insert, d);
+        insert->exec();
+      }
+      ++counts.added;
+      continue;
+    }
+    const Draw stored = RowToDraw(find);
+    if (stored.digits != d.digits)
+      throw StoreError(StoreErrorKind::Conflict, path_,
+                       ConflictMessage(d.period, stored.NumberText(), d.NumberText()) +
+                           "；整个导入已取消，历史库没有改动");
+    ++counts.alreadyThere;
+    Draw merged = stored;
+    bool gained = false, differs = false;
+    for (Figure f : kFigures) {
+      if (!(d.*f)) continue;
+      if (!(stored.*f)) {
+        merged.*f = d.*f;
+        gained = true;
+      } else if (*(stored.*f) != *(d.*f)) {
+        differs = true;
+        if (options.replaceFigures) merged.*f = d.*f;
+      }
+    }
+    counts.figuresGained += gained;
+    if (differs) {
+      counts.figureConflicts.push_back({stored, d});
+      counts.figuresChanged += options.replaceFigures;
+    }
+    if (write && merged != stored) {
+      update->reset();
+      BindDraw(*update, merged);
+      update->exec();
+    }
+  }
+  counts.total = db->execAndGet("SELECT count(*) FROM draws").getInt() + (write ? 0 : counts.added);
+  return counts;
+}
+
+ImportCounts HistoryStore::Import(std::span<const Draw> draws, ImportOptions options) {
   SQLite::Database& db = Writable();
   for (const Draw& d : draws) Validate(d, path_);
   return Guard(path_, [&] {
-    ImportCounts counts;
     SQLite::Transaction tx(db, SQLite::TransactionBehavior::IMMEDIATE);
-    SQLite::Statement find(db, "SELECT number FROM draws WHERE period = ?");
-    SQLite::Statement insert(db, "INSERT INTO draws (period, date, number) VALUES (?, ?, ?)");
-    for (const Draw& d : draws) {
-      find.reset();
-      find.bind(1, d.period);
-      if (find.executeStep()) {
-        std::string stored = find.getColumn(0).getString();
-        if (stored != d.NumberText())
-          throw StoreError(StoreErrorKind::Conflict, path_,
-                           ConflictMessage(d.period, stored, d.NumberText()) +
-                               "；整个导入已取消，历史库没有改动");
-        ++counts.alreadyThere;
-        continue;
-      }
-      insert.reset();
-      BindDraw(insert, d);
-      insert.exec();
-      ++counts.added;
-    }
-    counts.total = db.execAndGet("SELECT count(*) FROM draws").getInt();
+    ImportCounts counts = Merge(&db, draws, options, true);
     tx.commit();
     return counts;
+  });
+}
+
+ImportCounts HistoryStore::PlanImport(std::span<const Draw> draws, ImportOptions options) const {
+  for (const Draw& d : draws) Validate(d, path_);
+  return Guard(path_, [&] {
+    if (!db_) return Merge(nullptr, draws, options, false);
+    // One snapshot for every lookup and the count.
+    SQLite::Transaction tx(*db_, SQLite::TransactionBehavior::DEFERRED);
+    return Merge(db_.get(), draws, options, false);
   });
 }
 
@@ -152,27 +231,31 @@ AddOutcome HistoryStore::Add(const Draw& draw, bool replace) {
   Validate(draw, path_);
   return Guard(path_, [&] {
     SQLite::Transaction tx(db, SQLite::TransactionBehavior::IMMEDIATE);
-    SQLite::Statement find(db, "SELECT date, number FROM draws WHERE period = ?");
+    SQLite::Statement find(db, "SELECT " + DrawColumns() + " FROM draws WHERE period = ?");
     find.bind(1, draw.period);
     if (!find.executeStep()) {
-      SQLite::Statement insert(db, "INSERT INTO draws (period, date, number) VALUES (?, ?, ?)");
+      SQLite::Statement insert(db, kInsert);
       BindDraw(insert, draw);
       insert.exec();
       tx.commit();
       return AddOutcome::Added;
     }
-    std::string storedDate = find.getColumn(0).isNull() ? "" : find.getColumn(0).getString();
-    std::string storedNumber = find.getColumn(1).getString();
-    bool sameNumber = storedNumber == draw.NumberText();
+    const Draw stored = RowToDraw(find);
     if (!replace) {
-      if (!sameNumber)
+      if (stored.digits != draw.digits)
         throw StoreError(StoreErrorKind::Conflict, path_,
-                         ConflictMessage(draw.period, storedNumber, draw.NumberText()));
+                         ConflictMessage(draw.period, stored.NumberText(), draw.NumberText()));
       return AddOutcome::AlreadyThere;
     }
-    if (sameNumber && storedDate == draw.date) return AddOutcome::AlreadyThere;
-    SQLite::Statement update(db, "UPDATE draws SET date = ?2, number = ?3 WHERE period = ?1");
-    BindDraw(update, draw);
+    // The figures the draw does not carry stay as stored.
+    Draw merged = draw;
+    for (Figure f : kFigures)
+      if (!(merged.*f)) merged.*f = stored.*f;
+    if (merged == stored) return AddOutcome::AlreadyThere;
+    SQLite::Statement update(db,
+                             "UPDATE draws SET date = ?2, number = ?3, sales = ?4, winners = ?5, "
+                             "prize = ?6 WHERE period = ?1");
+    BindDraw(update, merged);
     update.exec();
     tx.commit();
     return AddOutcome::Replaced;
@@ -198,7 +281,7 @@ int HistoryStore::Delete(std::span<const std::string> periods) {
 std::optional<Draw> HistoryStore::Find(std::string_view period) const {
   if (!db_) return std::nullopt;
   return Guard(path_, [&]() -> std::optional<Draw> {
-    SQLite::Statement s(*db_, "SELECT period, date, number FROM draws WHERE period = ?");
+    SQLite::Statement s(*db_, "SELECT " + DrawColumns() + " FROM draws WHERE period = ?");
     s.bind(1, std::string(period));
     if (!s.executeStep()) return std::nullopt;
     return RowToDraw(s);
@@ -209,7 +292,7 @@ std::vector<Draw> HistoryStore::All() const {
   if (!db_) return {};
   return Guard(path_, [&] {
     std::vector<Draw> draws;
-    SQLite::Statement s(*db_, "SELECT period, date, number FROM draws");
+    SQLite::Statement s(*db_, "SELECT " + DrawColumns() + " FROM draws");
     while (s.executeStep()) draws.push_back(RowToDraw(s));
     // Periods compare as numbers or as text, which SQL's ORDER BY cannot express.
     history::SortHistory(draws);

@@ -5,6 +5,7 @@
 
 #include <cctype>
 #include <filesystem>
+#include <iterator>
 #include <set>
 
 #include "store/history_store.h"
@@ -13,14 +14,35 @@
 namespace torvane::store {
 namespace {
 
-constexpr const char* kCreateTable = R"sql(
+// The draws table of each schema version, exactly as that version creates it; a store of an
+// older version is rebuilt to the newest definition, so every store of one version holds the
+// same table.
+constexpr const char* kDrawsTable[] = {
+    nullptr,
+    // Version 1: period, date, number.
+    R"sql(
 CREATE TABLE draws (
   period TEXT NOT NULL PRIMARY KEY CHECK(length(period) > 0),
   date   TEXT CHECK(date IS NULL OR
                     date GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]'),
   number TEXT NOT NULL CHECK(length(number) = 5 AND number NOT GLOB '*[^0-9]*')
 ) WITHOUT ROWID
-)sql";
+)sql",
+    // Version 2: what the lottery published, when known: sales and prize per bet in yuan, the
+    // number of winning bets.
+    R"sql(
+CREATE TABLE draws (
+  period TEXT NOT NULL PRIMARY KEY CHECK(length(period) > 0),
+  date   TEXT CHECK(date IS NULL OR
+                    date GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]'),
+  number TEXT NOT NULL CHECK(length(number) = 5 AND number NOT GLOB '*[^0-9]*'),
+  sales   INTEGER CHECK(sales IS NULL OR (typeof(sales) = 'integer' AND sales >= 0)),
+  winners INTEGER CHECK(winners IS NULL OR (typeof(winners) = 'integer' AND winners >= 0)),
+  prize   INTEGER CHECK(prize IS NULL OR (typeof(prize) = 'integer' AND prize >= 0))
+) WITHOUT ROWID
+)sql",
+};
+static_assert(std::size(kDrawsTable) == HistoryStore::kSchemaVersion + 1);
 
 StoreError NotOurs(const std::string& path, const std::string& why) {
   return StoreError(StoreErrorKind::NotOurs, path,
@@ -44,11 +66,13 @@ std::string UriPath(const std::string& path) {
   return out;
 }
 
-bool HasOurTable(SQLite::Database& db) {
+bool HasOurTable(SQLite::Database& db, int version) {
   SQLite::Statement columns(db, "SELECT name FROM pragma_table_info('draws')");
   std::set<std::string> names;
   while (columns.executeStep()) names.insert(columns.getColumn(0).getString());
-  return names == std::set<std::string>{"period", "date", "number"};
+  std::set<std::string> ours = {"period", "date", "number"};
+  if (version >= 2) ours.insert({"sales", "winners", "prize"});
+  return names == ours;
 }
 
 }  // namespace
@@ -65,8 +89,8 @@ StoreFileState CheckStoreSchema(SQLite::Database& db, const std::string& path) {
                            std::to_string(HistoryStore::kSchemaVersion) +
                            "），为免损坏，没有对它做任何改动；请升级 Torvane");
     if (version == 0 && objects == 0) return StoreFileState::Fresh;
-    if (version != HistoryStore::kSchemaVersion) throw NotOurs(path, "是别的程序的 SQLite 数据库");
-    if (!HasOurTable(db)) throw NotOurs(path, "缺少开奖记录表");
+    if (version < 1) throw NotOurs(path, "是别的程序的 SQLite 数据库");
+    if (!HasOurTable(db, version)) throw NotOurs(path, "缺少开奖记录表");
     return StoreFileState::Ours;
   } catch (const SQLite::Exception& e) {
     int code = e.getErrorCode() & 0xFF;
@@ -96,7 +120,34 @@ void CreateSchema(SQLite::Database& db) {
   SQLite::Transaction tx(db, SQLite::TransactionBehavior::IMMEDIATE);
   // Another process may have set it up since we looked.
   if (db.execAndGet("SELECT count(*) FROM sqlite_master").getInt() > 0) return;
-  db.exec(kCreateTable);
+  db.exec(DrawsTableSql(HistoryStore::kSchemaVersion));
+  db.exec("PRAGMA user_version = " + std::to_string(HistoryStore::kSchemaVersion));
+  tx.commit();
+}
+
+const char* DrawsTableSql(int version) {
+  if (version < 1 || version > HistoryStore::kSchemaVersion) return nullptr;
+  return kDrawsTable[version];
+}
+
+int SchemaVersion(SQLite::Database& db) {
+  return db.execAndGet("PRAGMA user_version").getInt();
+}
+
+void UpgradeSchema(SQLite::Database& db) {
+  SQLite::Transaction tx(db, SQLite::TransactionBehavior::IMMEDIATE);
+  // Another process may have upgraded it since we looked.
+  const int version = SchemaVersion(db);
+  if (version >= HistoryStore::kSchemaVersion) return;
+  if (version == 1) {
+    // Rebuilt rather than altered, so the table reads exactly as a new store's.
+    db.exec("ALTER TABLE draws RENAME TO draws_version1");
+    db.exec(kDrawsTable[2]);
+    db.exec(
+        "INSERT INTO draws (period, date, number) SELECT period, date, number FROM "
+        "draws_version1");
+    db.exec("DROP TABLE draws_version1");
+  }
   db.exec("PRAGMA user_version = " + std::to_string(HistoryStore::kSchemaVersion));
   tx.commit();
 }

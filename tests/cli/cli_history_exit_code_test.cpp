@@ -68,7 +68,8 @@ const std::string kEmptyScheme = kSchemes + "empty.json";
 INSTANTIATE_TEST_SUITE_P(
     Commands, HistoryExitCode,
     ::testing::Values(
-        ExitCase{"HistoryAlone", {}, {"history"}, kExitUsage, "import, add, delete or export"},
+        ExitCase{
+            "HistoryAlone", {}, {"history"}, kExitUsage, "import, add, delete, export or check"},
         ExitCase{"HistoryUnknownAction", {}, {"history", "list"}, kExitUsage, "'list'"},
         ExitCase{"ImportNoFile", {}, {"history", "import"}, kExitUsage, "one draw file"},
         ExitCase{"ImportWithOut",

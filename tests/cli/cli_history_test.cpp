@@ -19,10 +19,10 @@ const char* const kDrawFile =
     "2024001,2024-01-01,11111\r\n";
 
 const char* const kExported =
-    "period,date,number\n"
-    "2024001,2024-01-01,11111\n"
-    "2024002,,22222\n"
-    "2024003,2024-01-03,33333\n";
+    "period,date,number,sales,winners,prize\n"
+    "2024001,2024-01-01,11111,,,\n"
+    "2024002,,22222,,,\n"
+    "2024003,2024-01-03,33333,,,\n";
 
 class CliHistory : public CliWithStore {};
 
@@ -55,8 +55,9 @@ TEST_F(CliHistory, ImportThenExportRoundTrips) {
 
 TEST_F(CliHistory, ExportLastAndOut) {
   ASSERT_EQ(Cli({"history", "import", DrawFile("draws.csv", kDrawFile)}).code, kExitDone);
-  EXPECT_EQ(Cli({"history", "export", "--last", "2"}).out,
-            "period,date,number\n2024002,,22222\n2024003,2024-01-03,33333\n");
+  EXPECT_EQ(
+      Cli({"history", "export", "--last", "2"}).out,
+      "period,date,number,sales,winners,prize\n2024002,,22222,,,\n2024003,2024-01-03,33333,,,\n");
   EXPECT_EQ(Cli({"history", "export", "--last", "50"}).out, kExported);
 
   const std::string out = File("export.csv");
@@ -71,8 +72,9 @@ TEST_F(CliHistory, AddThenAddAgainThenDelete) {
   ASSERT_EQ(o.code, kExitDone) << o.err;
   EXPECT_EQ(o.out, "已添加第 2024001 期：09876\n");
   EXPECT_EQ(Cli({"history", "add", "2024002", "00000"}).code, kExitDone);
-  EXPECT_EQ(Cli({"history", "export"}).out,
-            "period,date,number\n2024001,2024-01-01,09876\n2024002,,00000\n");
+  EXPECT_EQ(
+      Cli({"history", "export"}).out,
+      "period,date,number,sales,winners,prize\n2024001,2024-01-01,09876,,,\n2024002,,00000,,,\n");
 
   o = Cli({"history", "add", "2024001", "09876", "--date", "2024-01-05"});
   EXPECT_EQ(o.code, kExitDone);
@@ -89,7 +91,8 @@ TEST_F(CliHistory, AddThenAddAgainThenDelete) {
   o = Cli({"history", "delete", "2024001", "2024009", "2024001"});
   ASSERT_EQ(o.code, kExitDone) << o.err;
   EXPECT_EQ(o.out, "已删除 1 期；1 个期号不在历史库中\n");
-  EXPECT_EQ(Cli({"history", "export"}).out, "period,date,number\n2024002,,00000\n");
+  EXPECT_EQ(Cli({"history", "export"}).out,
+            "period,date,number,sales,winners,prize\n2024002,,00000,,,\n");
 }
 
 TEST_F(CliHistory, DeleteFromAMissingStoreCreatesNone) {
