@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "cli/cli_test_support.h"
+#include "support/local_http_server.h"
 
 namespace torvane::cli {
 namespace {
@@ -113,6 +114,52 @@ TEST_F(CliHistory, DbOptionLeavesTheDefaultStoreAlone) {
   ASSERT_EQ(Cli({"history", "add", "7", "12345", "--db", other}).code, kExitDone);
   EXPECT_TRUE(std::filesystem::exists(other));
   EXPECT_FALSE(std::filesystem::exists(DefaultStore()));
+}
+
+TEST_F(CliHistory, AddressImportsAsTheFileDoes) {
+  const std::string text = "2024003 2024-01-03 3 3 3 3 3 26,455,603 7 100,000\n2024001 11111\n";
+  torvane::testing::LocalHttpServer server([&](const std::string&) {
+    torvane::testing::HttpAnswer a;
+    a.body = text;
+    return a;
+  });
+  const Outcome fromFile = Cli({"history", "import", DrawFile("draws.txt", text)});
+  const Outcome fromAddress =
+      Cli({"history", "import", server.Url("/draws.txt"), "--db", File("web.db")});
+  ASSERT_EQ(fromAddress.code, kExitDone) << fromAddress.err;
+  EXPECT_EQ(fromAddress.out, fromFile.out);
+  EXPECT_EQ(fromAddress.out, "导入完成：新增 2 期，已有 0 期，共 2 期\n缺 1 期：2024002\n");
+  EXPECT_EQ(Cli({"history", "export", "--db", File("web.db")}).out, Cli({"history", "export"}).out);
+}
+
+TEST_F(CliHistory, FileFiguresWinAndTheAnswerCountsThem) {
+  ASSERT_EQ(
+      Cli({"history", "import", DrawFile("a.txt", "2024001 11111 100 1\n2024002 22222\n")}).code,
+      kExitDone);
+  const Outcome o =
+      Cli({"history", "import", DrawFile("b.txt", "2024001 11111 200 1 5\n2024002 22222 9\n")});
+  ASSERT_EQ(o.code, kExitDone) << o.err;
+  EXPECT_EQ(o.out,
+            "导入完成：新增 0 期，已有 2 期，共 2 期；2 期补上了销售额、中奖注数或奖金；1 "
+            "期的销售额、中奖注数或奖金与历史库不同，已按导入的改正\n");
+  EXPECT_EQ(Cli({"history", "export"}).out,
+            "period,date,number,sales,winners,prize\n2024001,,11111,200,1,5\n2024002,,22222,9,,"
+            "\n");
+}
+
+TEST_F(CliHistory, CheckListsHolesAndDates) {
+  ASSERT_EQ(Cli({"history", "import",
+                 DrawFile("h.txt",
+                          "2024001 2024-01-01 11111\n2024002 2024-01-03 11111\n"
+                          "2024004 2024-01-02 11111\n2024005 2024-01-03 11111\n")})
+                .code,
+            kExitDone);
+  const Outcome o = Cli({"history", "check"});
+  EXPECT_EQ(o.code, kExitFound);
+  EXPECT_EQ(o.out,
+            "检查了 4 期（2024001 至 2024005）\n缺 1 期：\n2024003\n日期倒退 1 处：\n2024004 "
+            "2024-01-02 早于上一期 2024002 2024-01-03\n同一天有两期以上 1 处：\n2024-01-03 "
+            "2024002 2024005\n");
 }
 
 }  // namespace
