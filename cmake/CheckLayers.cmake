@@ -1,12 +1,13 @@
 cmake_minimum_required(VERSION 3.25)
 # Fails when a source file includes a layer above its own, or when an engine layer
 # includes Qt. Run as: cmake -DSOURCE_DIR=<src> -P CheckLayers.cmake
-set(engine core conditions run history store setops help scheme)
+set(engine core conditions run history store net setops help scheme)
 set(allowed_core core)
 set(allowed_conditions core conditions)
 set(allowed_run core conditions history run)
 set(allowed_history core history)
 set(allowed_store core history store)
+set(allowed_net core history net)
 set(allowed_setops core setops)
 set(allowed_help core help)
 set(allowed_scheme core conditions scheme)

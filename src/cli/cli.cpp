@@ -18,10 +18,11 @@ const char* const kUsage =
     "                       [--history FILE | --db DB]\n"
     "       torvane-cli setop and|or|a-b|b-a FILE_A FILE_B [--out FILE]\n"
     "       torvane-cli merge FILE... --min K [--max L] [--out FILE]\n"
-    "       torvane-cli history import FILE [--db DB]\n"
+    "       torvane-cli history import FILE|URL [--db DB]\n"
     "       torvane-cli history add PERIOD NUMBER [--date YYYY-MM-DD] [--db DB]\n"
     "       torvane-cli history delete PERIOD... [--db DB]\n"
     "       torvane-cli history export [--last N] [--db DB] [--out FILE]\n"
+    "       torvane-cli history check [--db DB]\n"
     "       torvane-cli backtest SCHEME [--history FILE | --db DB] [--base FILE] [--last N]\n"
     "                            [--csv] [--tolerance-table] [--out FILE]\n"
     "       torvane-cli compare SCHEME... [--history FILE | --db DB] [--base FILE] [--last N]\n"
@@ -171,6 +172,9 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   } catch (const FileProblem& p) {
     err << "torvane-cli: " << p.message << "\n";
     return kExitBadFile;
+  } catch (const DownloadProblem& p) {
+    err << "torvane-cli: " << p.message << "\n";
+    return kExitDownloadFailed;
   } catch (const store::StoreError& e) {
     err << "torvane-cli: " << StoreMessage(e) << "\n";
     return kExitBadFile;

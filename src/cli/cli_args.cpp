@@ -4,6 +4,7 @@
 #include <initializer_list>
 
 #include "history/draw_line.h"
+#include "net/http_download.h"
 #include "setops/vote_merge.h"
 
 namespace torvane::cli {
@@ -150,8 +151,10 @@ Problem ParseHistory(const std::vector<std::string>& args, CliCommand& command) 
   if (action == "import") {
     hc.action = HistoryCommand::Import;
     if (Problem p = Scan(args, 2, verb, {db}, positional)) return p;
-    if (positional.size() != 1) return "history import takes exactly one draw file";
+    if (positional.size() != 1) return "history import takes exactly one draw file or address";
     hc.file = positional[0];
+    if (hc.file.find("://") != std::string::npos && !net::IsWebAddress(hc.file))
+      return "'" + hc.file + "': only http:// and https:// addresses can be imported";
     return std::nullopt;
   }
   if (action == "add") {
@@ -192,8 +195,14 @@ Problem ParseHistory(const std::vector<std::string>& args, CliCommand& command) 
     if (!positional.empty()) return "history export takes no file; use --out FILE";
     return PositiveCount(last, hc.last);
   }
-  if (action.empty()) return "history needs import, add, delete or export";
-  return "unknown history command '" + action + "' (import, add, delete, export)";
+  if (action == "check") {
+    hc.action = HistoryCommand::Check;
+    if (Problem p = Scan(args, 2, verb, {db}, positional)) return p;
+    if (!positional.empty()) return "history check takes no argument but --db DB";
+    return std::nullopt;
+  }
+  if (action.empty()) return "history needs import, add, delete, export or check";
+  return "unknown history command '" + action + "' (import, add, delete, export, check)";
 }
 
 Problem ParseBacktest(const std::vector<std::string>& args, CliCommand& command) {

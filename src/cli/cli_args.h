@@ -33,9 +33,9 @@ struct MergeCommand {
 };
 
 struct HistoryCommand {
-  enum Action { Import, Add, Delete, Export } action = Import;
+  enum Action { Import, Add, Delete, Export, Check } action = Import;
   std::optional<std::string> db;     // the default store when not given
-  std::string file;                  // Import
+  std::string file;                  // Import: a draw file, or an http(s) address
   history::Draw draw;                // Add: checked period, number and date
   std::vector<std::string> periods;  // Delete: as given
   // Delete: the given periods a draw could not have; refused (status 2) unless stored, so a

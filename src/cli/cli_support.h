@@ -35,6 +35,11 @@ struct CommandInput {
 void RefuseOutOverInputs(const std::optional<std::string>& outPath,
                          const std::vector<CommandInput>& inputs);
 
+// Thrown for exit status 5: a download that did not bring a file; the message says why.
+struct DownloadProblem {
+  std::string message;
+};
+
 // A scheme file; a bad one is a FileProblem naming file, key and value.
 Conditions ReadScheme(const std::string& path);
 

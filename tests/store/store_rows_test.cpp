@@ -40,7 +40,7 @@ TEST(StoreRows, RowsAgainstTheRulesAreNamedListedAndDeletable) {
     {
       SQLite::Database db(path, SQLite::OPEN_READWRITE);
       db.exec("PRAGMA ignore_check_constraints = ON");
-      SQLite::Statement insert(db, "INSERT INTO draws VALUES (?, ?, ?)");
+      SQLite::Statement insert(db, "INSERT INTO draws (period, date, number) VALUES (?, ?, ?)");
       insert.bind(1, c.period);
       c.date ? insert.bind(2, c.date) : insert.bind(2);
       insert.bind(3, c.number);
