@@ -17,6 +17,7 @@ struct Draw {
   std::string period;  // the lottery's own issue, e.g. "2004001" or "20241201-023"
   std::string date;    // YYYY-MM-DD, empty when unknown
   Digits digits{};
+  std::optional<std::int64_t> prize;  // yuan a straight hit paid, when the history has it
 
   std::string NumberText() const;
   friend bool operator==(const Draw&, const Draw&) = default;

@@ -19,13 +19,14 @@ const char* const kDraws =
     "2024004 2024-01-04 90000\n"
     "2024005 2024-01-05 54321\n";
 
+// 96753 numbers bought at 2 yuan every draw (193506 yuan), a kept draw wins 100000.
 const char* const kCsv =
-    "period,date,number,inBase,failed,kept,conditions\n"
-    "2024001,2024-01-01,11111,1,1,0,杀直选\n"
-    "2024002,,12345,1,2,0,杀直选|杀和值\n"
-    "2024003,2024-01-03,22222,1,0,1,\n"
-    "2024004,2024-01-04,90000,1,0,1,\n"
-    "2024005,2024-01-05,54321,1,1,0,杀和值\n";
+    "period,date,number,inBase,failed,kept,conditions,results,cost,won,balance\n"
+    "2024001,2024-01-01,11111,1,1,0,杀直选,96753,193506,0,-193506\n"
+    "2024002,,12345,1,2,0,杀直选|杀和值,96753,193506,0,-387012\n"
+    "2024003,2024-01-03,22222,1,0,1,,96753,193506,100000,-480518\n"
+    "2024004,2024-01-04,90000,1,0,1,,96753,193506,100000,-574024\n"
+    "2024005,2024-01-05,54321,1,1,0,杀和值,96753,193506,0,-767530\n";
 
 class CliBacktest : public CliWithStore {
  protected:
@@ -60,9 +61,9 @@ TEST_F(CliBacktest, StoreGivesWhatTheFileGives) {
 
 TEST_F(CliBacktest, LastKeepsTheNewestDraws) {
   const std::string expected =
-      "period,date,number,inBase,failed,kept,conditions\n"
-      "2024004,2024-01-04,90000,1,0,1,\n"
-      "2024005,2024-01-05,54321,1,1,0,杀和值\n";
+      "period,date,number,inBase,failed,kept,conditions,results,cost,won,balance\n"
+      "2024004,2024-01-04,90000,1,0,1,,96753,193506,100000,-93506\n"
+      "2024005,2024-01-05,54321,1,1,0,杀和值,96753,193506,0,-287012\n";
   EXPECT_EQ(Cli({"backtest", scheme_, "--history", draws_, "--csv", "--last", "2"}).out, expected);
   ASSERT_EQ(Cli({"history", "import", draws_}).code, kExitDone);
   EXPECT_EQ(Cli({"backtest", scheme_, "--last", "2", "--csv"}).out, expected);
@@ -83,9 +84,13 @@ TEST_F(CliBacktest, BaseFileDecidesInBase) {
   const std::string base = DrawFile("base.txt", "22222 54321");
   const Outcome o = Cli({"backtest", scheme_, "--history", draws_, "--base", base, "--csv"});
   ASSERT_EQ(o.code, kExitDone) << o.err;
-  EXPECT_NE(o.out.find("2024003,2024-01-03,22222,1,0,1,\n"), std::string::npos) << o.out;
-  EXPECT_NE(o.out.find("2024004,2024-01-04,90000,0,0,0,\n"), std::string::npos) << o.out;
-  EXPECT_NE(o.out.find("2024005,2024-01-05,54321,1,1,0,杀和值\n"), std::string::npos) << o.out;
+  // Of the base only 22222 survives: one number bought a draw.
+  EXPECT_NE(o.out.find("2024003,2024-01-03,22222,1,0,1,,1,2,100000,99994\n"), std::string::npos)
+      << o.out;
+  EXPECT_NE(o.out.find("2024004,2024-01-04,90000,0,0,0,,1,2,0,99992\n"), std::string::npos)
+      << o.out;
+  EXPECT_NE(o.out.find("2024005,2024-01-05,54321,1,1,0,杀和值,1,2,0,99990\n"), std::string::npos)
+      << o.out;
 }
 
 TEST_F(CliBacktest, OutFileAndNothingOnStdout) {
@@ -119,18 +124,22 @@ TEST_F(CliBacktest, ToleranceTableCsvByMinThenMax) {
             "2,2,1,0.000010,1,0.200000,20000.0000\n");
 }
 
-// 2 of 5 against Binomial(5, 0.96753) is p = 0.000326 (exact fractions); nothing kept of
-// nothing left has no ratio; a comma in a file name is quoted.
+// 2 of 5 against Binomial(5, 0.96753) is p = 0.000326 (exact fractions), three times that
+// after Holm's adjustment over three schemes; nothing kept of nothing left has no ratio and
+// no return; a comma in a file name is quoted.
 TEST_F(CliBacktest, CompareOneRowPerSchemeOnTheSameDraws) {
   const std::string none = DrawFile("none.json", R"({"format": "torvane-scheme/1"})");
   const std::string empty =
       DrawFile("tolerance 1,1.json", R"({"format": "torvane-scheme/1", "tolerance": ["1", "1"]})");
   const Outcome o = Cli({"compare", scheme_, none, empty, "--history", draws_, "--csv"});
   ASSERT_EQ(o.code, kExitDone) << o.err;
-  EXPECT_EQ(o.out, "scheme,results,share,kept,tested,hitRate,ratio,pValue\n" + scheme_ +
-                       ",96753,0.967530,2,5,0.400000,0.4134,0.000326\n" + none +
-                       ",100000,1.000000,5,5,1.000000,1.0000,1.000000\n\"" + empty +
-                       "\",0,0.000000,0,5,0.000000,,1.000000\n");
+  EXPECT_EQ(
+      o.out,
+      "scheme,results,share,kept,tested,hitRate,ratio,pValue,cost,won,return,pHolm\n" + scheme_ +
+          ",96753,0.967530,2,5,0.400000,0.4134,0.000326,967530,200000,0.206712,0.000978\n" + none +
+          ",100000,1.000000,5,5,1.000000,1.0000,1.000000,1000000,500000,0.500000,"
+          "1.000000\n\"" +
+          empty + "\",0,0.000000,0,5,0.000000,,1.000000,0,0,,1.000000\n");
 }
 
 }  // namespace
