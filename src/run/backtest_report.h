@@ -53,6 +53,10 @@ struct SchemeBacktest {
   BacktestReport report;
 };
 
+// Whether a back-test can be held against random play: draws tested and a result to buy.
+// Otherwise its p-values read "无".
+bool ComparableWithRandom(const BacktestReport& report);
+
 // Holm's adjustment of the schemes' p-values, in the order given. A scheme that cannot be
 // compared with random (no draws or no result) counts with p = 1.
 std::vector<double> SchemePHolm(std::span<const SchemeBacktest> schemes);

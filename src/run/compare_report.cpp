@@ -8,13 +8,9 @@
 namespace torvane {
 namespace {
 
-bool Comparable(const BacktestReport& r) {
-  return r.tested > 0 && r.resultCount > 0;
-}
-
 // Which side of random a significant result falls on, in a word or two.
 std::string Verdict(const BacktestReport& r) {
-  if (!Comparable(r)) return "无法比较";
+  if (!ComparableWithRandom(r)) return "无法比较";
   if (r.decision.confidence.pValue >= 0.05) return "无显著差别";
   return r.hitRate > r.share ? "高于随机" : "低于随机";
 }
@@ -24,7 +20,7 @@ const SchemeBacktest* BestLooking(std::span<const SchemeBacktest> schemes, size_
   const SchemeBacktest* best = nullptr;
   for (size_t i = 0; i < schemes.size(); ++i) {
     const BacktestReport& r = schemes[i].report;
-    if (!Comparable(r) || !r.hitRateOverShare) continue;
+    if (!ComparableWithRandom(r) || !r.hitRateOverShare) continue;
     if (!best || *r.hitRateOverShare > *best->report.hitRateOverShare) {
       best = &schemes[i];
       *index = i;
@@ -35,10 +31,14 @@ const SchemeBacktest* BestLooking(std::span<const SchemeBacktest> schemes, size_
 
 }  // namespace
 
+bool ComparableWithRandom(const BacktestReport& r) {
+  return r.tested > 0 && r.resultCount > 0;
+}
+
 std::vector<double> SchemePHolm(std::span<const SchemeBacktest> schemes) {
   std::vector<double> p;
   for (const SchemeBacktest& s : schemes)
-    p.push_back(Comparable(s.report) ? s.report.decision.confidence.pValue : 1.0);
+    p.push_back(ComparableWithRandom(s.report) ? s.report.decision.confidence.pValue : 1.0);
   return HolmAdjust(p);
 }
 
@@ -58,7 +58,7 @@ std::string CompareText(std::span<const SchemeBacktest> schemes) {
   for (size_t i = 0; i < schemes.size(); ++i) {
     const BacktestReport& r = schemes[i].report;
     const HitRateConfidence& c = r.decision.confidence;
-    const bool comparable = Comparable(r);
+    const bool comparable = ComparableWithRandom(r);
     const MoneySummary& m = r.moneySummary;
     rows.push_back({schemes[i].name, std::to_string(r.resultCount), PercentText(r.share),
                     std::to_string(r.kept), PercentText(r.hitRate),
@@ -90,7 +90,7 @@ std::string CompareCsv(std::span<const SchemeBacktest> schemes) {
            FixedText(r.share, 6) + "," + std::to_string(r.kept) + "," + std::to_string(r.tested) +
            "," + FixedText(r.hitRate, 6) + "," +
            (r.hitRateOverShare ? FixedText(*r.hitRateOverShare, 4) : "") + "," +
-           FixedText(Comparable(r) ? r.decision.confidence.pValue : 1.0, 6) + "," +
+           FixedText(ComparableWithRandom(r) ? r.decision.confidence.pValue : 1.0, 6) + "," +
            std::to_string(m.cost) + "," + std::to_string(m.won) + "," +
            (m.returnRate ? FixedText(*m.returnRate, 6) : "") + "," + FixedText(holm[i], 6) + "\n";
   }

@@ -93,7 +93,8 @@ MoneySummary SummarizeMoney(std::span<const DrawMoney> draws, const MoneyRules& 
     s.cost += d.cost;
     s.won += d.won;
     s.wins += d.won > 0 ? 1 : 0;
-    const double prize = static_cast<double>(d.payout) / static_cast<double>(rules.multiple);
+    const double prize = static_cast<double>(d.payout) /
+                         static_cast<double>(std::max<std::int64_t>(rules.multiple, 1));
     bought += d.results;
     prizeWeighted += d.results * prize;
     prizePlain += prize;
@@ -105,7 +106,7 @@ MoneySummary SummarizeMoney(std::span<const DrawMoney> draws, const MoneyRules& 
                        : s.draws > 0 ? prizePlain / s.draws
                        : rules.prize ? static_cast<double>(*rules.prize)
                                      : static_cast<double>(kDefaultPrize);
-  s.fairReturnPer100 = prize / (static_cast<double>(rules.price) * 1000);
+  s.fairReturnPer100 = prize / (static_cast<double>(std::max<std::int64_t>(rules.price, 1)) * 1000);
   s.band = BandOf(draws);
   return s;
 }

@@ -12,6 +12,8 @@ namespace torvane {
 inline constexpr std::int64_t kDefaultPrice = 2;       // yuan a bet
 inline constexpr std::int64_t kDefaultPrize = 100000;  // yuan for a straight hit
 
+// Price, prize and multiple are positive whole yuan (the CLI refuses anything else; a box
+// should too).
 struct MoneyRules {
   std::int64_t price = kDefaultPrice;
   // Yuan for a straight hit at every draw; none: each draw's stored prize, else kDefaultPrize.
