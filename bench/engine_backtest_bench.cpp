@@ -83,6 +83,24 @@ void BM_Backtest10kRelative(benchmark::State& state) {
 }
 BENCHMARK(BM_Backtest10kRelative)->Unit(benchmark::kMicrosecond);
 
+// The whole back-test with money and every 按上期 row, each draw bought with its own result
+// count: at most 5000 × BM_PlainPass. The tolerance 0-9 leaves 26193 numbers whose fate the
+// 按上期 rows decide draw by draw (with 1-3 the other rows already kill every number).
+void BM_BacktestMoney10kRelative(benchmark::State& state) {
+  torvane::Conditions all = torvane::support::EveryPanelSetKeepingMost();
+  all.relative = torvane::support::EveryRelativeRow();
+  const std::vector<Draw> draws = RandomDraws(10001);
+  const std::span<const Draw> tested = std::span(draws).subspan(1);
+  const torvane::BacktestReport r = torvane::Backtest(all, {}, tested, &draws[0]);
+  if (r.judged.conditions.size() != 40 || r.money.size() != 10000 ||
+      r.money.front().results == r.money.back().results) {
+    state.SkipWithError("expected 40 applied conditions and counts that differ by draw");
+    return;
+  }
+  for (auto _ : state) benchmark::DoNotOptimize(torvane::Backtest(all, {}, tested, &draws[0]));
+}
+BENCHMARK(BM_BacktestMoney10kRelative)->Unit(benchmark::kMicrosecond);
+
 class TempFolder {
  public:
   TempFolder() {

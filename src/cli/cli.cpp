@@ -24,9 +24,10 @@ const char* const kUsage =
     "       torvane-cli history export [--last N] [--db DB] [--out FILE]\n"
     "       torvane-cli history check [--db DB]\n"
     "       torvane-cli backtest SCHEME [--history FILE | --db DB] [--base FILE] [--last N]\n"
+    "                            [--holdout H] [--price P] [--prize W] [--multiple M]\n"
     "                            [--csv] [--tolerance-table] [--out FILE]\n"
     "       torvane-cli compare SCHEME... [--history FILE | --db DB] [--base FILE] [--last N]\n"
-    "                           [--csv] [--out FILE]\n"
+    "                           [--price P] [--prize W] [--multiple M] [--csv] [--out FILE]\n"
     "       torvane-cli stats [--history FILE | --db DB] [--last N] [--csv] [--out FILE]\n";
 
 namespace {
@@ -69,7 +70,7 @@ int Run(const CliCommand& command, std::ostream& out, std::ostream& err) {
   try {
     result = RunFilters(base, conditions, reference);
   } catch (const RunError& e) {
-    err << "torvane-cli: the run failed: " << e.what() << "\n";
+    err << "torvane-cli: " << RunFailureText(e) << "\n";
     return kExitRunFailed;
   }
   if (rc.stats) {
@@ -179,10 +180,10 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     err << "torvane-cli: " << StoreMessage(e) << "\n";
     return kExitBadFile;
   } catch (const std::bad_alloc&) {
-    err << "torvane-cli: the run failed: out of memory\n";
+    err << "torvane-cli: 缩水失败：内存不足\n";
     return kExitRunFailed;
   } catch (const std::exception& e) {
-    err << "torvane-cli: failed: " << e.what() << "\n";
+    err << "torvane-cli: 操作失败：" << e.what() << "\n";
     return kExitRunFailed;
   }
   return kExitRunFailed;

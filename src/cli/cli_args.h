@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "history/draw.h"
+#include "run/money.h"
 #include "setops/set_operation.h"
 
 namespace torvane::cli {
@@ -50,6 +51,8 @@ struct BacktestCommand {
   std::optional<std::string> db;
   std::optional<std::string> base;
   std::optional<int> last;
+  std::optional<int> holdout;  // the newest draws held out for the check
+  MoneyRules money;
   bool csv = false;
   bool toleranceTable = false;  // the table of every tolerance instead of the report
 };
@@ -61,6 +64,7 @@ struct CompareCommand {
   std::optional<std::string> db;
   std::optional<std::string> base;
   std::optional<int> last;
+  MoneyRules money;
   bool csv = false;
 };
 

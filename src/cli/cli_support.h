@@ -48,6 +48,9 @@ DigitTable ReadNumbers(const std::string& path);
 // The same file as one flag per number, for a vote over many files.
 NumberPresence ReadNumberPresence(const std::string& path);
 
+// A run that failed, in the player's words: "缩水失败：容错级别的最小值是空的".
+std::string RunFailureText(const std::exception& e);
+
 // Writes the whole text to out, or atomically to outPath. Throws FileProblem when it cannot:
 // a full disk, a file-size limit (SIGXFSZ is ignored, so the write fails instead of the
 // program dying), a closed pipe.
