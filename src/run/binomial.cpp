@@ -6,38 +6,47 @@
 
 namespace torvane {
 
-// The pmf is walked outward from the mode in long double, whose range holds every term down to
-// 1e-4900; beyond 12 standard deviations on the far side of k no term adds anything a double
-// can hold next to the rest, so the walk costs a few standard deviations, not n. The relative
-// slack keeps outcomes as likely as k from being lost to rounding.
+namespace {
+
+// log P(X = j) for X ~ Binomial(n, s).
+double LogPmf(int j, int n, double s) {
+  return std::lgamma(n + 1.0) - std::lgamma(j + 1.0) - std::lgamma(n - j + 1.0) + j * std::log(s) +
+         (n - j) * std::log1p(-s);
+}
+
+}  // namespace
+
+// The pmf is walked outward from the mode, each term relative to the mode's, so nothing
+// underflows near the outcomes that matter; on each side the walk stops once the terms no
+// longer add to the sum at double precision, which is a few standard deviations past k or its
+// mirror, not n terms. The relative slack keeps outcomes as likely as k from being lost to
+// rounding.
 double TwoSidedBinomialP(int k, int n, double s) {
   s = std::clamp(s, 0.0, 1.0);
   if (s <= 0) return k == 0 ? 1 : 0;
   if (s >= 1) return k == n ? 1 : 0;
   k = std::clamp(k, 0, n);
-  const long double ls = std::log(static_cast<long double>(s));
-  const long double lf = std::log1p(-static_cast<long double>(s));
-  const long double odds = static_cast<long double>(s) / (1 - static_cast<long double>(s));
+  const double odds = s / (1 - s);
   const int mode = std::min(n, static_cast<int>(std::floor((n + 1) * s)));
-  const long double logMode = std::lgamma(static_cast<long double>(n) + 1) -
-                              std::lgamma(static_cast<long double>(mode) + 1) -
-                              std::lgamma(static_cast<long double>(n - mode) + 1) + mode * ls +
-                              (n - mode) * lf;
-  const int reach = static_cast<int>(std::ceil(12 * std::sqrt(n * s * (1 - s)))) + 10;
-  const int lo = std::max(0, std::min(k, mode - reach));
-  const int hi = std::min(n, std::max(k, mode + reach));
-
-  std::vector<long double> pmf(hi - lo + 1);
-  pmf[mode - lo] = std::exp(logMode);
-  for (int j = mode; j < hi; ++j)
-    pmf[j + 1 - lo] = pmf[j - lo] * (static_cast<long double>(n - j) / (j + 1)) * odds;
-  for (int j = mode; j > lo; --j)
-    pmf[j - 1 - lo] = pmf[j - lo] * (static_cast<long double>(j) / (n - j + 1)) / odds;
-  const long double limit = pmf[k - lo] * (1 + 1e-7L);
-  long double p = 0;
-  for (long double term : pmf)
-    if (term <= limit) p += term;
-  return static_cast<double>(std::min<long double>(p, 1));
+  const double logMode = LogPmf(mode, n, s);
+  const double limit = std::exp(LogPmf(k, n, s) - logMode) * (1 + 1e-7);
+  double sum = 1 <= limit ? 1 : 0;  // the mode itself
+  // Upward, then downward from the mode.
+  double t = 1;
+  for (int j = mode; j < n; ++j) {
+    t *= (n - j) / (j + 1.0) * odds;
+    if (t > limit) continue;
+    sum += t;
+    if (t == 0 || t < 1e-17 * sum) break;
+  }
+  t = 1;
+  for (int j = mode; j > 0; --j) {
+    t *= j / (n - j + 1.0) / odds;
+    if (t > limit) continue;
+    sum += t;
+    if (t == 0 || t < 1e-17 * sum) break;
+  }
+  return std::min(1.0, std::exp(logMode) * sum);
 }
 
 int BinomialQuantile(int n, double s, double q) {
