@@ -92,3 +92,5 @@ QVariant AttributeStatsModel::headerData(int section, Qt::Orientation o, int rol
 }
 
 }  // namespace torvane::ui
+
+#include "moc_stats_model.cpp"

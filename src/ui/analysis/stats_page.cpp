@@ -277,3 +277,5 @@ void StatsPage::killChosen() {
 }
 
 }  // namespace torvane::ui
+
+#include "moc_stats_page.cpp"

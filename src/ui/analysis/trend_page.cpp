@@ -203,3 +203,5 @@ void TrendPage::refresh() {
 }
 
 }  // namespace torvane::ui
+
+#include "moc_trend_page.cpp"

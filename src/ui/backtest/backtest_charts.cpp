@@ -343,3 +343,5 @@ void BacktestCharts::setHighlight(uint64_t conditionMask) {
 }
 
 }  // namespace torvane::ui
+
+#include "moc_backtest_charts.cpp"

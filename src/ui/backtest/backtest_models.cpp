@@ -263,3 +263,5 @@ bool DrawFilterModel::filterAcceptsRow(int row, const QModelIndex&) const {
 }
 
 }  // namespace torvane::ui
+
+#include "moc_backtest_models.cpp"

@@ -419,3 +419,5 @@ void BacktestPage::copyReport() {
 }
 
 }  // namespace torvane::ui
+
+#include "moc_backtest_page.cpp"

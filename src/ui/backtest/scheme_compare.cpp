@@ -265,3 +265,5 @@ void SchemeCompare::fillChart() {
 }
 
 }  // namespace torvane::ui
+
+#include "moc_scheme_compare.cpp"

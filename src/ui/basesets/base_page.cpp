@@ -150,3 +150,5 @@ void BasePage::importFile() {
 }
 
 }  // namespace torvane::ui
+
+#include "moc_base_page.cpp"

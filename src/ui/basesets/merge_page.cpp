@@ -324,3 +324,5 @@ void MergePage::sendResult() {
 }
 
 }  // namespace torvane::ui
+
+#include "moc_merge_page.cpp"

@@ -326,3 +326,5 @@ void SetOpsPage::copyResult() {
 }
 
 }  // namespace torvane::ui
+
+#include "moc_set_ops_page.cpp"

@@ -136,3 +136,5 @@ QVariant DrawTableModel::headerData(int section, Qt::Orientation o, int role) co
 }
 
 }  // namespace torvane::ui
+
+#include "moc_draw_table_model.cpp"

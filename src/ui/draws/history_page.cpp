@@ -358,3 +358,5 @@ void HistoryPage::selectPeriod(const QString& period) {
 }
 
 }  // namespace torvane::ui
+
+#include "moc_history_page.cpp"

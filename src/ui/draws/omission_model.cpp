@@ -98,3 +98,5 @@ QVariant OmissionModel::headerData(int section, Qt::Orientation o, int role) con
 }
 
 }  // namespace torvane::ui
+
+#include "moc_omission_model.cpp"

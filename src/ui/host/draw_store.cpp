@@ -49,3 +49,8 @@ HistoryStore& DrawStore::writable() {
 }
 
 }  // namespace torvane::ui
+
+#include "moc_draw_store.cpp"
+
+// PageHost is a header only; its meta-object code is compiled here.
+#include "moc_page_host.cpp"

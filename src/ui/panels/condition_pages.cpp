@@ -157,3 +157,5 @@ void ConditionPages::setSumText(const QString& text) {
 }
 
 }  // namespace torvane::ui
+
+#include "moc_condition_pages.cpp"

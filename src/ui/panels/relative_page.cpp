@@ -38,3 +38,5 @@ void RelativePage::showReference() {
 }
 
 }  // namespace torvane::ui
+
+#include "moc_relative_page.cpp"

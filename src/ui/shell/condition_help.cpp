@@ -71,3 +71,5 @@ void ConditionHelp::showHelpPicture() {
 }
 
 }  // namespace torvane::ui
+
+#include "moc_condition_help.cpp"

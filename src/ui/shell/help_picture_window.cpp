@@ -24,3 +24,5 @@ HelpPictureWindow::HelpPictureWindow(const QByteArray& jpeg, QWidget* parent)
 }
 
 }  // namespace torvane::ui
+
+#include "moc_help_picture_window.cpp"

@@ -288,3 +288,5 @@ void MainWindow::closeEvent(QCloseEvent* e) {
 }
 
 }  // namespace torvane::ui
+
+#include "moc_main_window.cpp"

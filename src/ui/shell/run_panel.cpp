@@ -120,3 +120,5 @@ void RunPanel::setToleranceText(int i, const QString& text) {
 }
 
 }  // namespace torvane::ui
+
+#include "moc_run_panel.cpp"

@@ -91,3 +91,5 @@ void TabBar::select(int index) {
 }
 
 }  // namespace torvane::ui
+
+#include "moc_tab_bar.cpp"

@@ -60,3 +60,5 @@ void WindowHost::showTab(int tab) {
 }
 
 }  // namespace torvane::ui
+
+#include "moc_window_host.cpp"
