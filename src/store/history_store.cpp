@@ -127,9 +127,7 @@ HistoryStore::HistoryStore(std::string path, OpenMode mode)
       db_ = std::make_unique<SQLite::Database>(path_, SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE,
                                                kBusyTimeoutMs);
       if (CheckStoreSchema(*db_, path_) == StoreFileState::Fresh) CreateSchema(*db_, path_);
-      // WAL keeps readers (the window) and a writer (the CLI) out of each other's way; the
-      // setting stays with the file.
-      db_->exec("PRAGMA journal_mode = WAL");
+      EnsureWal(*db_);
     });
   }
   identity_ = IdentityOf(path_);
