@@ -157,9 +157,7 @@ HistoryStore::HistoryStore(std::string path, OpenMode mode)
         CreateSchema(*db_, path_);
       else if (SchemaVersion(*db_) < HistoryStore::kSchemaVersion)
         UpgradeSchema(*db_);
-      // WAL keeps readers (the window) and a writer (the CLI) out of each other's way; the
-      // setting stays with the file.
-      db_->exec("PRAGMA journal_mode = WAL");
+      EnsureWal(*db_);
     });
   }
   identity_ = IdentityOf(path_);

@@ -6,7 +6,9 @@
 
 #include <cctype>
 #include <cerrno>
+#include <chrono>
 #include <filesystem>
+#include <thread>
 
 #include "store/store_access.h"
 #include "store/store_error.h"
@@ -37,6 +39,27 @@ std::unique_ptr<SQLite::Database> OpenForReading(const std::string& path, bool w
                                               SQLite::OPEN_READONLY | SQLite::OPEN_URI,
                                               kBusyTimeoutMs);
   return std::make_unique<SQLite::Database>(path, SQLite::OPEN_READONLY, kBusyTimeoutMs);
+}
+
+void EnsureWal(SQLite::Database& db) {
+  const auto deadline =
+      std::chrono::steady_clock::now() + std::chrono::milliseconds(kBusyTimeoutMs);
+  // The switch upgrades a read lock to an exclusive one. Two programs switching a new store at
+  // once would each hold its read lock while waiting for the other's; so each gives up at once
+  // (releasing its lock), waits a little and tries again, until one has switched for both.
+  while (db.execAndGet("PRAGMA journal_mode").getString() != "wal") {
+    db.setBusyTimeout(0);
+    try {
+      db.exec("PRAGMA journal_mode = WAL");
+    } catch (const SQLite::Exception& e) {
+      if ((e.getErrorCode() & 0xFF) != SQLITE_BUSY || std::chrono::steady_clock::now() > deadline) {
+        db.setBusyTimeout(kBusyTimeoutMs);
+        throw;
+      }
+      std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    db.setBusyTimeout(kBusyTimeoutMs);
+  }
 }
 
 StoreError SqliteFailure(const std::string& path, const SQLite::Exception& e,

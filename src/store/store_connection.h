@@ -28,6 +28,11 @@ constexpr int kBusyTimeoutMs = 5000;
 // - Otherwise read-only, using the -wal and -shm files already there.
 std::unique_ptr<SQLite::Database> OpenForReading(const std::string& path, bool writable);
 
+// Puts the store into WAL mode, which keeps readers (the window) and a writer (the CLI) out of
+// each other's way; the setting stays with the file, so this is a query on every store but a
+// new one.
+void EnsureWal(SQLite::Database& db);
+
 // A file: URI for path with what a URI cannot carry percent-encoded.
 std::string UriPath(const std::string& path);
 
