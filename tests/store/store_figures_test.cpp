@@ -29,21 +29,13 @@ CREATE TABLE draws (
   number TEXT NOT NULL CHECK(length(number) = 5 AND number NOT GLOB '*[^0-9]*')
 ) WITHOUT ROWID
 )sql");
-  db.exec("PRAGMA user_version = 1");
-  db.exec("PRAGMA journal_mode = WAL");
-  SQLite::Transaction tx(db);
-  SQLite::Statement insert(db, "INSERT INTO draws VALUES (?, ?, ?)");
-  for (const Draw& d : draws) {
-    insert.reset();
-    insert.bind(1, d.period);
-    if (d.date.empty())
-      insert.bind(2);
-    else
-      insert.bind(2, d.date);
-    insert.bind(3, d.NumberText());
-    insert.exec();
-  }
-  tx.commit();
+  db.exec("PRAGMA user_version = 1; PRAGMA journal_mode = WAL");
+  std::string insert = "INSERT INTO draws VALUES ";
+  for (const Draw& d : draws)
+    insert += "('" + d.period + "', " + (d.date.empty() ? "NULL" : "'" + d.date + "'") + ", '" +
+              d.NumberText() + "'),";
+  insert.back() = ';';
+  db.exec(insert);
 }
 
 std::string TableSql(const std::string& path) {
