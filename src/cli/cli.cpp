@@ -101,6 +101,42 @@ int Merge(const CliCommand& command, std::ostream& out) {
   return kExitDone;
 }
 
+// The files a command reads that --out must not replace. A number file (--base, setop and
+// merge inputs) may be replaced by its own result: that is an update in place, and the inputs
+// are read whole first. A scheme, a draw file or the store may not.
+std::vector<CommandInput> InputsOf(const CliCommand& command) {
+  std::vector<CommandInput> inputs;
+  auto draws = [&](const std::optional<std::string>& historyFile,
+                   const std::optional<std::string>& db, bool storeRead) {
+    if (historyFile) inputs.push_back({"开奖文件", *historyFile});
+    if (db || storeRead) inputs.push_back({"历史库", StorePath(db), true});
+  };
+  auto scheme = [&](const std::string& path) { inputs.push_back({"方案文件", path}); };
+  switch (command.kind) {
+    case CliCommand::Run:
+      scheme(command.run.scheme);
+      draws(command.run.historyFile, command.run.db, false);
+      break;
+    case CliCommand::History:
+      draws(std::nullopt, command.history.db, true);
+      break;
+    case CliCommand::Backtest:
+      scheme(command.backtest.scheme);
+      draws(command.backtest.historyFile, command.backtest.db, !command.backtest.historyFile);
+      break;
+    case CliCommand::Compare:
+      for (const std::string& s : command.compare.schemes) scheme(s);
+      draws(command.compare.historyFile, command.compare.db, !command.compare.historyFile);
+      break;
+    case CliCommand::Stats:
+      draws(command.stats.historyFile, command.stats.db, !command.stats.historyFile);
+      break;
+    default:
+      break;
+  }
+  return inputs;
+}
+
 }  // namespace
 
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -110,6 +146,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     return kExitUsage;
   }
   try {
+    if (command.out) RefuseOutOverInputs(command.out, InputsOf(command));
     switch (command.kind) {
       case CliCommand::Help:
         out << kUsage;
@@ -121,7 +158,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
       case CliCommand::Merge:
         return Merge(command, out);
       case CliCommand::History:
-        return RunHistory(command, out);
+        return RunHistory(command, out, err);
       case CliCommand::Backtest:
         return RunBacktest(command, out, err);
       case CliCommand::Compare:
@@ -129,6 +166,9 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
       case CliCommand::Stats:
         return RunStats(command, out);
     }
+  } catch (const UsageProblem& p) {
+    err << "torvane-cli: " << p.message << "\n";
+    return kExitUsage;
   } catch (const FileProblem& p) {
     err << "torvane-cli: " << p.message << "\n";
     return kExitBadFile;

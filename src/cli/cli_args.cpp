@@ -70,7 +70,7 @@ Problem PositiveCount(const std::optional<std::string>& text, std::optional<int>
 
 Problem CheckPeriod(const std::string& period) {
   if (history::IsValidPeriod(period)) return std::nullopt;
-  return "'" + period + "' is not a period (1-32 letters, digits, '-' or '_', at least one digit)";
+  return PeriodProblem(period);
 }
 
 Problem ParseRun(const std::vector<std::string>& args, CliCommand& command) {
@@ -179,8 +179,9 @@ Problem ParseHistory(const std::vector<std::string>& args, CliCommand& command) 
     hc.action = HistoryCommand::Delete;
     if (Problem p = Scan(args, 2, verb, {db}, positional)) return p;
     if (positional.empty()) return "history delete takes one or more periods";
+    // A malformed period may still be stored by another tool; the store decides.
     for (const std::string& period : positional)
-      if (Problem p = CheckPeriod(period)) return p;
+      if (!history::IsValidPeriod(period)) hc.malformed.push_back(period);
     hc.periods = positional;
     return std::nullopt;
   }
@@ -262,6 +263,10 @@ Problem ParseStats(const std::vector<std::string>& args, CliCommand& command) {
 }
 
 }  // namespace
+
+std::string PeriodProblem(const std::string& period) {
+  return "'" + period + "' is not a period (1-32 letters, digits, '-' or '_', at least one digit)";
+}
 
 std::optional<std::string> ParseArgs(const std::vector<std::string>& args, CliCommand& command) {
   command = {};

@@ -37,8 +37,11 @@ struct HistoryCommand {
   std::optional<std::string> db;     // the default store when not given
   std::string file;                  // Import: a draw file, or an http(s) address
   history::Draw draw;                // Add: checked period, number and date
-  std::vector<std::string> periods;  // Delete: checked periods
-  std::optional<int> last;           // Export: the newest N draws
+  std::vector<std::string> periods;  // Delete: as given
+  // Delete: the given periods a draw could not have; refused (status 2) unless stored, so a
+  // row another tool wrote against the rules can be removed.
+  std::vector<std::string> malformed;
+  std::optional<int> last;  // Export: the newest N draws
 };
 
 struct BacktestCommand {
@@ -79,6 +82,9 @@ struct CliCommand {
   StatsCommand stats;
   std::optional<std::string> out;
 };
+
+// Why a text is not a period, for status 2.
+std::string PeriodProblem(const std::string& period);
 
 // Fills command, or returns why the command line is wrong.
 std::optional<std::string> ParseArgs(const std::vector<std::string>& args, CliCommand& command);

@@ -7,8 +7,9 @@
 
 namespace torvane::cli {
 
-// Each returns the exit status and throws FileProblem or store::StoreError for status 3.
-int RunHistory(const CliCommand& command, std::ostream& out);
+// Each returns the exit status and throws FileProblem or store::StoreError for status 3,
+// UsageProblem for status 2.
+int RunHistory(const CliCommand& command, std::ostream& out, std::ostream& err);
 int RunBacktest(const CliCommand& command, std::ostream& out, std::ostream& err);
 int RunCompare(const CliCommand& command, std::ostream& out, std::ostream& err);
 int RunStats(const CliCommand& command, std::ostream& out);

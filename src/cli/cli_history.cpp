@@ -2,8 +2,10 @@
 // of the store.
 #include <algorithm>
 #include <filesystem>
+#include <optional>
 
 #include "cli/cli.h"
+#include "cli/cli_args.h"
 #include "cli/cli_commands.h"
 #include "cli/cli_support.h"
 #include "cli/history_source.h"
@@ -19,10 +21,6 @@ namespace {
 using store::HistoryStore;
 using store::OpenMode;
 
-void Say(const std::string& line, std::ostream& out) {
-  Emit(line + "\n", std::nullopt, out);
-}
-
 // The draws of a file or an address, read whole before the store is opened: a refused file
 // or a failed download leaves no new store behind.
 history::DrawFileResult ReadDraws(const std::string& source) {
@@ -37,35 +35,32 @@ history::DrawFileResult ReadDraws(const std::string& source) {
   return std::move(download.read);
 }
 
-int Import(const HistoryCommand& hc, std::ostream& out) {
+int Import(const HistoryCommand& hc, std::ostream& out, std::ostream& err) {
   const history::DrawFileResult file = ReadDraws(hc.file);
   HistoryStore db(StorePath(hc.db), OpenMode::ReadWrite);
   // A file given on the command line is what the player wants: its figures win, and the
   // answer says how many draws changed.
   const store::FileImport imported = store::ImportDraws(db, file, {.replaceFigures = true});
-  Say(store::ImportSummary(imported), out);
-  return kExitDone;
+  return ReportCommitted(store::ImportSummary(imported), out, err);
 }
 
-int Add(const HistoryCommand& hc, std::ostream& out) {
+int Add(const HistoryCommand& hc, std::ostream& out, std::ostream& err) {
   const history::Draw& draw = hc.draw;
   HistoryStore db(StorePath(hc.db), OpenMode::ReadWrite);
   // Another number for a stored period throws a Conflict naming both numbers.
-  if (db.Add(draw) == store::AddOutcome::Added) {
-    Say("已添加第 " + draw.period + " 期：" + draw.NumberText(), out);
-    return kExitDone;
-  }
+  if (db.Add(draw) == store::AddOutcome::Added)
+    return ReportCommitted("已添加第 " + draw.period + " 期：" + draw.NumberText(), out, err);
   std::string line =
       "第 " + draw.period + " 期已在历史库中，号码 " + draw.NumberText() + " 相同，没有改动";
   const std::optional<history::Draw> stored = db.Find(draw.period);
   if (stored && !draw.date.empty() && stored->date != draw.date)
     line +=
         "（历史库中的日期" + (stored->date.empty() ? "为空" : " " + stored->date) + "，保持不变）";
-  Say(line, out);
+  Emit(line + "\n", std::nullopt, out);
   return kExitDone;
 }
 
-int Delete(const HistoryCommand& hc, std::ostream& out) {
+int Delete(const HistoryCommand& hc, std::ostream& out, std::ostream& err) {
   std::vector<std::string> periods = hc.periods;
   std::sort(periods.begin(), periods.end());
   periods.erase(std::unique(periods.begin(), periods.end()), periods.end());
@@ -74,12 +69,15 @@ int Delete(const HistoryCommand& hc, std::ostream& out) {
   // cannot even be looked at goes to the store, which names the problem.
   std::error_code ec;
   const bool missing = !std::filesystem::exists(path, ec) && !ec;
-  const int deleted = missing ? 0 : HistoryStore(path, OpenMode::ReadWrite).Delete(periods);
+  std::optional<HistoryStore> db;
+  if (!missing) db.emplace(path, OpenMode::ReadWrite);
+  for (const std::string& period : hc.malformed)
+    if (!db || !db->Contains(period)) throw UsageProblem{PeriodProblem(period)};
+  const int deleted = db ? db->Delete(periods) : 0;
   std::string line = "已删除 " + std::to_string(deleted) + " 期";
   const int notStored = static_cast<int>(periods.size()) - deleted;
   if (notStored > 0) line += "；" + std::to_string(notStored) + " 个期号不在历史库中";
-  Say(line, out);
-  return kExitDone;
+  return ReportCommitted(line, out, err);
 }
 
 int Export(const CliCommand& command, std::ostream& out) {
@@ -102,7 +100,7 @@ int Check(const HistoryCommand& hc, std::ostream& out) {
   std::string text = "检查了 " + std::to_string(draws.size()) + " 期（" + draws.front().period +
                      " 至 " + draws.back().period + "）";
   if (check.clean()) {
-    Say(text + "：没有缺期，日期没有倒退，没有同一天的两期", out);
+    Emit(text + "：没有缺期，日期没有倒退，没有同一天的两期\n", std::nullopt, out);
     return kExitDone;
   }
   text += "\n";
@@ -127,14 +125,14 @@ int Check(const HistoryCommand& hc, std::ostream& out) {
 
 }  // namespace
 
-int RunHistory(const CliCommand& command, std::ostream& out) {
+int RunHistory(const CliCommand& command, std::ostream& out, std::ostream& err) {
   switch (command.history.action) {
     case HistoryCommand::Import:
-      return Import(command.history, out);
+      return Import(command.history, out, err);
     case HistoryCommand::Add:
-      return Add(command.history, out);
+      return Add(command.history, out, err);
     case HistoryCommand::Delete:
-      return Delete(command.history, out);
+      return Delete(command.history, out, err);
     case HistoryCommand::Export:
       return Export(command, out);
     case HistoryCommand::Check:

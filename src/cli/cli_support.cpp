@@ -1,6 +1,12 @@
 #include "cli/cli_support.h"
 
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+
+#include "cli/cli.h"
 #include "core/atomic_file.h"
+#include "core/file_identity.h"
 #include "core/number_file.h"
 #include "scheme/scheme_file.h"
 
@@ -29,11 +35,63 @@ DigitTable ReadNumbers(const std::string& path) {
   return TableFromPresence(ReadNumberPresence(path).present);
 }
 
+namespace {
+
+// A path with its links followed, as far as it exists.
+std::string Resolved(const std::string& path) {
+  std::error_code ec;
+  const std::filesystem::path p =
+      std::filesystem::weakly_canonical(std::filesystem::absolute(path), ec);
+  return ec ? path : p.string();
+}
+
+// Writes text to out; false with errno telling why when it cannot.
+bool WriteStream(const std::string& text, std::ostream& out, int& error) {
+  errno = 0;
+  out.write(text.data(), static_cast<std::streamsize>(text.size()));
+  out.flush();
+  error = errno;
+  return static_cast<bool>(out);
+}
+
+std::string StdoutProblem(int error) {
+  std::string why = error == EFBIG ? "文件超过了允许的大小（ulimit -f）"
+                    : error == ENOSPC || error == EDQUOT ? "磁盘空间不足"
+                    : error != 0                         ? std::strerror(error)
+                                                         : "写入失败";
+  return "无法写入标准输出：" + why;
+}
+
+}  // namespace
+
+void RefuseOutOverInputs(const std::optional<std::string>& outPath,
+                         const std::vector<CommandInput>& inputs) {
+  if (!outPath) return;
+  const std::string out = Resolved(*outPath);
+  for (const CommandInput& input : inputs) {
+    bool companion = false;
+    if (input.store)
+      for (const char* suffix : {"-wal", "-shm", "-journal"})
+        companion = companion || out == Resolved(input.path) + suffix;
+    if (companion || SameFile(*outPath, input.path))
+      throw UsageProblem{"--out " + *outPath + " 就是要读取的" + input.what + " " + input.path +
+                         (companion ? " 旁边 SQLite 用的附属文件" : "") +
+                         "，写入结果会毁掉它；请为 --out 另选一个文件"};
+  }
+}
+
+int ReportCommitted(const std::string& line, std::ostream& out, std::ostream& err) {
+  int error = 0;
+  if (!WriteStream(line + "\n", out, error))
+    err << "torvane-cli: 历史库的改动已经完成并保存（" << line << "），但" << StdoutProblem(error)
+        << "\n";
+  return kExitDone;
+}
+
 void Emit(const std::string& text, const std::optional<std::string>& outPath, std::ostream& out) {
   if (!outPath) {
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    out.flush();
-    if (!out) throw FileProblem{"cannot write the results to standard output"};
+    int error = 0;
+    if (!WriteStream(text, out, error)) throw FileProblem{StdoutProblem(error) + "，输出不完整"};
     return;
   }
   // A failed write (a full disk, a file-size limit) leaves an existing file as it was.

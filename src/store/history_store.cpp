@@ -1,6 +1,7 @@
 #include "store/history_store.h"
 
 #include <SQLiteCpp/SQLiteCpp.h>
+#include <sqlite3.h>
 
 #include <algorithm>
 #include <cstdint>
@@ -8,6 +9,8 @@
 #include <system_error>
 
 #include "history/draw_line.h"
+#include "store/store_access.h"
+#include "store/store_connection.h"
 #include "store/store_schema.h"
 
 namespace torvane::store {
@@ -15,16 +18,13 @@ namespace {
 
 using history::Draw;
 
-constexpr int kBusyTimeoutMs = 5000;
-
-// Wraps SQLite's own failures (disk full, locked, I/O) so callers see one error type.
+// SQLite's own failures (a lock held too long, a full disk, I/O) as the one error type.
 template <typename F>
-auto Guard(const std::string& path, F&& f) -> decltype(f()) {
+auto Guard(const std::string& path, SQLite::Database* db, F&& f) -> decltype(f()) {
   try {
     return f();
   } catch (const SQLite::Exception& e) {
-    throw StoreError(StoreErrorKind::Io, path,
-                     "历史库 " + path + " 读写失败，没有做任何改动：" + e.what());
+    throw SqliteFailure(path, e, db);
   }
 }
 
@@ -43,13 +43,7 @@ void Validate(const Draw& d, const std::string& path) {
 
 using Figure = std::optional<std::int64_t> Draw::*;
 constexpr Figure kFigures[] = {&Draw::sales, &Draw::winners, &Draw::prize};
-
-void BindFigure(SQLite::Statement& s, int index, const std::optional<std::int64_t>& v) {
-  if (v)
-    s.bind(index, static_cast<std::int64_t>(*v));
-  else
-    s.bind(index);
-}
+constexpr const char* kFigureNames[] = {"销售额", "中奖注数", "单注奖金"};
 
 // Binds period, date, number, sales, winners, prize to ?1 to ?6.
 void BindDraw(SQLite::Statement& s, const Draw& d) {
@@ -59,27 +53,91 @@ void BindDraw(SQLite::Statement& s, const Draw& d) {
   else
     s.bind(2, d.date);
   s.bind(3, d.NumberText());
-  for (int i = 0; i < 3; ++i) BindFigure(s, 4 + i, d.*kFigures[i]);
+  for (int i = 0; i < 3; ++i) {
+    if (const auto& v = d.*kFigures[i])
+      s.bind(4 + i, static_cast<std::int64_t>(*v));
+    else
+      s.bind(4 + i);
+  }
 }
 
 constexpr const char* kInsert =
     "INSERT INTO draws (period, date, number, sales, winners, prize) VALUES (?, ?, ?, ?, ?, ?)";
+constexpr const char* kUpdate =
+    "UPDATE draws SET date = ?2, number = ?3, sales = ?4, winners = ?5, prize = ?6 "
+    "WHERE period = ?1";
 
-// A row of period, date, number, sales, winners, prize.
-Draw RowToDraw(SQLite::Statement& s) {
-  Draw d;
-  d.period = s.getColumn(0).getString();
-  if (!s.getColumn(1).isNull()) d.date = s.getColumn(1).getString();
-  // The table's CHECK keeps numbers to five digits.
-  if (auto digits = history::DigitsFromText(s.getColumn(2).getString())) d.digits = *digits;
-  for (int i = 0; i < 3; ++i)
-    if (!s.getColumn(3 + i).isNull()) d.*kFigures[i] = s.getColumn(3 + i).getInt64();
-  return d;
+// The draw with the figures it does not carry taken from what is stored.
+Draw WithStoredFigures(Draw draw, const std::optional<Draw>& stored) {
+  if (stored)
+    for (Figure f : kFigures)
+      if (!(draw.*f)) draw.*f = (*stored).*f;
+  return draw;
+}
+
+// The rows of a "SELECT period, date, number, sales, winners, prize" statement, each checked
+// against the rules.
+struct Rows {
+  std::vector<Draw> draws;
+  std::vector<BadRow> bad;
+};
+
+Rows ReadRows(SQLite::Statement& s) {
+  Rows rows;
+  while (s.executeStep()) {
+    const std::string period = s.getColumn(0).getString();
+    std::optional<std::string> date;
+    if (!s.getColumn(1).isNull()) date = s.getColumn(1).getString();
+    const std::string number = s.getColumn(2).getString();
+    std::optional<BadRow> bad = CheckRow(period, date, number);
+    Draw d;
+    for (int i = 0; i < 3 && !bad; ++i) {
+      const SQLite::Column c = s.getColumn(3 + i);
+      if (c.isNull()) continue;
+      if (c.isInteger() && c.getInt64() >= 0)
+        d.*kFigures[i] = c.getInt64();
+      else
+        bad = BadFigure(period, kFigureNames[i], c.getString());
+    }
+    if (bad) {
+      rows.bad.push_back(std::move(*bad));
+      continue;
+    }
+    d.period = period;
+    d.date = date.value_or("");
+    d.digits = *history::DigitsFromText(number);
+    rows.draws.push_back(std::move(d));
+  }
+  return rows;
+}
+
+std::vector<Draw> SoundDraws(Rows rows, const std::string& path) {
+  if (!rows.bad.empty())
+    throw StoreError(StoreErrorKind::BadRow, path,
+                     BadRowMessage(path, rows.bad.front(), static_cast<int>(rows.bad.size())));
+  return std::move(rows.draws);
+}
+
+// One period through a prepared "... WHERE period = ?" statement.
+std::optional<Draw> FindRow(SQLite::Statement& s, std::string_view period,
+                            const std::string& path) {
+  s.reset();
+  s.bind(1, std::string(period));
+  std::vector<Draw> found = SoundDraws(ReadRows(s), path);
+  if (found.empty()) return std::nullopt;
+  return found.front();
 }
 
 std::string ConflictMessage(const std::string& period, const std::string& stored,
                             const std::string& incoming) {
   return "期号 " + period + " 在历史库中的号码是 " + stored + "，与新的号码 " + incoming + " 不同";
+}
+
+bool HasMoved(SQLite::Database& db) {
+  int moved = 0;
+  return sqlite3_file_control(db.getHandle(), "main", SQLITE_FCNTL_HAS_MOVED, &moved) ==
+             SQLITE_OK &&
+         moved != 0;
 }
 
 }  // namespace
@@ -96,39 +154,48 @@ HistoryStore::HistoryStore(std::string path, OpenMode mode)
   if (exists && fs::is_directory(p, ec))
     throw StoreError(StoreErrorKind::Unreadable, path_,
                      "历史库 " + path_ + " 是一个文件夹，不是文件");
+  const WriteBlock block = StoreWriteBlock(path_);
+  if (!readOnly_ && block != WriteBlock::None)
+    throw StoreError(StoreErrorKind::ReadOnly, path_, ReadOnlyMessage(path_, block));
 
   StoreFileState state = exists ? InspectStoreFile(path_) : StoreFileState::Fresh;
   if (readOnly_) {
     if (state == StoreFileState::Ours) {
-      db_ = Guard(path_, [&] {
-        return std::make_unique<SQLite::Database>(path_, SQLite::OPEN_READONLY, kBusyTimeoutMs);
+      Guard(path_, nullptr, [&] {
+        db_ = OpenForReading(path_, block == WriteBlock::None);
+        // Again on this connection: another program may have changed the file since.
+        if (CheckStoreSchema(*db_, path_) != StoreFileState::Ours) db_.reset();
+        // An older store is read as it is; the first writer upgrades it.
+        if (db_) version_ = SchemaVersion(*db_);
       });
-      // An older store is read as it is; the first writer upgrades it.
-      version_ = Guard(path_, [&] { return SchemaVersion(*db_); });
     }
-    return;  // nothing stored yet: reads as empty
+  } else {
+    if (!exists && p.has_parent_path()) {
+      fs::create_directories(p.parent_path(), ec);
+      if (ec)
+        throw StoreError(
+            StoreErrorKind::Unreadable, path_,
+            "无法创建历史库所在的文件夹 " + p.parent_path().string() + "：" + ec.message());
+    }
+    Guard(path_, nullptr, [&] {
+      db_ = std::make_unique<SQLite::Database>(path_, SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE,
+                                               kBusyTimeoutMs);
+      if (CheckStoreSchema(*db_, path_) == StoreFileState::Fresh)
+        CreateSchema(*db_, path_);
+      else if (SchemaVersion(*db_) < kSchemaVersion)
+        UpgradeSchema(*db_, path_);
+      // WAL keeps readers (the window) and a writer (the CLI) out of each other's way; the
+      // setting stays with the file.
+      db_->exec("PRAGMA journal_mode = WAL");
+    });
   }
-
-  if (!exists && p.has_parent_path()) {
-    fs::create_directories(p.parent_path(), ec);
-    if (ec)
-      throw StoreError(
-          StoreErrorKind::Unreadable, path_,
-          "无法创建历史库所在的文件夹 " + p.parent_path().string() + "：" + ec.message());
-  }
-  Guard(path_, [&] {
-    db_ = std::make_unique<SQLite::Database>(path_, SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE,
-                                             kBusyTimeoutMs);
-    // Check again on this connection: another program may have changed the file since.
-    if (exists) state = CheckStoreSchema(*db_, path_);
-    if (state == StoreFileState::Fresh)
-      CreateSchema(*db_);
-    else if (SchemaVersion(*db_) < HistoryStore::kSchemaVersion)
-      UpgradeSchema(*db_);
-    // WAL keeps readers (the window) and a writer (the CLI) out of each other's way; the
-    // setting stays with the file.
-    db_->exec("PRAGMA journal_mode = WAL");
-  });
+  identity_ = IdentityOf(path_);
+  if (db_ && HasMoved(*db_))
+    throw StoreError(StoreErrorKind::Moved, path_,
+                     "历史库 " + path_ + " 在打开的同时被另一个程序替换或删除了；请再试一次");
+  if (db_)
+    seenVersion_ =
+        Guard(path_, db_.get(), [&] { return db_->execAndGet("PRAGMA data_version").getInt64(); });
 }
 
 HistoryStore::~HistoryStore() = default;
@@ -142,6 +209,35 @@ SQLite::Database& HistoryStore::Writable() {
   return *db_;
 }
 
+FileState HistoryStore::CheckFile() const {
+  const FileIdentity now = IdentityOf(path_);
+  if (!identity_.exists) return now.exists ? FileState::Replaced : FileState::Same;
+  if (!now.exists) return FileState::Removed;
+  if (now != identity_ || (db_ && HasMoved(*db_))) return FileState::Replaced;
+  return FileState::Same;
+}
+
+void HistoryStore::RequireSameFile() const {
+  const FileState state = CheckFile();
+  if (state == FileState::Same) return;
+  throw StoreError(
+      StoreErrorKind::Moved, path_,
+      "历史库 " + path_ +
+          (state == FileState::Removed ? " 在打开之后被删除了" : " 在打开之后被另一个文件替换了") +
+          "，没有写入，以免写进一个谁也看不到的文件；请重新打开历史库");
+}
+
+bool HistoryStore::HasChanged() const {
+  if (wroteSinceRead_ || CheckFile() != FileState::Same) return true;
+  if (!db_) {
+    // An empty file read as an empty store: set up since?
+    std::error_code ec;
+    return identity_.exists && std::filesystem::file_size(path_, ec) > 0 && !ec;
+  }
+  return Guard(path_, db_.get(),
+               [&] { return db_->execAndGet("PRAGMA data_version").getInt64() != seenVersion_; });
+}
+
 std::string HistoryStore::DrawColumns() const {
   return version_ >= 2 ? "period, date, number, sales, winners, prize"
                        : "period, date, number, NULL, NULL, NULL";
@@ -150,7 +246,7 @@ std::string HistoryStore::DrawColumns() const {
 ImportCounts HistoryStore::Merge(SQLite::Database* db, std::span<const Draw> draws,
                                  ImportOptions options, bool write) const {
   ImportCounts counts;
-  if (!db) {  // a store not there yet: every draw is new
+  if (!db) {  // no store there yet: every draw is new
     counts.added = counts.total = static_cast<int>(draws.size());
     return counts;
   }
@@ -158,12 +254,11 @@ ImportCounts HistoryStore::Merge(SQLite::Database* db, std::span<const Draw> dra
   std::optional<SQLite::Statement> insert, update;
   if (write) {
     insert.emplace(*db, kInsert);
-    update.emplace(*db, "UPDATE draws SET sales = ?4, winners = ?5, prize = ?6 WHERE period = ?1");
+    update.emplace(*db, kUpdate);
   }
   for (const Draw& d : draws) {
-    find.reset();
-    find.bind(1, d.period);
-    if (!find.executeStep()) {
+    const std::optional<Draw> stored = FindRow(find, d.period, path_);
+    if (!stored) {
       if (write) {
         insert->reset();
         BindDraw(*insert, d);
@@ -172,30 +267,29 @@ ImportCounts HistoryStore::Merge(SQLite::Database* db, std::span<const Draw> dra
       ++counts.added;
       continue;
     }
-    const Draw stored = RowToDraw(find);
-    if (stored.digits != d.digits)
+    if (stored->digits != d.digits)
       throw StoreError(StoreErrorKind::Conflict, path_,
-                       ConflictMessage(d.period, stored.NumberText(), d.NumberText()) +
+                       ConflictMessage(d.period, stored->NumberText(), d.NumberText()) +
                            "；整个导入已取消，历史库没有改动");
     ++counts.alreadyThere;
-    Draw merged = stored;
+    Draw merged = *stored;
     bool gained = false, differs = false;
     for (Figure f : kFigures) {
       if (!(d.*f)) continue;
-      if (!(stored.*f)) {
+      if (!((*stored).*f)) {
         merged.*f = d.*f;
         gained = true;
-      } else if (*(stored.*f) != *(d.*f)) {
+      } else if (*((*stored).*f) != *(d.*f)) {
         differs = true;
         if (options.replaceFigures) merged.*f = d.*f;
       }
     }
     counts.figuresGained += gained;
     if (differs) {
-      counts.figureConflicts.push_back({stored, d});
+      counts.figureConflicts.push_back({*stored, d});
       counts.figuresChanged += options.replaceFigures;
     }
-    if (write && merged != stored) {
+    if (write && merged != *stored) {
       update->reset();
       BindDraw(*update, merged);
       update->exec();
@@ -208,18 +302,21 @@ ImportCounts HistoryStore::Merge(SQLite::Database* db, std::span<const Draw> dra
 ImportCounts HistoryStore::Import(std::span<const Draw> draws, ImportOptions options) {
   SQLite::Database& db = Writable();
   for (const Draw& d : draws) Validate(d, path_);
-  return Guard(path_, [&] {
+  return Guard(path_, &db, [&] {
     SQLite::Transaction tx(db, SQLite::TransactionBehavior::IMMEDIATE);
+    RequireSameFile();
     ImportCounts counts = Merge(&db, draws, options, true);
+    RequireSameFile();
     tx.commit();
+    wroteSinceRead_ = true;
     return counts;
   });
 }
 
 ImportCounts HistoryStore::PlanImport(std::span<const Draw> draws, ImportOptions options) const {
   for (const Draw& d : draws) Validate(d, path_);
-  return Guard(path_, [&] {
-    if (!db_) return Merge(nullptr, draws, options, false);
+  if (!db_) return Merge(nullptr, draws, options, false);
+  return Guard(path_, db_.get(), [&] {
     // One snapshot for every lookup and the count.
     SQLite::Transaction tx(*db_, SQLite::TransactionBehavior::DEFERRED);
     return Merge(db_.get(), draws, options, false);
@@ -229,71 +326,103 @@ ImportCounts HistoryStore::PlanImport(std::span<const Draw> draws, ImportOptions
 AddOutcome HistoryStore::Add(const Draw& draw, bool replace) {
   SQLite::Database& db = Writable();
   Validate(draw, path_);
-  return Guard(path_, [&] {
+  return Guard(path_, &db, [&] {
     SQLite::Transaction tx(db, SQLite::TransactionBehavior::IMMEDIATE);
-    SQLite::Statement find(db, "SELECT " + DrawColumns() + " FROM draws WHERE period = ?");
-    find.bind(1, draw.period);
-    if (!find.executeStep()) {
+    RequireSameFile();
+    const std::optional<Draw> stored = FindIn(draw.period);
+    if (!stored) {
       SQLite::Statement insert(db, kInsert);
       BindDraw(insert, draw);
       insert.exec();
       tx.commit();
+      wroteSinceRead_ = true;
       return AddOutcome::Added;
     }
-    const Draw stored = RowToDraw(find);
     if (!replace) {
-      if (stored.digits != draw.digits)
+      if (stored->digits != draw.digits)
         throw StoreError(StoreErrorKind::Conflict, path_,
-                         ConflictMessage(draw.period, stored.NumberText(), draw.NumberText()));
+                         ConflictMessage(draw.period, stored->NumberText(), draw.NumberText()));
       return AddOutcome::AlreadyThere;
     }
-    // The figures the draw does not carry stay as stored.
-    Draw merged = draw;
-    for (Figure f : kFigures)
-      if (!(merged.*f)) merged.*f = stored.*f;
-    if (merged == stored) return AddOutcome::AlreadyThere;
-    SQLite::Statement update(db,
-                             "UPDATE draws SET date = ?2, number = ?3, sales = ?4, winners = ?5, "
-                             "prize = ?6 WHERE period = ?1");
+    const Draw merged = WithStoredFigures(draw, stored);
+    if (merged == *stored) return AddOutcome::AlreadyThere;
+    SQLite::Statement update(db, kUpdate);
     BindDraw(update, merged);
     update.exec();
     tx.commit();
+    wroteSinceRead_ = true;
     return AddOutcome::Replaced;
+  });
+}
+
+ReplaceOutcome HistoryStore::AddIfUnchanged(const Draw& draw, const std::optional<Draw>& expected) {
+  SQLite::Database& db = Writable();
+  Validate(draw, path_);
+  return Guard(path_, &db, [&] {
+    SQLite::Transaction tx(db, SQLite::TransactionBehavior::IMMEDIATE);
+    RequireSameFile();
+    const std::optional<Draw> present = FindIn(draw.period);
+    const Draw merged = WithStoredFigures(draw, present);
+    if (present == merged) return ReplaceOutcome{ReplaceResult::Unchanged, present};
+    if (present != expected) return ReplaceOutcome{ReplaceResult::Changed, present};
+    SQLite::Statement write(db, present ? kUpdate : kInsert);
+    BindDraw(write, merged);
+    write.exec();
+    tx.commit();
+    wroteSinceRead_ = true;
+    return ReplaceOutcome{present ? ReplaceResult::Replaced : ReplaceResult::Added, merged};
   });
 }
 
 int HistoryStore::Delete(std::span<const std::string> periods) {
   SQLite::Database& db = Writable();
-  return Guard(path_, [&] {
+  return Guard(path_, &db, [&] {
     int removed = 0;
     SQLite::Transaction tx(db, SQLite::TransactionBehavior::IMMEDIATE);
+    RequireSameFile();
     SQLite::Statement del(db, "DELETE FROM draws WHERE period = ?");
     for (const std::string& period : periods) {
       del.reset();
       del.bind(1, period);
       removed += del.exec();
     }
+    RequireSameFile();
     tx.commit();
+    wroteSinceRead_ = true;
     return removed;
   });
 }
 
+std::optional<Draw> HistoryStore::FindIn(std::string_view period) const {
+  SQLite::Statement s(*db_, "SELECT " + DrawColumns() + " FROM draws WHERE period = ?");
+  return FindRow(s, period, path_);
+}
+
 std::optional<Draw> HistoryStore::Find(std::string_view period) const {
   if (!db_) return std::nullopt;
-  return Guard(path_, [&]() -> std::optional<Draw> {
-    SQLite::Statement s(*db_, "SELECT " + DrawColumns() + " FROM draws WHERE period = ?");
+  return Guard(path_, db_.get(), [&] { return FindIn(period); });
+}
+
+bool HistoryStore::Contains(std::string_view period) const {
+  if (!db_) return false;
+  return Guard(path_, db_.get(), [&] {
+    SQLite::Statement s(*db_, "SELECT 1 FROM draws WHERE period = ?");
     s.bind(1, std::string(period));
-    if (!s.executeStep()) return std::nullopt;
-    return RowToDraw(s);
+    return s.executeStep();
   });
 }
 
 std::vector<Draw> HistoryStore::All() const {
-  if (!db_) return {};
-  return Guard(path_, [&] {
-    std::vector<Draw> draws;
+  if (!db_) {
+    wroteSinceRead_ = false;
+    return {};
+  }
+  return Guard(path_, db_.get(), [&] {
+    // Taken before the read: a commit in between makes the next HasChanged() say so.
+    seenVersion_ = db_->execAndGet("PRAGMA data_version").getInt64();
+    wroteSinceRead_ = false;
     SQLite::Statement s(*db_, "SELECT " + DrawColumns() + " FROM draws");
-    while (s.executeStep()) draws.push_back(RowToDraw(s));
+    std::vector<Draw> draws = SoundDraws(ReadRows(s), path_);
     // Periods compare as numbers or as text, which SQL's ORDER BY cannot express.
     history::SortHistory(draws);
     return draws;
@@ -309,19 +438,31 @@ std::vector<Draw> HistoryStore::Last(int n) const {
 
 int HistoryStore::Count() const {
   if (!db_) return 0;
-  return Guard(path_, [&] { return db_->execAndGet("SELECT count(*) FROM draws").getInt(); });
+  return Guard(path_, db_.get(),
+               [&] { return db_->execAndGet("SELECT count(*) FROM draws").getInt(); });
 }
 
 std::optional<std::string> HistoryStore::NewestPeriod() const {
   if (!db_) return std::nullopt;
-  return Guard(path_, [&]() -> std::optional<std::string> {
+  return Guard(path_, db_.get(), [&]() -> std::optional<std::string> {
     std::optional<std::string> newest;
     SQLite::Statement s(*db_, "SELECT period FROM draws");
     while (s.executeStep()) {
       std::string p = s.getColumn(0).getString();
+      if (!history::IsValidPeriod(p))
+        throw StoreError(StoreErrorKind::BadRow, path_,
+                         BadRowMessage(path_, *CheckRow(p, std::nullopt, "00000"), 1));
       if (!newest || history::PeriodLess(*newest, p)) newest = std::move(p);
     }
     return newest;
+  });
+}
+
+std::vector<BadRow> HistoryStore::BadRows() const {
+  if (!db_) return {};
+  return Guard(path_, db_.get(), [&] {
+    SQLite::Statement s(*db_, "SELECT " + DrawColumns() + " FROM draws");
+    return ReadRows(s).bad;
   });
 }
 

@@ -3,34 +3,30 @@
 #include <SQLiteCpp/SQLiteCpp.h>
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <cctype>
 #include <filesystem>
-#include <iterator>
-#include <set>
 
 #include "store/history_store.h"
+#include "store/store_connection.h"
 #include "store/store_error.h"
 
 namespace torvane::store {
 namespace {
 
-// The draws table of each schema version, exactly as that version creates it; a store of an
-// older version is rebuilt to the newest definition, so every store of one version holds the
-// same table.
-constexpr const char* kDrawsTable[] = {
-    nullptr,
-    // Version 1: period, date, number.
-    R"sql(
+// Version 1: the draws alone.
+constexpr std::string_view kDrawsV1 = R"sql(
 CREATE TABLE draws (
   period TEXT NOT NULL PRIMARY KEY CHECK(length(period) > 0),
   date   TEXT CHECK(date IS NULL OR
                     date GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]'),
   number TEXT NOT NULL CHECK(length(number) = 5 AND number NOT GLOB '*[^0-9]*')
 ) WITHOUT ROWID
-)sql",
-    // Version 2: what the lottery published, when known: sales and prize per bet in yuan, the
-    // number of winning bets.
-    R"sql(
+)sql";
+
+// Version 2: what the lottery published, when known: the sales and the prize per bet in yuan,
+// the number of winning bets.
+constexpr std::string_view kDrawsV2 = R"sql(
 CREATE TABLE draws (
   period TEXT NOT NULL PRIMARY KEY CHECK(length(period) > 0),
   date   TEXT CHECK(date IS NULL OR
@@ -40,9 +36,7 @@ CREATE TABLE draws (
   winners INTEGER CHECK(winners IS NULL OR (typeof(winners) = 'integer' AND winners >= 0)),
   prize   INTEGER CHECK(prize IS NULL OR (typeof(prize) = 'integer' AND prize >= 0))
 ) WITHOUT ROWID
-)sql",
-};
-static_assert(std::size(kDrawsTable) == HistoryStore::kSchemaVersion + 1);
+)sql";
 
 StoreError NotOurs(const std::string& path, const std::string& why) {
   return StoreError(StoreErrorKind::NotOurs, path,
@@ -50,32 +44,121 @@ StoreError NotOurs(const std::string& path, const std::string& why) {
                         "），为免损坏，没有对它做任何改动；请用 --db 或 TORVANE_DB 另选一个文件");
 }
 
-// Percent-encodes what a file: URI cannot carry as it is.
-std::string UriPath(const std::string& path) {
-  static constexpr char kHex[] = "0123456789ABCDEF";
-  std::string out;
-  for (unsigned char c : path) {
-    if (std::isalnum(c) || c == '/' || c == '-' || c == '_' || c == '.' || c == '~') {
-      out.push_back(static_cast<char>(c));
+bool IsWordChar(char c) {
+  return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '$' ||
+         static_cast<unsigned char>(c) >= 0x80;
+}
+
+// The text up to the closing quote at sql[i], a doubled quote standing for itself; i moves
+// past the closing quote.
+std::string Quoted(std::string_view sql, size_t& i, char close) {
+  std::string body;
+  for (++i; i < sql.size(); ++i) {
+    if (sql[i] != close) {
+      body.push_back(sql[i]);
+    } else if (close != ']' && i + 1 < sql.size() && sql[i + 1] == close) {
+      body.push_back(sql[++i]);
     } else {
-      out.push_back('%');
-      out.push_back(kHex[c >> 4]);
-      out.push_back(kHex[c & 15]);
+      ++i;
+      break;
+    }
+  }
+  return body;
+}
+
+// The schema objects of the store as normalized statements, SQLite's own left out.
+std::vector<std::string> StoredSchema(SQLite::Database& db) {
+  std::vector<std::string> objects;
+  SQLite::Statement s(db,
+                      "SELECT sql FROM sqlite_master "
+                      "WHERE sql IS NOT NULL AND name NOT LIKE 'sqlite\\_%' ESCAPE '\\'");
+  while (s.executeStep()) objects.push_back(NormalizedSql(s.getColumn(0).getString()));
+  std::sort(objects.begin(), objects.end());
+  return objects;
+}
+
+std::vector<std::string> DefinedSchema(int version) {
+  std::vector<std::string> objects;
+  for (std::string_view sql : SchemaDefinition(version)) objects.push_back(NormalizedSql(sql));
+  std::sort(objects.begin(), objects.end());
+  return objects;
+}
+
+StoreFileState LookOnce(const std::string& path, bool settled) {
+  SQLite::Database db(settled ? "file:" + UriPath(path) + "?immutable=1" : path,
+                      SQLite::OPEN_READONLY | SQLite::OPEN_URI, kBusyTimeoutMs);
+  return CheckStoreSchema(db, path);
+}
+
+}  // namespace
+
+std::vector<std::string_view> SchemaDefinition(int version) {
+  switch (version) {
+    case 1:
+      return {kDrawsV1};
+    case 2:
+      return {kDrawsV2};
+    default:
+      return {};
+  }
+}
+
+std::string NormalizedSql(std::string_view sql) {
+  std::string out;
+  bool blank = false;
+  auto put = [&](const std::string& token) {
+    if (blank && !out.empty() && IsWordChar(out.back()) && IsWordChar(token.front()))
+      out.push_back(' ');
+    out += token;
+    blank = false;
+  };
+  for (size_t i = 0; i < sql.size();) {
+    const char c = sql[i];
+    if (std::isspace(static_cast<unsigned char>(c))) {
+      blank = true;
+      ++i;
+    } else if (sql.substr(i, 2) == "--") {
+      i = std::min(sql.find('\n', i), sql.size());
+      blank = true;
+    } else if (sql.substr(i, 2) == "/*") {
+      const size_t end = sql.find("*/", i + 2);
+      i = end == std::string_view::npos ? sql.size() : end + 2;
+      blank = true;
+    } else if (c == '\'') {
+      // A literal keeps its case and its blanks. A blank after a lone x stays: x 'ab' is a
+      // name and a text, x'ab' a blob.
+      const bool lone_x = !out.empty() && out.back() == 'x' &&
+                          (out.size() == 1 || !IsWordChar(out[out.size() - 2]));
+      if (blank && lone_x) out.push_back(' ');
+      blank = false;
+      std::string literal = Quoted(sql, i, '\'');
+      std::string doubled;
+      for (char ch : literal) doubled += ch == '\'' ? "''" : std::string(1, ch);
+      out += "'" + doubled + "'";
+    } else if (c == '"' || c == '`' || c == '[') {
+      std::string name = Quoted(sql, i, c == '[' ? ']' : c);
+      const bool plain = !name.empty() && !std::isdigit(static_cast<unsigned char>(name[0])) &&
+                         std::all_of(name.begin(), name.end(), IsWordChar);
+      if (plain) {
+        for (char& ch : name) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+        put(name);
+      } else {
+        put("\"" + name + "\"");
+      }
+    } else if (c == ';') {
+      ++i;  // a statement's end
+    } else {
+      size_t end = i + 1;
+      if (IsWordChar(c))
+        while (end < sql.size() && IsWordChar(sql[end])) ++end;
+      std::string token(sql.substr(i, end - i));
+      for (char& ch : token) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+      put(token);
+      i = end;
     }
   }
   return out;
 }
-
-bool HasOurTable(SQLite::Database& db, int version) {
-  SQLite::Statement columns(db, "SELECT name FROM pragma_table_info('draws')");
-  std::set<std::string> names;
-  while (columns.executeStep()) names.insert(columns.getColumn(0).getString());
-  std::set<std::string> ours = {"period", "date", "number"};
-  if (version >= 2) ours.insert({"sales", "winners", "prize"});
-  return names == ours;
-}
-
-}  // namespace
 
 StoreFileState CheckStoreSchema(SQLite::Database& db, const std::string& path) {
   try {
@@ -90,12 +173,16 @@ StoreFileState CheckStoreSchema(SQLite::Database& db, const std::string& path) {
                            "），为免损坏，没有对它做任何改动；请升级 Torvane");
     if (version == 0 && objects == 0) return StoreFileState::Fresh;
     if (version < 1) throw NotOurs(path, "是别的程序的 SQLite 数据库");
-    if (!HasOurTable(db, version)) throw NotOurs(path, "缺少开奖记录表");
+    // The whole definition, not just the column names: a table that merely looks like ours
+    // would hold what our checks keep out.
+    if (StoredSchema(db) != DefinedSchema(version))
+      throw NotOurs(path, "开奖记录表的定义与 Torvane 的不同");
     return StoreFileState::Ours;
   } catch (const SQLite::Exception& e) {
     int code = e.getErrorCode() & 0xFF;
     if (code == SQLITE_NOTADB || code == SQLITE_CORRUPT)
       throw NotOurs(path, "不是 SQLite 数据库，或已损坏");
+    if (code == SQLITE_BUSY || code == SQLITE_LOCKED) throw SqliteFailure(path, e, &db);
     throw StoreError(StoreErrorKind::Unreadable, path, "无法打开历史库 " + path + "：" + e.what());
   }
 }
@@ -108,44 +195,58 @@ StoreFileState InspectStoreFile(const std::string& path) {
   // and leave no trace beside a file we may refuse.
   bool settled = !fs::exists(path + "-wal", ec) && !fs::exists(path + "-journal", ec);
   try {
-    SQLite::Database db(settled ? "file:" + UriPath(path) + "?immutable=1" : path,
-                        SQLite::OPEN_READONLY | SQLite::OPEN_URI);
-    return CheckStoreSchema(db, path);
+    try {
+      return LookOnce(path, settled);
+    } catch (const StoreError& e) {
+      // An immutable look takes no lock: a program that wrote the file at that very moment
+      // can make a sound store look damaged. A refusal must be seen twice.
+      if (!settled || (e.kind() != StoreErrorKind::NotOurs && e.kind() != StoreErrorKind::Newer))
+        throw;
+      settled = !fs::exists(path + "-wal", ec) && !fs::exists(path + "-journal", ec);
+      return LookOnce(path, settled);
+    }
   } catch (const SQLite::Exception& e) {
+    if ((e.getErrorCode() & 0xFF) == SQLITE_BUSY) throw SqliteFailure(path, e, nullptr);
     throw StoreError(StoreErrorKind::Unreadable, path, "无法打开历史库 " + path + "：" + e.what());
   }
 }
 
-void CreateSchema(SQLite::Database& db) {
+void CreateSchema(SQLite::Database& db, const std::string& path) {
   SQLite::Transaction tx(db, SQLite::TransactionBehavior::IMMEDIATE);
   // Another process may have set it up since we looked.
-  if (db.execAndGet("SELECT count(*) FROM sqlite_master").getInt() > 0) return;
-  db.exec(DrawsTableSql(HistoryStore::kSchemaVersion));
+  if (CheckStoreSchema(db, path) == StoreFileState::Ours) return;
+  for (std::string_view sql : SchemaDefinition(HistoryStore::kSchemaVersion))
+    db.exec(std::string(sql));
   db.exec("PRAGMA user_version = " + std::to_string(HistoryStore::kSchemaVersion));
   tx.commit();
-}
-
-const char* DrawsTableSql(int version) {
-  if (version < 1 || version > HistoryStore::kSchemaVersion) return nullptr;
-  return kDrawsTable[version];
 }
 
 int SchemaVersion(SQLite::Database& db) {
   return db.execAndGet("PRAGMA user_version").getInt();
 }
 
-void UpgradeSchema(SQLite::Database& db) {
+void UpgradeSchema(SQLite::Database& db, const std::string& path) {
   SQLite::Transaction tx(db, SQLite::TransactionBehavior::IMMEDIATE);
-  // Another process may have upgraded it since we looked.
+  // Another program may have upgraded or changed it since we looked.
+  CheckStoreSchema(db, path);
   const int version = SchemaVersion(db);
   if (version >= HistoryStore::kSchemaVersion) return;
   if (version == 1) {
     // Rebuilt rather than altered, so the table reads exactly as a new store's.
     db.exec("ALTER TABLE draws RENAME TO draws_version1");
-    db.exec(kDrawsTable[2]);
-    db.exec(
-        "INSERT INTO draws (period, date, number) SELECT period, date, number FROM "
-        "draws_version1");
+    db.exec(std::string(kDrawsV2));
+    // Every row moves, a row another tool wrote against the rules too: it stays reported (and
+    // deletable) as before rather than stopping the upgrade.
+    db.exec("PRAGMA ignore_check_constraints = ON");
+    try {
+      db.exec(
+          "INSERT INTO draws (period, date, number) SELECT period, date, number FROM "
+          "draws_version1");
+    } catch (...) {
+      db.exec("PRAGMA ignore_check_constraints = OFF");
+      throw;
+    }
+    db.exec("PRAGMA ignore_check_constraints = OFF");
     db.exec("DROP TABLE draws_version1");
   }
   db.exec("PRAGMA user_version = " + std::to_string(HistoryStore::kSchemaVersion));

@@ -1,4 +1,5 @@
 // torvane-cli history: import, add, delete and export against a store in a temporary folder.
+#include <SQLiteCpp/SQLiteCpp.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -94,6 +95,22 @@ TEST_F(CliHistory, AddThenAddAgainThenDelete) {
   EXPECT_EQ(o.out, "已删除 1 期；1 个期号不在历史库中\n");
   EXPECT_EQ(Cli({"history", "export"}).out,
             "period,date,number,sales,winners,prize\n2024002,,00000,,,\n");
+}
+
+// A row another tool wrote against the rules stops a reading command with status 3; history
+// delete removes it even when its period is one the command line would refuse.
+TEST_F(CliHistory, ARowAgainstTheRulesIsDeletableByItsPeriod) {
+  ASSERT_EQ(Cli({"history", "import", DrawFile("draws.csv", kDrawFile)}).code, kExitDone);
+  SQLite::Database(DefaultStore(), SQLite::OPEN_READWRITE)
+      .exec(
+          "PRAGMA ignore_check_constraints = ON; INSERT INTO draws (period, number) VALUES ('20 "
+          "24', '1')");
+  const Outcome o = Cli({"history", "export"});
+  EXPECT_EQ(o.code, kExitBadFile);
+  EXPECT_NE(o.err.find("torvane-cli history delete '20 24'"), std::string::npos) << o.err;
+  EXPECT_EQ(Cli({"history", "delete", "20 24", "x y"}).code, kExitUsage);
+  EXPECT_EQ(Cli({"history", "delete", "20 24"}).out, "已删除 1 期\n");
+  EXPECT_EQ(Cli({"history", "export"}).out, kExported);
 }
 
 TEST_F(CliHistory, DeleteFromAMissingStoreCreatesNone) {

@@ -71,6 +71,48 @@ TEST_F(CliOutFile, FileSizeLimitKeepsThePreviousResultsAndExitsThree) {
   EXPECT_EQ(FilesInFolder(), 1) << "a temporary file was left behind";
 }
 
+// Standard output is a file already at the size limit. A command that could not write its
+// results fails; one whose work is committed says so on standard error and exits 0.
+TEST_F(CliOutFile, StandardOutputAtTheSizeLimitFailsOnlyWhatWasNotDone) {
+  constexpr rlim_t kLimit = 65536;
+  const std::string db = (dir_ / "h.db").string(), stdoutFile = (dir_ / "stdout").string(),
+                    stderrFile = (dir_ / "stderr").string();
+  const struct {
+    std::vector<std::string> args;
+    int code;
+    const char* says;
+  } cases[] = {
+      {{"run", kSchemes + "empty.json", "--db", db}, kExitBadFile, "ulimit -f"},
+      {{"history", "add", "2024001", "12345", "--db", db}, kExitDone, "改动已经完成并保存"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.args[0]);
+    std::ofstream(stdoutFile, std::ios::binary) << std::string(kLimit, 'x');
+    std::ofstream(stderrFile, std::ios::binary).flush();
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      const rlimit limit{kLimit, kLimit};
+      setrlimit(RLIMIT_FSIZE, &limit);
+      dup2(open(stdoutFile.c_str(), O_WRONLY | O_APPEND), STDOUT_FILENO);
+      dup2(open(stderrFile.c_str(), O_WRONLY), STDERR_FILENO);
+      std::vector<char*> argv = {const_cast<char*>("torvane-cli")};
+      for (const std::string& a : c.args) argv.push_back(const_cast<char*>(a.c_str()));
+      argv.push_back(nullptr);
+      execv(TORVANE_CLI_PATH, argv.data());
+      _exit(127);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status)) << "killed by signal " << WTERMSIG(status);
+    EXPECT_EQ(WEXITSTATUS(status), c.code);
+    EXPECT_NE(Contents(stderrFile).find(c.says), std::string::npos) << Contents(stderrFile);
+  }
+  std::ostringstream out, err;
+  RunCli({"history", "export", "--db", db}, out, err);
+  EXPECT_EQ(out.str(), "period,date,number,sales,winners,prize\n2024001,,12345,,,\n");
+}
+
 TEST_F(CliOutFile, ReadOnlyOutIsRefusedAndKept) {
   std::ofstream(out_) << "kept\n";
   fs::permissions(out_, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);

@@ -89,6 +89,21 @@ INSTANTIATE_TEST_SUITE_P(
                              "PRAGMA user_version = 1");
                     },
                     StoreErrorKind::NotOurs},
+        RefusedCase{"ForeignDrawsWithOurColumnNames",
+                    [](const std::string& p) {
+                      RawSql(p,
+                             "CREATE TABLE draws (period TEXT PRIMARY KEY, date TEXT, number "
+                             "TEXT); PRAGMA user_version = 1");
+                    },
+                    StoreErrorKind::NotOurs},
+        RefusedCase{"OurTableWithATriggerOfAnotherTool",
+                    [](const std::string& p) {
+                      MakeOurStore(p);
+                      RawSql(p,
+                             "PRAGMA journal_mode = DELETE; CREATE TRIGGER t AFTER INSERT ON "
+                             "draws BEGIN DELETE FROM draws; END");
+                    },
+                    StoreErrorKind::NotOurs},
         RefusedCase{"OurTableWithoutVersion",
                     [](const std::string& p) {
                       MakeOurStore(p);
@@ -129,6 +144,18 @@ TEST(StoreOpen, NewStoreCarriesVersionWalAndChecks) {
                    SQLite::Exception)
           << column << " " << bad;
   db.exec("INSERT INTO draws VALUES ('3', NULL, '12345', 0, NULL, 100000)");
+}
+
+TEST(StoreOpen, OurDefinitionSpelledAnotherWayIsOurs) {
+  TempDir dir;
+  std::string path = dir.File("history.db");
+  RawSql(path,
+         "create table \"DRAWS\"(Period text not null primary key check (length(period)>0), -- "
+         "x\n date text check(date is null or date glob '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9]"
+         "[0-9]'), [number] TEXT NOT NULL CHECK(length(number)=5 and number not glob "
+         "'*[^0-9]*'))without rowid; PRAGMA user_version = 1");
+  EXPECT_EQ(HistoryStore(path, OpenMode::ReadWrite).Add(Draw{"1", "", {1, 2, 3, 4, 5}}),
+            AddOutcome::Added);
 }
 
 TEST(StoreOpen, EmptyFileIsSetUpForWriting) {

@@ -189,14 +189,15 @@ TEST_F(StoreWriteTest, DeleteCountsWhatWasThere) {
 
 TEST_F(StoreWriteTest, DeleteIsOneTransaction) {
   { HistoryStore(path_, OpenMode::ReadWrite).Import(GeneratedHistory(10)); }
-  // Make the third delete fail inside the database, after two rows are already gone.
+  // Make the third delete fail inside the database, after two rows are already gone. The
+  // trigger comes after opening: a store with objects of its own is refused as not ours.
+  HistoryStore s(path_, OpenMode::ReadWrite);
   {
     SQLite::Database db(path_, SQLite::OPEN_READWRITE);
     db.exec(
         "CREATE TRIGGER keep BEFORE DELETE ON draws WHEN old.period = '2004007' "
         "BEGIN SELECT RAISE(ABORT, 'kept'); END");
   }
-  HistoryStore s(path_, OpenMode::ReadWrite);
   std::vector<std::string> periods = {"2004002", "2004005", "2004007"};
   EXPECT_EQ(KindOf([&] { s.Delete(periods); }), StoreErrorKind::Io);
   EXPECT_EQ(s.Count(), 10);
