@@ -116,7 +116,7 @@ int Check(const HistoryCommand& hc, std::ostream& out) {
   std::string text = "检查了 " + std::to_string(draws.size()) + " 期（" + draws.front().period +
                      " 至 " + draws.back().period + "）";
   if (check.clean()) {
-    Say(text + "：没有缺期，日期没有倒退，没有同一天的两期", out);
+    Emit(text + "：没有缺期，日期没有倒退，没有同一天的两期\n", std::nullopt, out);
     return kExitDone;
   }
   text += "\n";

@@ -17,6 +17,11 @@ struct FileProblem {
   std::string message;
 };
 
+// Thrown for exit status 5: a download that did not bring a file; the message says why.
+struct DownloadProblem {
+  std::string message;
+};
+
 // Thrown for exit status 2 found once the command line is parsed: what it names on disk.
 struct UsageProblem {
   std::string message;
@@ -34,11 +39,6 @@ struct CommandInput {
 // -journal files. Nothing has been read or written yet when it throws.
 void RefuseOutOverInputs(const std::optional<std::string>& outPath,
                          const std::vector<CommandInput>& inputs);
-
-// Thrown for exit status 5: a download that did not bring a file; the message says why.
-struct DownloadProblem {
-  std::string message;
-};
 
 // A scheme file; a bad one is a FileProblem naming file, key and value.
 Conditions ReadScheme(const std::string& path);

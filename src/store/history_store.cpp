@@ -43,13 +43,7 @@ void Validate(const Draw& d, const std::string& path) {
 
 using Figure = std::optional<std::int64_t> Draw::*;
 constexpr Figure kFigures[] = {&Draw::sales, &Draw::winners, &Draw::prize};
-
-void BindFigure(SQLite::Statement& s, int index, const std::optional<std::int64_t>& v) {
-  if (v)
-    s.bind(index, static_cast<std::int64_t>(*v));
-  else
-    s.bind(index);
-}
+constexpr const char* kFigureNames[] = {"销售额", "中奖注数", "单注奖金"};
 
 // Binds period, date, number, sales, winners, prize to ?1 to ?6.
 void BindDraw(SQLite::Statement& s, const Draw& d) {
@@ -59,7 +53,12 @@ void BindDraw(SQLite::Statement& s, const Draw& d) {
   else
     s.bind(2, d.date);
   s.bind(3, d.NumberText());
-  for (int i = 0; i < 3; ++i) BindFigure(s, 4 + i, d.*kFigures[i]);
+  for (int i = 0; i < 3; ++i) {
+    if (const auto& v = d.*kFigures[i])
+      s.bind(4 + i, static_cast<std::int64_t>(*v));
+    else
+      s.bind(4 + i);
+  }
 }
 
 constexpr const char* kInsert =
@@ -67,6 +66,14 @@ constexpr const char* kInsert =
 constexpr const char* kUpdate =
     "UPDATE draws SET date = ?2, number = ?3, sales = ?4, winners = ?5, prize = ?6 "
     "WHERE period = ?1";
+
+// The draw with the figures it does not carry taken from what is stored.
+Draw WithStoredFigures(Draw draw, const std::optional<Draw>& stored) {
+  if (stored)
+    for (Figure f : kFigures)
+      if (!(draw.*f)) draw.*f = (*stored).*f;
+  return draw;
+}
 
 // The rows of a "SELECT period, date, number, sales, winners, prize" statement, each checked
 // against the rules.
@@ -82,13 +89,23 @@ Rows ReadRows(SQLite::Statement& s) {
     std::optional<std::string> date;
     if (!s.getColumn(1).isNull()) date = s.getColumn(1).getString();
     const std::string number = s.getColumn(2).getString();
-    if (std::optional<BadRow> bad = CheckRow(period, date, number)) {
+    std::optional<BadRow> bad = CheckRow(period, date, number);
+    Draw d;
+    for (int i = 0; i < 3 && !bad; ++i) {
+      const SQLite::Column c = s.getColumn(3 + i);
+      if (c.isNull()) continue;
+      if (c.isInteger() && c.getInt64() >= 0)
+        d.*kFigures[i] = c.getInt64();
+      else
+        bad = BadFigure(period, kFigureNames[i], c.getString());
+    }
+    if (bad) {
       rows.bad.push_back(std::move(*bad));
       continue;
     }
-    Draw d{period, date.value_or(""), *history::DigitsFromText(number)};
-    for (int i = 0; i < 3; ++i)
-      if (!s.getColumn(3 + i).isNull()) d.*kFigures[i] = s.getColumn(3 + i).getInt64();
+    d.period = period;
+    d.date = date.value_or("");
+    d.digits = *history::DigitsFromText(number);
     rows.draws.push_back(std::move(d));
   }
   return rows;
@@ -99,6 +116,16 @@ std::vector<Draw> SoundDraws(Rows rows, const std::string& path) {
     throw StoreError(StoreErrorKind::BadRow, path,
                      BadRowMessage(path, rows.bad.front(), static_cast<int>(rows.bad.size())));
   return std::move(rows.draws);
+}
+
+// One period through a prepared "... WHERE period = ?" statement.
+std::optional<Draw> FindRow(SQLite::Statement& s, std::string_view period,
+                            const std::string& path) {
+  s.reset();
+  s.bind(1, std::string(period));
+  std::vector<Draw> found = SoundDraws(ReadRows(s), path);
+  if (found.empty()) return std::nullopt;
+  return found.front();
 }
 
 std::string ConflictMessage(const std::string& period, const std::string& stored,
@@ -155,8 +182,8 @@ HistoryStore::HistoryStore(std::string path, OpenMode mode)
                                                kBusyTimeoutMs);
       if (CheckStoreSchema(*db_, path_) == StoreFileState::Fresh)
         CreateSchema(*db_, path_);
-      else if (SchemaVersion(*db_) < HistoryStore::kSchemaVersion)
-        UpgradeSchema(*db_);
+      else if (SchemaVersion(*db_) < kSchemaVersion)
+        UpgradeSchema(*db_, path_);
       EnsureWal(*db_);
     });
   }
@@ -217,7 +244,7 @@ std::string HistoryStore::DrawColumns() const {
 ImportCounts HistoryStore::Merge(SQLite::Database* db, std::span<const Draw> draws,
                                  ImportOptions options, bool write) const {
   ImportCounts counts;
-  if (!db) {  // a store not there yet: every draw is new
+  if (!db) {  // no store there yet: every draw is new
     counts.added = counts.total = static_cast<int>(draws.size());
     return counts;
   }
@@ -228,10 +255,8 @@ ImportCounts HistoryStore::Merge(SQLite::Database* db, std::span<const Draw> dra
     update.emplace(*db, kUpdate);
   }
   for (const Draw& d : draws) {
-    find.reset();
-    find.bind(1, d.period);
-    std::vector<Draw> found = SoundDraws(ReadRows(find), path_);
-    if (found.empty()) {
+    const std::optional<Draw> stored = FindRow(find, d.period, path_);
+    if (!stored) {
       if (write) {
         insert->reset();
         BindDraw(*insert, d);
@@ -240,30 +265,29 @@ ImportCounts HistoryStore::Merge(SQLite::Database* db, std::span<const Draw> dra
       ++counts.added;
       continue;
     }
-    const Draw& stored = found.front();
-    if (stored.digits != d.digits)
+    if (stored->digits != d.digits)
       throw StoreError(StoreErrorKind::Conflict, path_,
-                       ConflictMessage(d.period, stored.NumberText(), d.NumberText()) +
+                       ConflictMessage(d.period, stored->NumberText(), d.NumberText()) +
                            "；整个导入已取消，历史库没有改动");
     ++counts.alreadyThere;
-    Draw merged = stored;
+    Draw merged = *stored;
     bool gained = false, differs = false;
     for (Figure f : kFigures) {
       if (!(d.*f)) continue;
-      if (!(stored.*f)) {
+      if (!((*stored).*f)) {
         merged.*f = d.*f;
         gained = true;
-      } else if (*(stored.*f) != *(d.*f)) {
+      } else if (*((*stored).*f) != *(d.*f)) {
         differs = true;
         if (options.replaceFigures) merged.*f = d.*f;
       }
     }
     counts.figuresGained += gained;
     if (differs) {
-      counts.figureConflicts.push_back({stored, d});
+      counts.figureConflicts.push_back({*stored, d});
       counts.figuresChanged += options.replaceFigures;
     }
-    if (write && merged != stored) {
+    if (write && merged != *stored) {
       update->reset();
       BindDraw(*update, merged);
       update->exec();
@@ -289,8 +313,8 @@ ImportCounts HistoryStore::Import(std::span<const Draw> draws, ImportOptions opt
 
 ImportCounts HistoryStore::PlanImport(std::span<const Draw> draws, ImportOptions options) const {
   for (const Draw& d : draws) Validate(d, path_);
+  if (!db_) return Merge(nullptr, draws, options, false);
   return Guard(path_, db_.get(), [&] {
-    if (!db_) return Merge(nullptr, draws, options, false);
     // One snapshot for every lookup and the count.
     SQLite::Transaction tx(*db_, SQLite::TransactionBehavior::DEFERRED);
     return Merge(db_.get(), draws, options, false);
@@ -303,8 +327,8 @@ AddOutcome HistoryStore::Add(const Draw& draw, bool replace) {
   return Guard(path_, &db, [&] {
     SQLite::Transaction tx(db, SQLite::TransactionBehavior::IMMEDIATE);
     RequireSameFile();
-    const std::optional<Draw> found = FindIn(draw.period);
-    if (!found) {
+    const std::optional<Draw> stored = FindIn(draw.period);
+    if (!stored) {
       SQLite::Statement insert(db, kInsert);
       BindDraw(insert, draw);
       insert.exec();
@@ -312,18 +336,14 @@ AddOutcome HistoryStore::Add(const Draw& draw, bool replace) {
       wroteSinceRead_ = true;
       return AddOutcome::Added;
     }
-    const Draw& stored = *found;
     if (!replace) {
-      if (stored.digits != draw.digits)
+      if (stored->digits != draw.digits)
         throw StoreError(StoreErrorKind::Conflict, path_,
-                         ConflictMessage(draw.period, stored.NumberText(), draw.NumberText()));
+                         ConflictMessage(draw.period, stored->NumberText(), draw.NumberText()));
       return AddOutcome::AlreadyThere;
     }
-    // The figures the draw does not carry stay as stored.
-    Draw merged = draw;
-    for (Figure f : kFigures)
-      if (!(merged.*f)) merged.*f = stored.*f;
-    if (merged == stored) return AddOutcome::AlreadyThere;
+    const Draw merged = WithStoredFigures(draw, stored);
+    if (merged == *stored) return AddOutcome::AlreadyThere;
     SQLite::Statement update(db, kUpdate);
     BindDraw(update, merged);
     update.exec();
@@ -340,14 +360,15 @@ ReplaceOutcome HistoryStore::AddIfUnchanged(const Draw& draw, const std::optiona
     SQLite::Transaction tx(db, SQLite::TransactionBehavior::IMMEDIATE);
     RequireSameFile();
     const std::optional<Draw> present = FindIn(draw.period);
-    if (present == draw) return ReplaceOutcome{ReplaceResult::Unchanged, present};
+    const Draw merged = WithStoredFigures(draw, present);
+    if (present == merged) return ReplaceOutcome{ReplaceResult::Unchanged, present};
     if (present != expected) return ReplaceOutcome{ReplaceResult::Changed, present};
     SQLite::Statement write(db, present ? kUpdate : kInsert);
-    BindDraw(write, draw);
+    BindDraw(write, merged);
     write.exec();
     tx.commit();
     wroteSinceRead_ = true;
-    return ReplaceOutcome{present ? ReplaceResult::Replaced : ReplaceResult::Added, draw};
+    return ReplaceOutcome{present ? ReplaceResult::Replaced : ReplaceResult::Added, merged};
   });
 }
 
@@ -372,10 +393,7 @@ int HistoryStore::Delete(std::span<const std::string> periods) {
 
 std::optional<Draw> HistoryStore::FindIn(std::string_view period) const {
   SQLite::Statement s(*db_, "SELECT " + DrawColumns() + " FROM draws WHERE period = ?");
-  s.bind(1, std::string(period));
-  std::vector<Draw> found = SoundDraws(ReadRows(s), path_);
-  if (found.empty()) return std::nullopt;
-  return found.front();
+  return FindRow(s, period, path_);
 }
 
 std::optional<Draw> HistoryStore::Find(std::string_view period) const {

@@ -112,14 +112,14 @@ class HistoryStore {
   ImportCounts PlanImport(std::span<const history::Draw> draws, ImportOptions options = {}) const;
 
   // One draw. A period stored with another number is a Conflict error unless `replace`, which
-  // overwrites number and date, and the figures the draw carries.
+  // overwrites number and date, and the figures the draw carries (the others stay).
   AddOutcome Add(const history::Draw& draw, bool replace = false);
 
   // Compare and replace, in one transaction: writes draw for its period only when the store
   // holds exactly `expected` for that period (nullopt: the period is not stored). A caller that
   // asked the player about the stored value passes that value, so a change made by another
   // program since is never overwritten unseen: the result is Changed with the present value,
-  // to ask again.
+  // to ask again. Figures the draw does not carry stay as stored.
   ReplaceOutcome AddIfUnchanged(const history::Draw& draw,
                                 const std::optional<history::Draw>& expected);
 
@@ -159,12 +159,12 @@ class HistoryStore {
   std::optional<history::Draw> FindIn(std::string_view period) const;
   ImportCounts Merge(SQLite::Database* db, std::span<const history::Draw> draws,
                      ImportOptions options, bool write) const;
-  // The columns a query reads; a version-1 store opened read-only has no figures.
+  // The columns a read selects; a version-1 store opened read-only has no figures.
   std::string DrawColumns() const;
 
   std::string path_;
   bool readOnly_ = true;
-  int version_ = kSchemaVersion;
+  int version_ = kSchemaVersion;          // of the store as opened
   std::unique_ptr<SQLite::Database> db_;  // null: opened read-only and no store there yet
   FileIdentity identity_;                 // of the file at open time
   mutable long long seenVersion_ = 0;     // PRAGMA data_version at the last All()

@@ -24,8 +24,8 @@ CREATE TABLE draws (
 ) WITHOUT ROWID
 )sql";
 
-// Version 2: what the lottery published, when known: sales and prize per bet in yuan, the
-// number of winning bets.
+// Version 2: what the lottery published, when known: the sales and the prize per bet in yuan,
+// the number of winning bets.
 constexpr std::string_view kDrawsV2 = R"sql(
 CREATE TABLE draws (
   period TEXT NOT NULL PRIMARY KEY CHECK(length(period) > 0),
@@ -225,17 +225,18 @@ int SchemaVersion(SQLite::Database& db) {
   return db.execAndGet("PRAGMA user_version").getInt();
 }
 
-void UpgradeSchema(SQLite::Database& db) {
+void UpgradeSchema(SQLite::Database& db, const std::string& path) {
   SQLite::Transaction tx(db, SQLite::TransactionBehavior::IMMEDIATE);
-  // Another process may have upgraded it since we looked.
+  // Another program may have upgraded or changed it since we looked.
+  CheckStoreSchema(db, path);
   const int version = SchemaVersion(db);
   if (version >= HistoryStore::kSchemaVersion) return;
   if (version == 1) {
     // Rebuilt rather than altered, so the table reads exactly as a new store's.
     db.exec("ALTER TABLE draws RENAME TO draws_version1");
     db.exec(std::string(kDrawsV2));
-    // Rows another tool wrote against the rules come along as they are: dropping them would
-    // lose them, refusing would leave a store that `history delete` cannot open to mend.
+    // Every row moves, a row another tool wrote against the rules too: it stays reported (and
+    // deletable) as before rather than stopping the upgrade.
     db.exec("PRAGMA ignore_check_constraints = ON");
     try {
       db.exec(

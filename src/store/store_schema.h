@@ -13,8 +13,8 @@ namespace torvane::store {
 
 enum class StoreFileState {
   Fresh,  // an empty SQLite file (no schema objects, version 0): safe to set up
-  Ours,   // a version this program knows, with exactly the schema of that version (maybe
-          // older: see UpgradeSchema)
+  Ours,   // a version this program knows, with exactly the schema of that version (an older
+          // one is upgraded by UpgradeSchema before the first write)
 };
 
 // The CREATE statements of the schema objects of a version (PRAGMA user_version), as this
@@ -43,8 +43,8 @@ void CreateSchema(SQLite::Database& db, const std::string& path);
 // PRAGMA user_version.
 int SchemaVersion(SQLite::Database& db);
 
-// Brings a store of an older version (one CheckStoreSchema accepted) to the newest, in one
-// transaction: every draw is kept, figures unknown. Does nothing to a store already there.
-void UpgradeSchema(SQLite::Database& db);
+// Brings a store of an older version (one CheckStoreSchema accepted) to the current one in one
+// transaction: every draw is kept, its figures unknown. A store already there is left alone.
+void UpgradeSchema(SQLite::Database& db, const std::string& path);
 
 }  // namespace torvane::store

@@ -102,7 +102,9 @@ TEST_F(CliHistory, AddThenAddAgainThenDelete) {
 TEST_F(CliHistory, ARowAgainstTheRulesIsDeletableByItsPeriod) {
   ASSERT_EQ(Cli({"history", "import", DrawFile("draws.csv", kDrawFile)}).code, kExitDone);
   SQLite::Database(DefaultStore(), SQLite::OPEN_READWRITE)
-      .exec("PRAGMA ignore_check_constraints = ON; INSERT INTO draws (period, date, number) VALUES ('20 24', NULL, '1')");
+      .exec(
+          "PRAGMA ignore_check_constraints = ON; INSERT INTO draws (period, number) VALUES ('20 "
+          "24', '1')");
   const Outcome o = Cli({"history", "export"});
   EXPECT_EQ(o.code, kExitBadFile);
   EXPECT_NE(o.err.find("torvane-cli history delete '20 24'"), std::string::npos) << o.err;

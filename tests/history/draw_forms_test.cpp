@@ -37,15 +37,13 @@ struct FormCase {
   int periodLine;  // the line of 2026256
 };
 
-class PlayersFormsTest : public ::testing::TestWithParam<FormCase> {
- protected:
-  DrawFileResult Read(const std::string& bytes) {
-    const std::string path = dir_.File("draws.txt");
-    testing::WriteBytes(path, bytes);
-    return ReadDrawFile(path);
-  }
-  testing::TempDir dir_;
-};
+class PlayersFormsTest : public ::testing::TestWithParam<FormCase> {};
+
+DrawFileResult Read(const std::string& bytes) {
+  testing::TempDir dir;
+  testing::WriteBytes(dir.File("draws.txt"), bytes);
+  return ReadDrawFile(dir.File("draws.txt"));
+}
 
 TEST_P(PlayersFormsTest, ReadsTheSameHistory) {
   const DrawFileResult r = Read(GetParam().bytes);
@@ -118,8 +116,6 @@ INSTANTIATE_TEST_SUITE_P(
         // and the date, never a piece of the sales.
         LineCase{"DigitsBeforeFigures", "2004001 2004-11-14 9 2 8 8 2 26455603 7 100000",
                  F("2004001", "2004-11-14", "92882", 26455603, 7, 100000)},
-        LineCase{"FewerFiguresByPosition", "2004001 92882 26455603",
-                 F("2004001", "", "92882", 26455603)},
         LineCase{"NotANumberLeavesAGap", "2004001 92882 - 7 100,000.00 组六",
                  F("2004001", "", "92882", {}, 7, 100000)},
         LineCase{"TitleLineNamesNothing", "排列五开奖\n2004001 92882 26455603 7 100000",
@@ -133,10 +129,6 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{"DigitColumnsCountFromTheRight",
                  "Seq,p1,p2,p3,p4,p5,sales,winners,prize\n2004001,9,2,8,8,2,1,2,3",
                  F("2004001", "", "92882", 1, 2, 3)},
-        LineCase{"QuotedFields", "\"2004001\",\"2004-11-14\",\"92882\",\"26,455,603\",\"7\"",
-                 F("2004001", "2004-11-14", "92882", 26455603, 7)},
-        LineCase{"TabFieldsKeepCommas", "2004001\t92882\t26,455,603\t7\t100,000",
-                 F("2004001", "", "92882", 26455603, 7, 100000)},
         LineCase{"WordsAroundEverything", "第 2004001 期 2004-11-14(四) 20:30 号码:9 2 8 8 2",
                  F("2004001", "2004-11-14", "92882")},
         LineCase{"NoBreakSpaces", "2004001\u00A02004-11-14\u00A092882",
@@ -180,13 +172,6 @@ TEST(DrawForms, AmountsAsFilesWriteThem) {
                {"1,,234", {}},
                {"9999999999999999999", {}}};
   for (const auto& c : cases) EXPECT_EQ(ParseAmount(c.text), c.value) << c.text;
-}
-
-TEST(DrawForms, ExportReadsBackWithItsFigures) {
-  const std::vector<Draw> h = History(true);
-  const DrawFileResult r = ParseDrawText(DrawsCsv(h));
-  ASSERT_TRUE(r.ok) << r.error;
-  EXPECT_EQ(r.draws, h);
 }
 
 }  // namespace

@@ -28,24 +28,6 @@ TEST(HistoryCheck, FindsHolesInEachYearsRun) {
   EXPECT_EQ(MissingPeriods(h), expected);
 }
 
-TEST(HistoryCheck, FindsDatesGoingBackAndSharedDates) {
-  const std::vector<Draw> h = Periods({{"2026001", "2026-01-01"},
-                                       {"2026002", "2026-01-03"},
-                                       {"2026003", ""},
-                                       {"2026004", "2026-01-02"},
-                                       {"2026005", "2026-01-03"}});
-  const HistoryCheck c = CheckHistory(h);
-  EXPECT_TRUE(c.missing.empty());
-  ASSERT_EQ(c.backwards.size(), 1u);
-  EXPECT_EQ(c.backwards[0].period, "2026004");
-  EXPECT_EQ(c.backwards[0].previousPeriod, "2026002");
-  ASSERT_EQ(c.sharedDates.size(), 1u);
-  EXPECT_EQ(c.sharedDates[0].date, "2026-01-03");
-  EXPECT_EQ(c.sharedDates[0].periods, (std::vector<std::string>{"2026002", "2026005"}));
-  EXPECT_FALSE(c.clean());
-  EXPECT_TRUE(CheckHistory(Periods({{"2026001", "2026-01-01"}, {"2026002", ""}})).clean());
-}
-
 TEST(HistoryCheck, SaysWhatIsMissing) {
   const struct {
     std::vector<std::string> missing;

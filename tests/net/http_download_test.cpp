@@ -59,7 +59,7 @@ class DownloadFailureTest : public ::testing::TestWithParam<FailureCase> {};
 TEST_P(DownloadFailureTest, SaysWhyAndGivesNoBody) {
   LocalHttpServer server(Route);
   const FailureCase& c = GetParam();
-  const std::string url = c.path.empty() ? LocalHttpServer::ClosedUrl() : server.Url(c.path);
+  const std::string url = c.path.empty() ? "http://127.0.0.1:1/draws.txt" : server.Url(c.path);
   DownloadLimits limits;
   limits.totalTimeout = c.path == "/slow" && !c.cancel ? 300ms : 5s;
   limits.maxBytes = 1024;

@@ -22,15 +22,13 @@ struct HttpAnswer {
   std::string headers = "Content-Type: text/plain\r\n";  // each ending in CR LF
   std::string body;
   bool contentLength = true;           // without it the body ends when the connection closes
-  std::chrono::milliseconds stall{0};  // after the headers, before the body
+  std::chrono::milliseconds stall{0};  // after the headers; cut short when the server stops
 };
 
 class LocalHttpServer {
  public:
-  using Handler = std::function<HttpAnswer(const std::string& path)>;
-
-  explicit LocalHttpServer(Handler handler) : handler_(std::move(handler)) {
-    listener_ = socket(AF_INET, SOCK_STREAM, 0);
+  explicit LocalHttpServer(std::function<HttpAnswer(const std::string& path)> handler)
+      : handler_(std::move(handler)) {
     sockaddr_in addr{};
     addr.sin_family = AF_INET;
     addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
@@ -39,7 +37,16 @@ class LocalHttpServer {
     listen(listener_, 8);
     getsockname(listener_, reinterpret_cast<sockaddr*>(&addr), &len);
     port_ = ntohs(addr.sin_port);
-    thread_ = std::thread([this] { Serve(); });
+    thread_ = std::thread([this] {
+      while (!Stopping(std::chrono::milliseconds(0))) {
+        pollfd p{listener_, POLLIN, 0};
+        if (poll(&p, 1, 20) <= 0) continue;
+        if (int client = accept(listener_, nullptr, nullptr); client >= 0) {
+          Answer(client);
+          close(client);
+        }
+      }
+    });
   }
 
   ~LocalHttpServer() {
@@ -56,34 +63,11 @@ class LocalHttpServer {
     return "http://127.0.0.1:" + std::to_string(port_) + path;
   }
 
-  // An address where nothing listens: a port just bound and released.
-  static std::string ClosedUrl() {
-    int s = socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in addr{};
-    addr.sin_family = AF_INET;
-    addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t len = sizeof addr;
-    bind(s, reinterpret_cast<sockaddr*>(&addr), len);
-    getsockname(s, reinterpret_cast<sockaddr*>(&addr), &len);
-    close(s);
-    return "http://127.0.0.1:" + std::to_string(ntohs(addr.sin_port)) + "/draws.txt";
-  }
-
  private:
-  bool Stopped() {
-    std::lock_guard lock(mutex_);
-    return stop_;
-  }
-
-  void Serve() {
-    while (!Stopped()) {
-      pollfd p{listener_, POLLIN, 0};
-      if (poll(&p, 1, 50) <= 0) continue;
-      int client = accept(listener_, nullptr, nullptr);
-      if (client < 0) continue;
-      Answer(client);
-      close(client);
-    }
+  // Waits up to `wait`; true once the server is stopping.
+  bool Stopping(std::chrono::milliseconds wait) {
+    std::unique_lock lock(mutex_);
+    return wake_.wait_for(lock, wait, [this] { return stop_; });
   }
 
   void Answer(int client) {
@@ -91,8 +75,7 @@ class LocalHttpServer {
     char buffer[4096];
     while (request.find("\r\n\r\n") == std::string::npos) {
       pollfd p{client, POLLIN, 0};
-      if (poll(&p, 1, 2000) <= 0) return;
-      ssize_t n = recv(client, buffer, sizeof buffer, 0);
+      ssize_t n = poll(&p, 1, 2000) > 0 ? recv(client, buffer, sizeof buffer, 0) : 0;
       if (n <= 0) return;
       request.append(buffer, static_cast<size_t>(n));
     }
@@ -102,10 +85,7 @@ class LocalHttpServer {
         "HTTP/1.1 " + std::to_string(a.status) + " X\r\n" + a.headers + "Connection: close\r\n";
     if (a.contentLength) head += "Content-Length: " + std::to_string(a.body.size()) + "\r\n";
     Send(client, head + "\r\n");
-    if (a.stall.count() > 0) {
-      std::unique_lock lock(mutex_);
-      wake_.wait_for(lock, a.stall, [this] { return stop_; });
-    }
+    if (a.stall.count() > 0 && Stopping(a.stall)) return;
     Send(client, a.body);
   }
 
@@ -117,8 +97,8 @@ class LocalHttpServer {
     }
   }
 
-  Handler handler_;
-  int listener_ = -1;
+  std::function<HttpAnswer(const std::string&)> handler_;
+  int listener_ = socket(AF_INET, SOCK_STREAM, 0);
   int port_ = 0;
   std::mutex mutex_;
   std::condition_variable wake_;
