@@ -35,7 +35,8 @@ std::string Summary(const BacktestReport& r) {
   s += "保留 " + std::to_string(r.kept) + " 期，命中率 " + PercentText(r.hitRate) + "\n";
   s += "命中率 ÷ 占比 ";
   s += r.hitRateOverShare ? Fixed2(*r.hitRateOverShare) + "（1 表示与随机选同样多的号码相当）"
-                          : std::string("无（缩水结果为 0 注）");
+       : r.tested == 0 ? std::string("无（没有可回测的开奖）")
+                       : std::string("无（缩水结果为 0 注）");
   s += "\n";
   s += "当前连中 " + std::to_string(r.currentKeptStreak) + " 期，最长连错 " +
        std::to_string(r.longestMissedStreak) + " 期\n";
@@ -48,6 +49,8 @@ std::string Summary(const BacktestReport& r) {
 }
 
 std::string ConditionTable(const BacktestReport& r) {
+  // Without a judged draw the filters name no rows, set or not.
+  if (r.tested == 0) return "没有可回测的开奖\n";
   if (r.conditions.empty()) return "没有设置任何条件\n";
   // The worth columns only when Backtest() filled them for these very conditions.
   const std::vector<ConditionWorth>& worth = r.decision.worth;
