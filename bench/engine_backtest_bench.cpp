@@ -83,6 +83,24 @@ void BM_Backtest10kRelative(benchmark::State& state) {
 }
 BENCHMARK(BM_Backtest10kRelative)->Unit(benchmark::kMicrosecond);
 
+// The whole back-test with money and every 按上期 row, each draw bought with its own result
+// count: at most 5000 × BM_PlainPass. The tolerance 0-9 leaves 26193 numbers whose fate the
+// 按上期 rows decide draw by draw (with 1-3 the other rows already kill every number).
+void BM_BacktestMoney10kRelative(benchmark::State& state) {
+  torvane::Conditions all = torvane::support::EveryPanelSetKeepingMost();
+  all.relative = torvane::support::EveryRelativeRow();
+  const std::vector<Draw> draws = RandomDraws(10001);
+  const std::span<const Draw> tested = std::span(draws).subspan(1);
+  const torvane::BacktestReport r = torvane::Backtest(all, {}, tested, &draws[0]);
+  if (r.judged.conditions.size() != 40 || r.money.size() != 10000 ||
+      r.money.front().results == r.money.back().results) {
+    state.SkipWithError("expected 40 applied conditions and counts that differ by draw");
+    return;
+  }
+  for (auto _ : state) benchmark::DoNotOptimize(torvane::Backtest(all, {}, tested, &draws[0]));
+}
+BENCHMARK(BM_BacktestMoney10kRelative)->Unit(benchmark::kMicrosecond);
+
 class TempFolder {
  public:
   TempFolder() {
@@ -100,7 +118,9 @@ class TempFolder {
   std::filesystem::path path_;
 };
 
-void BM_HistoryImport10k(benchmark::State& state) {
+// A 10000-line draw file into a fresh store; with figures, each line also carries quoted
+// amounts with thousands separators (sales, winning bets, prize), named by the header.
+void ImportDrawFile10k(benchmark::State& state, bool figures) {
   TempFolder dir;
   if (dir.path().empty()) {
     state.SkipWithError("no temporary folder");
@@ -109,21 +129,38 @@ void BM_HistoryImport10k(benchmark::State& state) {
   const std::string file = (dir.path() / "draws.txt").string();
   {
     std::ofstream out(file);
-    out << "期号,日期,开奖号码\n";
-    for (const Draw& d : RandomDraws(10000))
-      out << d.period << ',' << d.date << ',' << d.NumberText() << '\n';
+    out << (figures ? "期号,日期,开奖号码,总销售额(元),中奖注数,单注奖金(元)\n"
+                    : "期号,日期,开奖号码\n");
+    int i = 0;
+    for (const Draw& d : RandomDraws(10000)) {
+      out << d.period << ',' << d.date << ',' << d.NumberText();
+      if (figures) out << ",\"9,916," << 100 + i % 900 << "\"," << i % 50 << ",\"100,000\"";
+      out << '\n';
+      ++i;
+    }
   }
   int run = 0;
   for (auto _ : state) {
     const std::string db = (dir.path() / ("history" + std::to_string(run++) + ".db")).string();
     torvane::store::HistoryStore store(db, torvane::store::OpenMode::ReadWrite);
     const torvane::store::FileImport imported = torvane::store::ImportDrawFile(store, file);
-    if (!imported.ok || imported.counts.added != 10000) {
+    if (!imported.ok || imported.counts.added != 10000 ||
+        (figures && !store.Find("2004001")->prize)) {
       state.SkipWithError("the import did not add 10000 draws");
       break;
     }
   }
 }
+
+void BM_HistoryImport10k(benchmark::State& state) {
+  ImportDrawFile10k(state, false);
+}
 BENCHMARK(BM_HistoryImport10k)->Unit(benchmark::kMillisecond);
+
+// At most 1.3 x BM_HistoryImport10k.
+void BM_HistoryImport10kFigures(benchmark::State& state) {
+  ImportDrawFile10k(state, true);
+}
+BENCHMARK(BM_HistoryImport10kFigures)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -14,9 +14,9 @@
 #include "store/history_store.h"
 #include "support/every_panel_set.h"
 #include "support/fake_dialogs.h"
-#include "ui/history/backtest_page.h"
-#include "ui/main_window.h"
-#include "ui/tab_bar.h"
+#include "ui/backtest/backtest_page.h"
+#include "ui/shell/main_window.h"
+#include "ui/shell/tab_bar.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include "run/filter_run.h"
 #include "support/every_panel_set.h"
 #include "support/fake_dialogs.h"
-#include "ui/main_window.h"
+#include "ui/shell/main_window.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "core/digit_table.h"
 #include "core/number_text.h"
 #include "support/fake_dialogs.h"
-#include "ui/set_ops_page.h"
+#include "ui/basesets/set_ops_page.h"
 #include "widgets/box_text.h"
 #include "widgets/hinted_text_edit.h"
 

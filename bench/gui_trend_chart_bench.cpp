@@ -9,8 +9,8 @@
 #include <QPainter>
 
 #include "support/history_samples.h"
-#include "ui/history/trend_chart.h"
-#include "ui/history/trend_painter.h"
+#include "ui/analysis/trend_chart.h"
+#include "ui/analysis/trend_painter.h"
 
 namespace {
 

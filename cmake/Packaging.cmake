@@ -8,5 +8,5 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "fonts-wqy-microhei | fonts-arphic-uming, qt6-translations-l10n, qt6-qpa-plugins")
+    "fonts-wqy-microhei | fonts-arphic-uming, qt6-translations-l10n, qt6-qpa-plugins, libcurl4")
 include(CPack)

@@ -18,14 +18,16 @@ const char* const kUsage =
     "                       [--history FILE | --db DB]\n"
     "       torvane-cli setop and|or|a-b|b-a FILE_A FILE_B [--out FILE]\n"
     "       torvane-cli merge FILE... --min K [--max L] [--out FILE]\n"
-    "       torvane-cli history import FILE [--db DB]\n"
+    "       torvane-cli history import FILE|URL [--db DB]\n"
     "       torvane-cli history add PERIOD NUMBER [--date YYYY-MM-DD] [--db DB]\n"
     "       torvane-cli history delete PERIOD... [--db DB]\n"
     "       torvane-cli history export [--last N] [--db DB] [--out FILE]\n"
+    "       torvane-cli history check [--db DB]\n"
     "       torvane-cli backtest SCHEME [--history FILE | --db DB] [--base FILE] [--last N]\n"
+    "                            [--holdout H] [--price P] [--prize W] [--multiple M]\n"
     "                            [--csv] [--tolerance-table] [--out FILE]\n"
     "       torvane-cli compare SCHEME... [--history FILE | --db DB] [--base FILE] [--last N]\n"
-    "                           [--csv] [--out FILE]\n"
+    "                           [--price P] [--prize W] [--multiple M] [--csv] [--out FILE]\n"
     "       torvane-cli stats [--history FILE | --db DB] [--last N] [--csv] [--out FILE]\n";
 
 namespace {
@@ -68,7 +70,7 @@ int Run(const CliCommand& command, std::ostream& out, std::ostream& err) {
   try {
     result = RunFilters(base, conditions, reference);
   } catch (const RunError& e) {
-    err << "torvane-cli: the run failed: " << e.what() << "\n";
+    err << "torvane-cli: " << RunFailureText(e) << "\n";
     return kExitRunFailed;
   }
   if (rc.stats) {
@@ -171,14 +173,17 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   } catch (const FileProblem& p) {
     err << "torvane-cli: " << p.message << "\n";
     return kExitBadFile;
+  } catch (const DownloadProblem& p) {
+    err << "torvane-cli: " << p.message << "\n";
+    return kExitDownloadFailed;
   } catch (const store::StoreError& e) {
     err << "torvane-cli: " << StoreMessage(e) << "\n";
     return kExitBadFile;
   } catch (const std::bad_alloc&) {
-    err << "torvane-cli: the run failed: out of memory\n";
+    err << "torvane-cli: 缩水失败：内存不足\n";
     return kExitRunFailed;
   } catch (const std::exception& e) {
-    err << "torvane-cli: failed: " << e.what() << "\n";
+    err << "torvane-cli: 操作失败：" << e.what() << "\n";
     return kExitRunFailed;
   }
   return kExitRunFailed;

@@ -4,6 +4,7 @@
 #include <initializer_list>
 
 #include "history/draw_line.h"
+#include "net/http_download.h"
 #include "setops/vote_merge.h"
 
 namespace torvane::cli {
@@ -64,6 +65,39 @@ Problem PositiveCount(const std::optional<std::string>& text, std::optional<int>
   if (!ok || v < 1 || v > INT_MAX)
     return "--last needs a positive whole number, not '" + *text + "'";
   count = static_cast<int>(v);
+  return std::nullopt;
+}
+
+// --price, --prize, --multiple and --holdout: a whole number from 1 to top, digits only.
+Problem WholeNumber(const char* option, const std::optional<std::string>& text, long long top,
+                    long long& value) {
+  if (!text) return std::nullopt;
+  long long v = 0;
+  bool ok = !text->empty() && text->size() <= 12;
+  for (char c : *text) {
+    if (c < '0' || c > '9') ok = false;
+    if (ok) v = v * 10 + (c - '0');
+  }
+  if (!ok || v < 1 || v > top)
+    return std::string(option) + " 需要 1 至 " + std::to_string(top) + " 的整数，'" + *text +
+           "' 不是";
+  value = v;
+  return std::nullopt;
+}
+
+// The three figures of money shared by backtest and compare.
+struct MoneyTexts {
+  std::optional<std::string> price, prize, multiple;
+};
+
+Problem ReadMoney(const MoneyTexts& t, MoneyRules& money) {
+  long long v = 0;
+  if (Problem p = WholeNumber("--price", t.price, 10000, v)) return p;
+  if (t.price) money.price = v;
+  if (Problem p = WholeNumber("--prize", t.prize, 1000000000, v)) return p;
+  if (t.prize) money.prize = v;
+  if (Problem p = WholeNumber("--multiple", t.multiple, 10000, v)) return p;
+  if (t.multiple) money.multiple = v;
   return std::nullopt;
 }
 
@@ -150,8 +184,10 @@ Problem ParseHistory(const std::vector<std::string>& args, CliCommand& command) 
   if (action == "import") {
     hc.action = HistoryCommand::Import;
     if (Problem p = Scan(args, 2, verb, {db}, positional)) return p;
-    if (positional.size() != 1) return "history import takes exactly one draw file";
+    if (positional.size() != 1) return "history import takes exactly one draw file or address";
     hc.file = positional[0];
+    if (hc.file.find("://") != std::string::npos && !net::IsWebAddress(hc.file))
+      return "'" + hc.file + "': only http:// and https:// addresses can be imported";
     return std::nullopt;
   }
   if (action == "add") {
@@ -192,13 +228,20 @@ Problem ParseHistory(const std::vector<std::string>& args, CliCommand& command) 
     if (!positional.empty()) return "history export takes no file; use --out FILE";
     return PositiveCount(last, hc.last);
   }
-  if (action.empty()) return "history needs import, add, delete or export";
-  return "unknown history command '" + action + "' (import, add, delete, export)";
+  if (action == "check") {
+    hc.action = HistoryCommand::Check;
+    if (Problem p = Scan(args, 2, verb, {db}, positional)) return p;
+    if (!positional.empty()) return "history check takes no argument but --db DB";
+    return std::nullopt;
+  }
+  if (action.empty()) return "history needs import, add, delete, export or check";
+  return "unknown history command '" + action + "' (import, add, delete, export, check)";
 }
 
 Problem ParseBacktest(const std::vector<std::string>& args, CliCommand& command) {
   BacktestCommand& bc = command.backtest;
-  std::optional<std::string> last;
+  std::optional<std::string> last, holdout;
+  MoneyTexts money;
   std::vector<std::string> positional;
   if (Problem p = Scan(args, 1, "backtest",
                        {{"--out", &command.out},
@@ -206,6 +249,10 @@ Problem ParseBacktest(const std::vector<std::string>& args, CliCommand& command)
                         {"--db", &bc.db},
                         {"--base", &bc.base},
                         {"--last", &last, nullptr, "a number"},
+                        {"--holdout", &holdout, nullptr, "a number"},
+                        {"--price", &money.price, nullptr, "a number"},
+                        {"--prize", &money.prize, nullptr, "a number"},
+                        {"--multiple", &money.multiple, nullptr, "a number"},
                         {"--csv", nullptr, &bc.csv},
                         {"--tolerance-table", nullptr, &bc.toleranceTable}},
                        positional))
@@ -214,24 +261,33 @@ Problem ParseBacktest(const std::vector<std::string>& args, CliCommand& command)
   bc.scheme = positional[0];
   if (bc.historyFile && bc.db)
     return "--history and --db cannot be used together: the draws come from one of them";
+  if (Problem p = ReadMoney(money, bc.money)) return p;
+  long long h = 0;
+  if (Problem p = WholeNumber("--holdout", holdout, INT_MAX, h)) return p;
+  if (holdout) bc.holdout = static_cast<int>(h);
   return PositiveCount(last, bc.last);
 }
 
 Problem ParseCompare(const std::vector<std::string>& args, CliCommand& command) {
   CompareCommand& cc = command.compare;
   std::optional<std::string> last;
+  MoneyTexts money;
   if (Problem p = Scan(args, 1, "compare",
                        {{"--out", &command.out},
                         {"--history", &cc.historyFile},
                         {"--db", &cc.db},
                         {"--base", &cc.base},
                         {"--last", &last, nullptr, "a number"},
+                        {"--price", &money.price, nullptr, "a number"},
+                        {"--prize", &money.prize, nullptr, "a number"},
+                        {"--multiple", &money.multiple, nullptr, "a number"},
                         {"--csv", nullptr, &cc.csv}},
                        cc.schemes))
     return p;
   if (cc.schemes.empty()) return "compare takes one or more scheme files";
   if (cc.historyFile && cc.db)
     return "--history and --db cannot be used together: the draws come from one of them";
+  if (Problem p = ReadMoney(money, cc.money)) return p;
   return PositiveCount(last, cc.last);
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "history/draw.h"
+#include "run/money.h"
 #include "setops/set_operation.h"
 
 namespace torvane::cli {
@@ -33,9 +34,9 @@ struct MergeCommand {
 };
 
 struct HistoryCommand {
-  enum Action { Import, Add, Delete, Export } action = Import;
+  enum Action { Import, Add, Delete, Export, Check } action = Import;
   std::optional<std::string> db;     // the default store when not given
-  std::string file;                  // Import
+  std::string file;                  // Import: a draw file, or an http(s) address
   history::Draw draw;                // Add: checked period, number and date
   std::vector<std::string> periods;  // Delete: as given
   // Delete: the given periods a draw could not have; refused (status 2) unless stored, so a
@@ -50,6 +51,8 @@ struct BacktestCommand {
   std::optional<std::string> db;
   std::optional<std::string> base;
   std::optional<int> last;
+  std::optional<int> holdout;  // the newest draws held out for the check
+  MoneyRules money;
   bool csv = false;
   bool toleranceTable = false;  // the table of every tolerance instead of the report
 };
@@ -61,6 +64,7 @@ struct CompareCommand {
   std::optional<std::string> db;
   std::optional<std::string> base;
   std::optional<int> last;
+  MoneyRules money;
   bool csv = false;
 };
 

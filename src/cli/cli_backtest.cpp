@@ -16,11 +16,17 @@ int RunBacktest(const CliCommand& command, std::ostream& out, std::ostream& err)
   const DigitTable base = bc.base ? ReadNumbers(*bc.base) : DigitTable();
   const DrawsToTest draws = ReadDrawsToTest(bc.historyFile, bc.db, bc.last);
 
+  BacktestOptions options;
+  options.money = bc.money;
+  options.holdout = bc.holdout.value_or(0);
   BacktestReport report;
   try {
-    report = Backtest(conditions, base, draws.tested, draws.previous);
+    report = Backtest(conditions, base, draws.tested, draws.previous, options);
+  } catch (const HoldoutError& e) {
+    err << "torvane-cli: " << e.what() << "\n";
+    return kExitUsage;
   } catch (const RunError& e) {
-    err << "torvane-cli: the run failed: " << e.what() << "\n";
+    err << "torvane-cli: " << RunFailureText(e) << "\n";
     return kExitRunFailed;
   }
   if (bc.toleranceTable)

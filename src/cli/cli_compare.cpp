@@ -19,12 +19,15 @@ int RunCompare(const CliCommand& command, std::ostream& out, std::ostream& err) 
   const DigitTable base = cc.base ? ReadNumbers(*cc.base) : DigitTable();
   const DrawsToTest draws = ReadDrawsToTest(cc.historyFile, cc.db, cc.last);
 
+  BacktestOptions options;
+  options.money = cc.money;
   std::vector<SchemeBacktest> rows;
   for (size_t i = 0; i < cc.schemes.size(); ++i) {
     try {
-      rows.push_back({cc.schemes[i], Backtest(conditions[i], base, draws.tested, draws.previous)});
+      rows.push_back(
+          {cc.schemes[i], Backtest(conditions[i], base, draws.tested, draws.previous, options)});
     } catch (const RunError& e) {
-      err << "torvane-cli: the run of " << cc.schemes[i] << " failed: " << e.what() << "\n";
+      err << "torvane-cli: 方案 " << cc.schemes[i] << " " << RunFailureText(e) << "\n";
       return kExitRunFailed;
     }
   }

@@ -1,5 +1,4 @@
 // torvane-cli stats: the attribute statistics of the draws of a file or of the store.
-#include <cstdio>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -8,6 +7,7 @@
 #include "cli/cli_commands.h"
 #include "cli/cli_support.h"
 #include "cli/history_source.h"
+#include "core/figure_text.h"
 #include "core/text_util.h"
 #include "history/attribute_stats.h"
 
@@ -18,12 +18,6 @@ using history::AttributeStats;
 using history::StatsTable;
 using history::ValueStats;
 
-std::string Fixed(double v, int decimals) {
-  char buf[40];
-  std::snprintf(buf, sizeof buf, "%.*f", decimals, v);
-  return buf;
-}
-
 std::string StatsCsv(const StatsTable& t) {
   std::string s = "attribute,value,probability,hits,expected,current,longest,expectedGap\n";
   for (const AttributeStats& a : t.attributes) {
@@ -31,9 +25,9 @@ std::string StatsCsv(const StatsTable& t) {
     for (size_t v = 0; v < a.values.size(); ++v) {
       const ValueStats& x = a.values[v];
       s += name + "," + history::ValueLabel(a.attribute, static_cast<int>(v)) + "," +
-           Fixed(x.probability, 5) + "," + std::to_string(x.hits) + "," + Fixed(x.expected, 2) +
-           "," + std::to_string(x.current) + "," + std::to_string(x.longest) + "," +
-           Fixed(x.expectedGap, 2) + "\n";
+           FixedText(x.probability, 5) + "," + std::to_string(x.hits) + "," +
+           FixedText(x.expected, 2) + "," + std::to_string(x.current) + "," +
+           std::to_string(x.longest) + "," + FixedText(x.expectedGap, 2) + "\n";
     }
   }
   return s;
@@ -52,9 +46,9 @@ std::string StatsText(const StatsTable& t, const std::vector<history::Draw>& dra
       const ValueStats& x = a.values[v];
       rows.push_back({history::AttributeName(a.attribute),
                       history::ValueLabel(a.attribute, static_cast<int>(v)),
-                      Fixed(100 * x.probability, 3) + "%", std::to_string(x.hits),
-                      Fixed(x.expected, 2), std::to_string(x.current), std::to_string(x.longest),
-                      Fixed(x.expectedGap, 2)});
+                      PercentText(x.probability, 3), std::to_string(x.hits),
+                      FixedText(x.expected, 2), std::to_string(x.current),
+                      std::to_string(x.longest), FixedText(x.expectedGap, 2)});
     }
   // A blank line between attributes; the columns stay aligned across them.
   std::istringstream table(AlignedTable(rows, {false, false, true, true, true, true, true, true}));

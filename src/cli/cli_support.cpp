@@ -20,6 +20,11 @@ Conditions ReadScheme(const std::string& path) {
   }
 }
 
+std::string RunFailureText(const std::exception& e) {
+  // The engine's run errors are Chinese sentences that name the box.
+  return std::string("缩水失败：") + e.what();
+}
+
 NumberPresence ReadNumberPresence(const std::string& path) {
   FileReadResult file = ReadNumberFile(path);
   if (!file.ok) throw FileProblem{"number file " + path + ": " + file.reason};

@@ -17,6 +17,11 @@ struct FileProblem {
   std::string message;
 };
 
+// Thrown for exit status 5: a download that did not bring a file; the message says why.
+struct DownloadProblem {
+  std::string message;
+};
+
 // Thrown for exit status 2 found once the command line is parsed: what it names on disk.
 struct UsageProblem {
   std::string message;
@@ -42,6 +47,9 @@ Conditions ReadScheme(const std::string& path);
 DigitTable ReadNumbers(const std::string& path);
 // The same file as one flag per number, for a vote over many files.
 NumberPresence ReadNumberPresence(const std::string& path);
+
+// A run that failed, in the player's words: "缩水失败：容错级别的最小值是空的".
+std::string RunFailureText(const std::exception& e);
 
 // Writes the whole text to out, or atomically to outPath. Throws FileProblem when it cannot:
 // a full disk, a file-size limit (SIGXFSZ is ignored, so the write fails instead of the

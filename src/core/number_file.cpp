@@ -1,5 +1,7 @@
 #include "core/number_file.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -53,6 +55,42 @@ std::string DecodeUtf16(std::string_view s, bool bigEndian) {
   return out;
 }
 
+// The few GBK characters a draw file's column titles and period words are read by; every
+// other GBK character only has to stay out of the digits' way.
+struct GbkWord {
+  std::uint16_t gbk;
+  std::uint16_t unicode;
+};
+constexpr GbkWord kGbkWords[] = {
+    {0xB5DA, 0x7B2C},  // 第
+    {0xB6EE, 0x989D},  // 额
+    {0xBAC5, 0x53F7},  // 号
+    {0xBDB1, 0x5956},  // 奖
+    {0xBDF0, 0x91D1},  // 金
+    {0xC1BF, 0x91CF},  // 量
+    {0xC2EB, 0x7801},  // 码
+    {0xC4EA, 0x5E74},  // 年
+    {0xC6DA, 0x671F},  // 期
+    {0xC8D5, 0x65E5},  // 日
+    {0xCADB, 0x552E},  // 售
+    {0xCAFD, 0x6570},  // 数
+    {0xCFFA, 0x9500},  // 销
+    {0xD4C2, 0x6708},  // 月
+    {0xD7A2, 0x6CE8},  // 注
+};
+
+std::uint32_t GbkPair(unsigned char lead, unsigned char trail) {
+  if (lead == 0xA1 && trail == 0xA2) return 0x3001;  // 、
+  if (lead == 0xA3 && trail == 0xAC) return 0xFF0C;  // ，
+  if (lead == 0xA3 && trail == 0xBB) return 0xFF1B;  // ；
+  if (lead == 0xA3 && trail >= 0xB0 && trail <= 0xB9) return 0xFF10 + (trail - 0xB0);
+  const std::uint16_t code = static_cast<std::uint16_t>(lead << 8 | trail);
+  const GbkWord* end = std::end(kGbkWords);
+  const GbkWord* it = std::lower_bound(std::begin(kGbkWords), end, code,
+                                       [](const GbkWord& w, std::uint16_t c) { return w.gbk < c; });
+  return it != end && it->gbk == code ? it->unicode : 0xFFFD;
+}
+
 std::string DecodeGbk(std::string_view s) {
   std::string out;
   out.reserve(s.size());
@@ -66,16 +104,7 @@ std::string DecodeGbk(std::string_view s) {
       unsigned char t = static_cast<unsigned char>(s[i + 1]);
       if (t >= 0x40 && t <= 0xFE && t != 0x7F) {
         ++i;
-        if (c == 0xA1 && t == 0xA2)
-          AppendUtf8(out, 0x3001);  // 、
-        else if (c == 0xA3 && t == 0xAC)
-          AppendUtf8(out, 0xFF0C);  // ，
-        else if (c == 0xA3 && t == 0xBB)
-          AppendUtf8(out, 0xFF1B);  // ；
-        else if (c == 0xA3 && t >= 0xB0 && t <= 0xB9)
-          AppendUtf8(out, 0xFF10 + (t - 0xB0));
-        else
-          AppendUtf8(out, 0xFFFD);
+        AppendUtf8(out, GbkPair(c, t));
         continue;
       }
     }

@@ -9,7 +9,8 @@ namespace torvane {
 
 constexpr std::uintmax_t kMaxNumberFileBytes = 64u * 1024u * 1024u;
 
-// Decodes file bytes to UTF-8. Only digits and the number separators must survive; other
+// Decodes file bytes to UTF-8. Only digits, the number separators and the words that name a
+// draw file's columns (第, 期, 号码, 销售额, 销量, 注数, 奖金, 年, 月, 日) must survive; other
 // GBK characters become U+FFFD.
 std::string DecodeNumberFileBytes(std::string_view bytes);
 

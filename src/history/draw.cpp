@@ -24,6 +24,10 @@ std::string Draw::NumberText() const {
   return DigitsText(digits);
 }
 
+bool HasFigures(const Draw& draw) {
+  return draw.sales || draw.winners || draw.prize;
+}
+
 std::string DigitsText(const Digits& digits) {
   std::string s(5, '0');
   for (size_t i = 0; i < 5; ++i) s[i] = static_cast<char>('0' + digits[i]);

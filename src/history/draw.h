@@ -17,10 +17,18 @@ struct Draw {
   std::string period;  // the lottery's own issue, e.g. "2004001" or "20241201-023"
   std::string date;    // YYYY-MM-DD, empty when unknown
   Digits digits{};
+  // What the lottery published for the draw, when a file said so: the sales in yuan, the
+  // number of winning bets and the prize per bet in yuan.
+  std::optional<std::int64_t> sales{};
+  std::optional<std::int64_t> winners{};
+  std::optional<std::int64_t> prize{};
 
   std::string NumberText() const;
   friend bool operator==(const Draw&, const Draw&) = default;
 };
+
+// True when the draw carries any of sales, winners or prize.
+bool HasFigures(const Draw& draw);
 
 // "92882" from {9,2,8,8,2}.
 std::string DigitsText(const Digits& digits);

@@ -18,75 +18,52 @@ bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
 
-// Length in bytes of a field separator at s[i], 0 when none.
-size_t SeparatorAt(std::string_view s, size_t i) {
-  switch (s[i]) {
-    case ',':
-    case ';':
-    case '\t':
-    case ' ':
-    case '\r':
-    case '\n':
-      return 1;
-    default:
-      break;
-  }
+bool HasDigit(std::string_view s) {
+  for (char c : s)
+    if (IsDigit(c)) return true;
+  return false;
+}
+
+bool AllDigits(std::string_view s) {
+  if (s.empty()) return false;
+  for (char c : s)
+    if (!IsDigit(c)) return false;
+  return true;
+}
+
+// Length in bytes of a separator inside a field at s[i], 0 when none.
+size_t TokenSeparatorAt(std::string_view s, size_t i) {
+  if (size_t n = BlankAt(s, i)) return n;
+  if (s[i] == ',' || s[i] == ';') return 1;
   std::string_view three = s.substr(i, 3);
-  if (three == "\xEF\xBC\x8C" || three == "\xEF\xBC\x9B" ||  // ， ；
-      three == "\xE3\x80\x81" || three == "\xE3\x80\x80")    // 、 and the ideographic space
+  if (three == "\xEF\xBC\x8C" || three == "\xEF\xBC\x9B" || three == "\xE3\x80\x81")  // ， ； 、
     return 3;
   return 0;
 }
 
-// Full-width digits (a GBK file may hold them) read as ASCII digits.
-std::string FoldFullWidthDigits(std::string_view line) {
-  std::string out;
-  out.reserve(line.size());
-  for (size_t i = 0; i < line.size(); ++i) {
-    if (line.substr(i, 2) == "\xEF\xBC" && i + 2 < line.size()) {
-      unsigned char t = static_cast<unsigned char>(line[i + 2]);
-      if (t >= 0x90 && t <= 0x99) {
-        out.push_back(static_cast<char>('0' + (t - 0x90)));
-        i += 2;
-        continue;
-      }
-    }
-    out.push_back(line[i]);
-  }
-  return out;
-}
-
-std::vector<std::string_view> SplitFields(std::string_view s) {
-  std::vector<std::string_view> fields;
+std::vector<std::string_view> SplitTokens(std::string_view s) {
+  std::vector<std::string_view> tokens;
   size_t i = 0;
   while (i < s.size()) {
-    size_t sep = SeparatorAt(s, i);
-    if (sep) {
+    if (size_t sep = TokenSeparatorAt(s, i)) {
       i += sep;
       continue;
     }
     size_t start = i;
-    while (i < s.size() && !SeparatorAt(s, i)) ++i;
-    fields.push_back(s.substr(start, i - start));
+    while (i < s.size() && !TokenSeparatorAt(s, i)) ++i;
+    tokens.push_back(s.substr(start, i - start));
   }
-  return fields;
+  return tokens;
 }
 
-// The number at the end of the fields: one five-digit token, or five single digits. Returns
-// how many fields it took, 0 when there is none.
-size_t NumberAtEnd(const std::vector<std::string_view>& f, Digits& digits) {
-  if (f.empty()) return 0;
-  if (auto d = DigitsFromText(f.back())) {
-    digits = *d;
-    return 1;
-  }
-  if (f.size() < 5) return 0;
-  for (size_t i = 0; i < 5; ++i) {
-    std::string_view one = f[f.size() - 5 + i];
-    if (one.size() != 1 || !IsDigit(one[0])) return 0;
-    digits[i] = static_cast<std::uint8_t>(one[0] - '0');
-  }
-  return 5;
+// "20:30" or "20:30:00", a drawing time beside the date.
+bool IsTime(std::string_view s) {
+  size_t colon = s.find(':');
+  if (colon == std::string_view::npos || colon == 0 || colon > 2) return false;
+  for (size_t i = 0; i < s.size(); ++i)
+    if (s[i] != ':' && !IsDigit(s[i])) return false;
+  std::string_view rest = s.substr(colon + 1);
+  return rest.size() == 2 || (rest.size() == 5 && rest[2] == ':');
 }
 
 // Digits only, 1 to maxLen of them; -1 otherwise.
@@ -135,14 +112,34 @@ bool DateShaped(std::string_view s) {
           s.find('.') != std::string_view::npos);
 }
 
-// "第2004001期" -> "2004001": words around the period go, in whatever shape a GBK file's
-// decoding left them (U+FFFD).
-std::string_view StripPeriodWords(std::string_view s) {
-  auto ascii = [](char c) { return static_cast<unsigned char>(c) < 0x80; };
-  while (!s.empty() && !ascii(s.front())) s.remove_prefix(1);
-  while (!s.empty() && !ascii(s.back())) s.remove_suffix(1);
-  return s;
+bool Ascii(char c) {
+  return static_cast<unsigned char>(c) < 0x80;
 }
+
+// The value inside a token, without the words around it: "第2004001期" -> "2004001",
+// "开奖号码：4" -> "4", "号码:49330" -> "49330", "2026-09-24(四)" -> "2026-09-24". Words
+// are non-ASCII (in whatever shape a GBK file's decoding left them, U+FFFD included), a
+// label up to a colon, or a bracketed note without digits at the end.
+std::string_view StripWords(std::string_view s) {
+  size_t colon = s.rfind(':');
+  size_t wide = s.rfind("\xEF\xBC\x9A");  // ：
+  if (wide != std::string_view::npos && (colon == std::string_view::npos || wide > colon))
+    colon = wide + 2;
+  if (colon != std::string_view::npos) s.remove_prefix(colon + 1);
+  while (true) {
+    size_t before = s.size();
+    while (!s.empty() && !Ascii(s.front())) s.remove_prefix(1);
+    while (!s.empty() && !Ascii(s.back())) s.remove_suffix(1);
+    if (!s.empty() && (s.back() == ')' || s.back() == ']')) {
+      size_t open = s.find_last_of(s.back() == ')' ? '(' : '[');
+      if (open != std::string_view::npos && !HasDigit(s.substr(open)))
+        s.remove_suffix(s.size() - open);
+    }
+    if (s.size() == before) return s;
+  }
+}
+
+constexpr const char* kNumberRule = "号码应为一个五位数，或五个用分隔符隔开的一位数";
 
 DrawLine NotADraw(std::string reason) {
   DrawLine r;
@@ -152,6 +149,23 @@ DrawLine NotADraw(std::string reason) {
 }
 
 }  // namespace
+
+std::string FoldFullWidthDigits(std::string_view line) {
+  std::string out;
+  out.reserve(line.size());
+  for (size_t i = 0; i < line.size(); ++i) {
+    if (line.substr(i, 2) == "\xEF\xBC" && i + 2 < line.size()) {
+      unsigned char t = static_cast<unsigned char>(line[i + 2]);
+      if (t >= 0x90 && t <= 0x99) {
+        out.push_back(static_cast<char>('0' + (t - 0x90)));
+        i += 2;
+        continue;
+      }
+    }
+    out.push_back(line[i]);
+  }
+  return out;
+}
 
 std::optional<std::string> NormalizeDate(std::string_view s) {
   if (s.size() == 8 && ReadNumber(s, 8) >= 0) {
@@ -178,47 +192,88 @@ std::optional<std::string> NormalizeDate(std::string_view s) {
 
 std::optional<Digits> ParseDrawNumber(std::string_view text) {
   const std::string folded = FoldFullWidthDigits(text);
-  const std::vector<std::string_view> f = SplitFields(folded);
+  const std::vector<std::string_view> tokens = SplitTokens(folded);
   Digits digits{};
-  const size_t taken = NumberAtEnd(f, digits);
-  if (taken == 0 || taken != f.size()) return std::nullopt;
+  if (tokens.size() == 1) {
+    if (auto d = DigitsFromText(tokens[0])) return d;
+    return std::nullopt;
+  }
+  if (tokens.size() != 5) return std::nullopt;
+  for (size_t i = 0; i < 5; ++i) {
+    if (tokens[i].size() != 1 || !IsDigit(tokens[i][0])) return std::nullopt;
+    digits[i] = static_cast<std::uint8_t>(tokens[i][0] - '0');
+  }
   return digits;
 }
 
-DrawLine ParseDrawLine(std::string_view raw) {
-  std::string line = FoldFullWidthDigits(raw);
-  std::vector<std::string_view> f = SplitFields(line);
-  if (f.empty()) return {};
+DrawLine ParseDrawLine(std::string_view raw, Separator separator) {
+  const std::string line = FoldFullWidthDigits(raw);
+  LineFields split = SplitLine(line, separator);
+  if (split.unclosedQuote) return NotADraw("双引号没有配对");
 
-  // The number sits at the end: one five-digit token, or five single digits.
-  Digits digits{};
-  const size_t numberFields = NumberAtEnd(f, digits);
-  if (numberFields == 0) return NotADraw("号码应为一个五位数，或五个用分隔符隔开的一位数");
-  if (f.size() == numberFields) return NotADraw("缺少期号");
-
-  std::string_view period = StripPeriodWords(f[0]);
-  // A dashed date in the period's place means the period is missing.
-  if (period.find('-') != std::string_view::npos && NormalizeDate(period))
-    return NotADraw("缺少期号（第一列是日期）");
-  if (!IsValidPeriod(period))
-    return NotADraw("期号无效（应为数字，可含字母、- 或 _，如 2004001、20241201-023）");
-
-  size_t middle = f.size() - numberFields - 1;
+  enum class Want { Period, DateOrNumber, MoreDigits } want = Want::Period;
+  std::string_view period, periodToken;
   std::string date;
-  if (middle == 1) {
-    auto d = NormalizeDate(f[1]);
-    if (!d) return NotADraw(DateShaped(f[1]) ? "日期无效" : "期号与号码之间有无法识别的内容");
-    date = *d;
-  } else if (middle > 1) {
-    return NotADraw("期号与号码之间有无法识别的内容");
+  Digits digits{};
+  size_t got = 0;
+  bool anything = false;
+  const std::vector<std::string>& fields = split.fields;
+  for (size_t f = 0; f < fields.size(); ++f) {
+    for (std::string_view token : SplitTokens(fields[f])) {
+      anything = true;
+      if (want == Want::MoreDigits) {
+        std::string_view one = StripWords(token);
+        if (one.size() != 1 || !IsDigit(one[0])) return NotADraw(kNumberRule);
+        digits[got++] = static_cast<std::uint8_t>(one[0] - '0');
+      } else if (!HasDigit(token)) {
+        continue;  // a word: 第, 期, 开奖号码：, 星期四, (四)
+      } else if (want == Want::Period) {
+        // A date in the period's place means the period is missing.
+        if (!AllDigits(token) && DateShaped(StripWords(token)) && NormalizeDate(StripWords(token)))
+          return NotADraw("缺少期号（第一列是日期）");
+        periodToken = token;
+        period = StripWords(token);
+        if (!IsValidPeriod(period))
+          return NotADraw("期号无效（应为数字，可含字母、- 或 _，如 2004001、20241201-023）");
+        want = Want::DateOrNumber;
+        continue;
+      } else if (IsTime(token)) {
+        continue;
+      } else {
+        std::string_view value = StripWords(token);
+        if (date.empty() && DateShaped(value)) {
+          auto d = NormalizeDate(value);
+          if (!d) return NotADraw("日期无效");
+          date = *d;
+          continue;
+        }
+        if (auto d = DigitsFromText(value)) {
+          digits = *d;
+          got = 5;
+        } else if (value.size() == 1 && IsDigit(value[0])) {
+          digits[0] = static_cast<std::uint8_t>(value[0] - '0');
+          got = 1;
+          want = Want::MoreDigits;
+        } else {
+          return NotADraw(AllDigits(value) ? kNumberRule : "期号与号码之间有无法识别的内容");
+        }
+      }
+      if (got == 5) {
+        DrawLine r;
+        r.kind = LineKind::Draw;
+        r.draw.period = std::string(period);
+        r.draw.date = std::move(date);
+        r.draw.digits = digits;
+        r.trailing.assign(fields.begin() + static_cast<std::ptrdiff_t>(f) + 1, fields.end());
+        return r;
+      }
+    }
   }
-
-  DrawLine r;
-  r.kind = LineKind::Draw;
-  r.draw.period = std::string(period);
-  r.draw.date = std::move(date);
-  r.draw.digits = digits;
-  return r;
+  if (!anything) return {};
+  // A lone number: the period is what is missing.
+  if (want == Want::DateOrNumber && date.empty() && DigitsFromText(periodToken))
+    return NotADraw("缺少期号");
+  return NotADraw(kNumberRule);
 }
 
 bool LooksLikeHeader(std::string_view raw) {

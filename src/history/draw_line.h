@@ -1,14 +1,17 @@
 #pragma once
-// One line of a draw file: "period [date] number", the number as one five-digit token or as
-// five single digits; fields separated by commas, tabs, spaces, semicolons, full-width commas
-// or semicolons and ideographic spaces. Words around the period go ("第2004001期"); full-width
-// digits read as digits.
+// One line of a draw file, read left to right: the period, an optional date, the number (one
+// five-digit token, or five single digits), then trailing columns. Words around them
+// ("第2004001期", "开奖号码：", "星期四", "(四)") are read around; full-width digits read as
+// digits. Within the fields the file's separator gives (draw_fields.h), the part up to the
+// number is also cut at blanks, commas, semicolons, full-width commas and semicolons and 、.
 
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "history/draw.h"
+#include "history/draw_fields.h"
 
 namespace torvane::history {
 
@@ -20,11 +23,12 @@ enum class LineKind {
 
 struct DrawLine {
   LineKind kind = LineKind::Blank;
-  Draw draw;
+  Draw draw;  // period, date and digits; the figures come from the trailing fields
   std::string reason;
+  std::vector<std::string> trailing;  // the fields after the number's field
 };
 
-DrawLine ParseDrawLine(std::string_view line);
+DrawLine ParseDrawLine(std::string_view line, Separator separator);
 
 // A number alone, written as a draw line writes it: one five-digit token or five single
 // digits with separators between them, full-width digits too; nullopt for anything else.
@@ -43,5 +47,8 @@ std::optional<std::string> NormalizeDate(std::string_view text);
 // The line as a message quotes it: at most maxChars code points, cut on a UTF-8 boundary,
 // "…" when cut.
 std::string QuoteLine(std::string_view line, int maxChars = 80);
+
+// Full-width digits (a GBK file may hold them) as ASCII digits.
+std::string FoldFullWidthDigits(std::string_view line);
 
 }  // namespace torvane::history

@@ -1,10 +1,12 @@
 #include "run/backtest.h"
 
 #include <algorithm>
+#include <memory>
 #include <utility>
 
 #include "core/errors.h"
 #include "core/kill_table.h"
+#include "run/reference_counts.h"
 
 namespace torvane {
 
@@ -117,9 +119,84 @@ BacktestReport SummarizeBacktest(std::vector<history::Draw> draws, DrawVerdicts 
   return r;
 }
 
+namespace {
+
+// How often the per-draw counting reports its progress.
+constexpr int kProgressStep = 256;
+
+// Each reference's result count from the kill rows of one run over start (the 按上期 rows
+// last, reading any reference: only the other rows' sums are used from it).
+std::vector<int> CountsPerReference(const KillTable& kills, const DigitTable& start,
+                                    ToleranceRange tolerance, const RelativeRules& rules,
+                                    std::span<const history::Digits> references,
+                                    const std::function<bool(int, int)>& progress) {
+  const ReferenceResultCounter counter(kills, start, tolerance, rules);
+  const int n = static_cast<int>(references.size());
+  std::vector<int> counts(n);
+  for (int i = 0; i < n; ++i) {
+    if (progress && i % kProgressStep == 0 && !progress(i, n)) throw BacktestCancelled();
+    counts[i] = counter.count(references[i].data());
+  }
+  if (progress && !progress(n, n)) throw BacktestCancelled();
+  return counts;
+}
+
+BacktestPart PartOf(const BacktestReport& r, const KillTable& kills, int first, int count) {
+  BacktestPart part;
+  part.first = first;
+  part.count = count;
+  DrawVerdicts judged;
+  judged.tolerance = r.judged.tolerance;
+  judged.conditions = r.judged.conditions;
+  judged.draws.assign(r.judged.draws.begin() + first, r.judged.draws.begin() + first + count);
+  for (const DrawVerdict& v : judged.draws) part.kept += v.kept ? 1 : 0;
+  part.hitRate = count > 0 ? static_cast<double>(part.kept) / count : 0;
+  part.decision = DecideBacktest(kills, judged, r.resultCount, part.kept);
+  part.confidence = ConfidenceOf(part.kept, count, r.share);
+  part.money = SummarizeMoney(std::span(r.money).subspan(first, count), r.moneyRules);
+  return part;
+}
+
+}  // namespace
+
+std::string HoldoutProblem(int holdout, int tested) {
+  if (holdout == 0 || (holdout >= 1 && holdout < tested)) return {};
+  return "留出检验的期数 " + std::to_string(holdout) + " 不合适：应至少 1 期，且少于回测的 " +
+         std::to_string(tested) + " 期";
+}
+
+int TestedDrawCount(const Conditions& conditions, size_t draws, bool previousGiven) {
+  const bool dropsOldest = RelativeApplied(conditions.relative) && !previousGiven && draws > 0;
+  return static_cast<int>(draws) - (dropsOldest ? 1 : 0);
+}
+
+std::vector<int> ResultCountsPerDraw(const Conditions& conditions, const DigitTable& baseSet,
+                                     std::span<const history::Digits> references,
+                                     const std::function<bool(int, int)>& progress) {
+  const DigitTable start = baseSet.empty() ? MakeFullSet() : baseSet;
+  const ToleranceRange tolerance = ReadTolerance(conditions.tolerance);
+  if (!RelativeApplied(conditions.relative)) {
+    int count = 0;
+    for (uint8_t s : ApplyConditions(start, conditions).kills.sums())
+      count += s >= tolerance.min && s <= tolerance.max ? 1 : 0;
+    return std::vector<int>(references.size(), count);
+  }
+  if (references.empty()) return {};
+  DigitTable any;
+  any.appendRow(references.front().data());
+  const AppliedConditions applied = ApplyConditions(start, conditions, any);
+  return CountsPerReference(applied.kills, start, tolerance, ReadRelativeRules(conditions.relative),
+                            references, progress);
+}
+
 BacktestReport Backtest(const Conditions& conditions, const DigitTable& baseSet,
-                        std::span<const history::Draw> draws, const history::Draw* previous) {
+                        std::span<const history::Draw> draws, const history::Draw* previous,
+                        const BacktestOptions& options) {
   const bool relative = RelativeApplied(conditions.relative);
+  if (const std::string problem =
+          HoldoutProblem(options.holdout, TestedDrawCount(conditions, draws.size(), previous));
+      !problem.empty())
+    throw HoldoutError(problem);
   std::optional<history::Draw> leftOut;
   if (relative && !previous && !draws.empty()) {
     leftOut = draws.front();
@@ -129,7 +206,7 @@ BacktestReport Backtest(const Conditions& conditions, const DigitTable& baseSet,
   DrawVerdicts judged = JudgeDraws(conditions, baseSet, draws, previous);
 
   // One run stands for the share: the one 开始缩水 gives today, with the newest draw. Kept
-  // whole: its kill rows also give the decision figures.
+  // whole: its kill rows also give the decision figures and each draw's own result count.
   DigitTable reference;
   std::optional<history::Draw> newest;
   if (relative && (!draws.empty() || previous)) {
@@ -141,9 +218,38 @@ BacktestReport Backtest(const Conditions& conditions, const DigitTable& baseSet,
   int resultCount = 0;
   for (uint8_t s : applied.kills.sums())
     resultCount += s >= judged.tolerance.min && s <= judged.tolerance.max ? 1 : 0;
+
+  const int n = static_cast<int>(draws.size());
+  std::vector<int> results(n, resultCount);
+  if (relative && n > 0) {
+    std::vector<history::Digits> references(n);
+    references[0] = previous->digits;
+    for (int i = 1; i < n; ++i) references[i] = draws[i - 1].digits;
+    results =
+        CountsPerReference(applied.kills, start, judged.tolerance,
+                           ReadRelativeRules(conditions.relative), references, options.progress);
+  }
+  std::vector<std::int64_t> prizes(n);
+  std::unique_ptr<bool[]> kept(new bool[n]);
+  for (int i = 0; i < n; ++i) {
+    prizes[i] = PrizeOf(options.money, draws[i].prize);
+    kept[i] = judged.draws[i].kept;
+  }
+
   BacktestReport r = SummarizeBacktest(std::vector<history::Draw>(draws.begin(), draws.end()),
                                        std::move(judged), start.count(), resultCount);
+  r.moneyRules = options.money;
+  r.money = MoneyOfDraws(results, std::span<const bool>(kept.get(), n), prizes, options.money.price,
+                         options.money.multiple);
+  r.moneySummary = SummarizeMoney(r.money, r.moneyRules);
   r.decision = DecideBacktest(applied.kills, r.judged, resultCount, r.kept);
+  if (options.holdout > 0) {
+    HeldOutDraws h;
+    h.size = options.holdout;
+    h.fit = PartOf(r, applied.kills, 0, n - options.holdout);
+    h.check = PartOf(r, applied.kills, n - options.holdout, options.holdout);
+    r.heldOut = std::move(h);
+  }
   r.reference = std::move(newest);
   r.leftOut = std::move(leftOut);
   return r;

@@ -6,8 +6,10 @@
 // conditions and base set.
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -16,6 +18,7 @@
 #include "history/draw.h"
 #include "run/backtest_decision.h"
 #include "run/filter_run.h"
+#include "run/money.h"
 
 namespace torvane {
 
@@ -55,6 +58,26 @@ struct ConditionRecord {
   int longestStreak = 0;  // the longest run of draws not killed
 };
 
+// One part of the tested draws, figured on its own: draws [first, first + count).
+struct BacktestPart {
+  int first = 0, count = 0;
+  int kept = 0;
+  double hitRate = 0;            // kept / count
+  HitRateConfidence confidence;  // against the report's share
+  MoneySummary money;
+  // Worth (with p and Holm) and the tolerance table on this part's draws alone; the figures
+  // over the start set (杀号率, 去掉后注数, 注数) are the report's.
+  BacktestDecision decision;
+};
+
+// The tested draws split for a check: everything is chosen on `fit`, the older draws, and
+// seen on `check`, the newest `size` draws that played no part in choosing.
+struct HeldOutDraws {
+  int size = 0;
+  BacktestPart fit;
+  BacktestPart check;
+};
+
 struct BacktestReport {
   std::vector<history::Draw> draws;  // oldest first
   DrawVerdicts judged;               // judged.draws[i] belongs to draws[i]
@@ -80,7 +103,44 @@ struct BacktestReport {
   // newest), and the oldest draw when nothing came before it, which is then not judged.
   std::optional<history::Draw> reference;
   std::optional<history::Draw> leftOut;
+
+  // Money: one entry per tested draw (money[i] belongs to draws[i]), and the summary.
+  MoneyRules moneyRules;
+  std::vector<DrawMoney> money;
+  MoneySummary moneySummary;
+  // With draws held out: both parts. Without, decision covers every draw.
+  std::optional<HeldOutDraws> heldOut;
 };
+
+// The back-test's choices beyond the conditions.
+struct BacktestOptions {
+  MoneyRules money;
+  int holdout = 0;  // the newest draws kept for the check; 0 for none
+  // Called now and then while each draw's result count is worked out (with 按上期 rows
+  // only), with the draws done and the total; returning false stops the back-test, which
+  // then throws BacktestCancelled. Called on the thread that runs the back-test.
+  std::function<bool(int done, int total)> progress;
+};
+
+// The back-test was stopped through BacktestOptions::progress.
+class BacktestCancelled : public std::runtime_error {
+ public:
+  BacktestCancelled() : std::runtime_error("回测已取消") {}
+};
+
+// A holdout that leaves no draw on one side: at least 1 and fewer than the tested draws.
+class HoldoutError : public std::invalid_argument {
+ public:
+  using std::invalid_argument::invalid_argument;
+};
+
+// Why `holdout` does not split `tested` draws, in the player's words; empty when it does
+// (0 means no holdout and always does).
+std::string HoldoutProblem(int holdout, int tested);
+
+// The draws a back-test of these conditions judges out of `draws`: one fewer with 按上期 rows
+// and nothing before them, as the oldest only serves as a reference.
+int TestedDrawCount(const Conditions& conditions, size_t draws, bool previousGiven);
 
 // One sentence on the 按上期 rows for the summary; empty when none is applied.
 std::string RelativeNote(const BacktestReport& report);
@@ -93,9 +153,22 @@ BacktestReport SummarizeBacktest(std::vector<history::Draw> draws, DrawVerdicts 
 // result count and the decision figures, and the summary. draws oldest first; previous the
 // draw before them in the history, if any. With 按上期 rows applied, the run for the result
 // count reads the newest draw, and without `previous` the oldest draw only serves as the next
-// one's reference. Throws RunError as a run does.
+// one's reference. Throws RunError as a run does, HoldoutError for a holdout that does not
+// split the tested draws, BacktestCancelled when options.progress says stop.
+//
+// Money: at every tested draw the whole result is bought: the run's result count with that
+// draw's own reference (the draw before it) when 按上期 rows apply, else the one count.
 BacktestReport Backtest(const Conditions& conditions, const DigitTable& baseSet,
                         std::span<const history::Draw> draws,
-                        const history::Draw* previous = nullptr);
+                        const history::Draw* previous = nullptr,
+                        const BacktestOptions& options = {});
+
+// Each tested draw's result count, oldest first: what a run with the same conditions and base
+// set lists with the draw before it as the reference of the 按上期 rows. Without 按上期 rows
+// every entry is the one result count. references[i]: the reference of tested draw i.
+// progress as in BacktestOptions (BacktestCancelled).
+std::vector<int> ResultCountsPerDraw(const Conditions& conditions, const DigitTable& baseSet,
+                                     std::span<const history::Digits> references,
+                                     const std::function<bool(int, int)>& progress = {});
 
 }  // namespace torvane

@@ -6,30 +6,12 @@
 #include "core/digit_table.h"
 #include "core/kill_table.h"
 #include "run/backtest.h"
+#include "run/binomial.h"
 
 namespace torvane {
 namespace {
 
 constexpr double kZ95 = 1.959964;
-
-// Sum of the probabilities of every outcome of Binomial(n, s) no more likely than k. The pmf
-// is walked in log space (long double), so neither a huge n nor a tiny share underflows the
-// comparison; the relative slack keeps outcomes as likely as k from being lost to rounding.
-double TwoSidedBinomialP(int k, int n, double s) {
-  if (s <= 0) return k == 0 ? 1 : 0;
-  if (s >= 1) return k == n ? 1 : 0;
-  const long double step =
-      std::log(static_cast<long double>(s)) - std::log1p(-static_cast<long double>(s));
-  std::vector<long double> logPmf(n + 1);
-  logPmf[0] = n * std::log1p(-static_cast<long double>(s));
-  for (int j = 0; j < n; ++j)
-    logPmf[j + 1] = logPmf[j] + std::log(static_cast<long double>(n - j) / (j + 1)) + step;
-  const long double limit = logPmf[k] + std::log1p(1e-7L);
-  long double p = 0;
-  for (long double lp : logPmf)
-    if (lp <= limit) p += std::exp(lp);
-  return static_cast<double>(std::min<long double>(p, 1));
-}
 
 double Ratio(int part, int whole) {
   return whole > 0 ? static_cast<double>(part) / whole : 0.0;
@@ -53,6 +35,12 @@ HitRateConfidence ConfidenceOf(int kept, int tested, double share) {
   c.high = kept == tested ? 1 : std::min(1.0, centre + half);
   c.pValue = TwoSidedBinomialP(kept, tested, share);
   return c;
+}
+
+int DifferingFromRandom(const std::vector<ConditionWorth>& worth) {
+  int n = 0;
+  for (const ConditionWorth& w : worth) n += w.pHolm < 0.05 ? 1 : 0;
+  return n;
 }
 
 BacktestDecision DecideBacktest(const KillTable& kills, const DrawVerdicts& judged, int resultCount,
@@ -103,8 +91,13 @@ BacktestDecision DecideBacktest(const KillTable& kills, const DrawVerdicts& judg
     }
     w.winnerKillShare = Ratio(w.killedWinners, tested);
     if (w.killShare > 0 && tested > 0) w.ratio = w.winnerKillShare / w.killShare;
+    if (tested > 0) w.pValue = TwoSidedBinomialP(w.killedWinners, tested, w.killShare);
     out.worth.push_back(std::move(w));
   }
+  std::vector<double> p;
+  for (const ConditionWorth& w : out.worth) p.push_back(w.pValue);
+  const std::vector<double> adjusted = HolmAdjust(p);
+  for (size_t c = 0; c < adjusted.size(); ++c) out.worth[c].pHolm = adjusted[c];
 
   const int top = std::min(conditionCount, kToleranceTableMax);
   for (int lo = 0; lo <= top; ++lo) {

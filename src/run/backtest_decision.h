@@ -32,7 +32,16 @@ struct ConditionWorth {
   std::optional<double> ratio;  // 误杀率 / 杀号率; none when killShare is 0 or no draws
   int resultsWithout = 0;       // result count with this condition left out (same tolerance)
   int keptWithout = 0;          // kept draws with it left out
+  // Two-sided exact binomial p of killedWinners of the tested draws against killShare: does
+  // it kill winning numbers more or less often than numbers in general? pHolm: adjusted by
+  // Holm's method across the applied conditions. 1 without draws.
+  double pValue = 1;
+  double pHolm = 1;
 };
+
+// Conditions whose adjusted p is below 0.05: those that differ from random after allowing for
+// how many were tried.
+int DifferingFromRandom(const std::vector<ConditionWorth>& worth);
 
 // Every 0 <= min <= max <= min(applied conditions, 9).
 struct ToleranceRow {

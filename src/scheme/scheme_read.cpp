@@ -16,6 +16,18 @@ namespace {
 using Json = nlohmann::json;
 using scheme::CaptionList;
 
+// What a one-line box (QLineEdit) holds at most, in UTF-16 units.
+constexpr size_t kLineBoxMax = 32767;
+
+size_t Utf16Length(const std::string& s) {
+  size_t n = 0;
+  for (unsigned char c : s) {
+    if ((c & 0xC0) != 0x80) ++n;  // a character starts
+    if (c >= 0xF0) ++n;           // beyond the BMP: a surrogate pair
+  }
+  return n;
+}
+
 std::string Shown(const Json& v) {
   return CutForMessage(v.dump(-1, ' ', false, Json::error_handler_t::replace));
 }
@@ -37,6 +49,12 @@ class Reader {
                       why);
   }
 
+  // A key no control reads: it is the key that is wrong, whatever it holds.
+  [[noreturn]] void Unknown(const std::string& key) const {
+    throw SchemeError("方案文件 " + file_ + " 无效：键 " + CutForMessage(key) +
+                      " 是未知的键，本程序的方案里没有这个键");
+  }
+
   void Type(const Json& v, const std::string& key, Json::value_t t, const char* what) const {
     if (v.type() != t) Fail(key, v, std::string("类型不对，应为") + what);
   }
@@ -49,7 +67,7 @@ class Reader {
     for (auto it = obj.begin(); it != obj.end(); ++it) {
       bool ok = false;
       for (const char* k : known) ok = ok || it.key() == k;
-      if (!ok) Fail(Child(key, it.key()), it.value(), "是未知的键");
+      if (!ok) Unknown(Child(key, it.key()));
       visit(it.key(), it.value(), Child(key, it.key()));
     }
   }
@@ -59,10 +77,12 @@ class Reader {
     return v.get<std::string>();
   }
 
-  // A one-line box (combo box, tolerance, smallest/largest) cannot hold a line break.
+  // A one-line box (combo box, tolerance, smallest/largest) cannot hold a line break, nor
+  // more than a line box's 32767 UTF-16 units.
   std::string LineText(const Json& v, const std::string& key) const {
     std::string s = String(v, key);
     if (s.find_first_of("\r\n") != std::string::npos) Fail(key, v, "不能含换行");
+    if (Utf16Length(s) > kLineBoxMax) Fail(key, v, "超过一行文本框能容纳的 32767 个字符");
     return s;
   }
 
@@ -221,9 +241,13 @@ void ReadCombinations(const Reader& r, const Json& v, const std::string& key, Co
 
 void ReadTolerance(const Reader& r, const Json& v, const std::string& key, ToleranceState& s) {
   r.Range(v, key, s.min, s.max);
-  // txtWrong takes at most two characters.
-  if (Utf8Length(s.min) > 2) r.Fail(Item(key, 0), v[0], "超过两个字符");
-  if (Utf8Length(s.max) > 2) r.Fail(Item(key, 1), v[1], "超过两个字符");
+  // txtWrong takes at most two characters, and only digits and "." can be typed into it.
+  for (int i = 0; i < 2; ++i) {
+    const std::string& text = i == 0 ? s.min : s.max;
+    if (Utf8Length(text) > 2) r.Fail(Item(key, i), v[i], "超过两个字符");
+    if (text.find_first_not_of("0123456789.") != std::string::npos)
+      r.Fail(Item(key, i), v[i], "不是数字：容错级别只能填数字");
+  }
 }
 
 void ReadRelative(const Reader& r, const Json& v, const std::string& key, RelativeState& s) {

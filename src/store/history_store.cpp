@@ -4,6 +4,7 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <filesystem>
 #include <system_error>
 
@@ -36,8 +37,15 @@ void Validate(const Draw& d, const std::string& path) {
     if (v > 9) throw bad("期号 " + d.period + " 的号码不是五个 0-9 的数字");
   if (!d.date.empty() && history::NormalizeDate(d.date) != d.date)
     throw bad("期号 " + d.period + " 的日期“" + d.date + "”无效（应为 YYYY-MM-DD）");
+  for (const auto& figure : {d.sales, d.winners, d.prize})
+    if (figure && *figure < 0) throw bad("期号 " + d.period + " 的销售额、注数或奖金是负数");
 }
 
+using Figure = std::optional<std::int64_t> Draw::*;
+constexpr Figure kFigures[] = {&Draw::sales, &Draw::winners, &Draw::prize};
+constexpr const char* kFigureNames[] = {"销售额", "中奖注数", "单注奖金"};
+
+// Binds period, date, number, sales, winners, prize to ?1 to ?6.
 void BindDraw(SQLite::Statement& s, const Draw& d) {
   s.bind(1, d.period);
   if (d.date.empty())
@@ -45,9 +53,30 @@ void BindDraw(SQLite::Statement& s, const Draw& d) {
   else
     s.bind(2, d.date);
   s.bind(3, d.NumberText());
+  for (int i = 0; i < 3; ++i) {
+    if (const auto& v = d.*kFigures[i])
+      s.bind(4 + i, static_cast<std::int64_t>(*v));
+    else
+      s.bind(4 + i);
+  }
 }
 
-// The rows of a "SELECT period, date, number" statement, each checked against the rules.
+constexpr const char* kInsert =
+    "INSERT INTO draws (period, date, number, sales, winners, prize) VALUES (?, ?, ?, ?, ?, ?)";
+constexpr const char* kUpdate =
+    "UPDATE draws SET date = ?2, number = ?3, sales = ?4, winners = ?5, prize = ?6 "
+    "WHERE period = ?1";
+
+// The draw with the figures it does not carry taken from what is stored.
+Draw WithStoredFigures(Draw draw, const std::optional<Draw>& stored) {
+  if (stored)
+    for (Figure f : kFigures)
+      if (!(draw.*f)) draw.*f = (*stored).*f;
+  return draw;
+}
+
+// The rows of a "SELECT period, date, number, sales, winners, prize" statement, each checked
+// against the rules.
 struct Rows {
   std::vector<Draw> draws;
   std::vector<BadRow> bad;
@@ -60,11 +89,24 @@ Rows ReadRows(SQLite::Statement& s) {
     std::optional<std::string> date;
     if (!s.getColumn(1).isNull()) date = s.getColumn(1).getString();
     const std::string number = s.getColumn(2).getString();
-    if (std::optional<BadRow> bad = CheckRow(period, date, number)) {
+    std::optional<BadRow> bad = CheckRow(period, date, number);
+    Draw d;
+    for (int i = 0; i < 3 && !bad; ++i) {
+      const SQLite::Column c = s.getColumn(3 + i);
+      if (c.isNull()) continue;
+      if (c.isInteger() && c.getInt64() >= 0)
+        d.*kFigures[i] = c.getInt64();
+      else
+        bad = BadFigure(period, kFigureNames[i], c.getString());
+    }
+    if (bad) {
       rows.bad.push_back(std::move(*bad));
       continue;
     }
-    rows.draws.push_back(Draw{period, date.value_or(""), *history::DigitsFromText(number)});
+    d.period = period;
+    d.date = date.value_or("");
+    d.digits = *history::DigitsFromText(number);
+    rows.draws.push_back(std::move(d));
   }
   return rows;
 }
@@ -74,6 +116,16 @@ std::vector<Draw> SoundDraws(Rows rows, const std::string& path) {
     throw StoreError(StoreErrorKind::BadRow, path,
                      BadRowMessage(path, rows.bad.front(), static_cast<int>(rows.bad.size())));
   return std::move(rows.draws);
+}
+
+// One period through a prepared "... WHERE period = ?" statement.
+std::optional<Draw> FindRow(SQLite::Statement& s, std::string_view period,
+                            const std::string& path) {
+  s.reset();
+  s.bind(1, std::string(period));
+  std::vector<Draw> found = SoundDraws(ReadRows(s), path);
+  if (found.empty()) return std::nullopt;
+  return found.front();
 }
 
 std::string ConflictMessage(const std::string& period, const std::string& stored,
@@ -113,6 +165,8 @@ HistoryStore::HistoryStore(std::string path, OpenMode mode)
         db_ = OpenForReading(path_, block == WriteBlock::None);
         // Again on this connection: another program may have changed the file since.
         if (CheckStoreSchema(*db_, path_) != StoreFileState::Ours) db_.reset();
+        // An older store is read as it is; the first writer upgrades it.
+        if (db_) version_ = SchemaVersion(*db_);
       });
     }
   } else {
@@ -126,7 +180,10 @@ HistoryStore::HistoryStore(std::string path, OpenMode mode)
     Guard(path_, nullptr, [&] {
       db_ = std::make_unique<SQLite::Database>(path_, SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE,
                                                kBusyTimeoutMs);
-      if (CheckStoreSchema(*db_, path_) == StoreFileState::Fresh) CreateSchema(*db_, path_);
+      if (CheckStoreSchema(*db_, path_) == StoreFileState::Fresh)
+        CreateSchema(*db_, path_);
+      else if (SchemaVersion(*db_) < kSchemaVersion)
+        UpgradeSchema(*db_, path_);
       EnsureWal(*db_);
     });
   }
@@ -179,37 +236,88 @@ bool HistoryStore::HasChanged() const {
                [&] { return db_->execAndGet("PRAGMA data_version").getInt64() != seenVersion_; });
 }
 
-ImportCounts HistoryStore::Import(std::span<const Draw> draws) {
+std::string HistoryStore::DrawColumns() const {
+  return version_ >= 2 ? "period, date, number, sales, winners, prize"
+                       : "period, date, number, NULL, NULL, NULL";
+}
+
+ImportCounts HistoryStore::Merge(SQLite::Database* db, std::span<const Draw> draws,
+                                 ImportOptions options, bool write) const {
+  ImportCounts counts;
+  if (!db) {  // no store there yet: every draw is new
+    counts.added = counts.total = static_cast<int>(draws.size());
+    return counts;
+  }
+  SQLite::Statement find(*db, "SELECT " + DrawColumns() + " FROM draws WHERE period = ?");
+  std::optional<SQLite::Statement> insert, update;
+  if (write) {
+    insert.emplace(*db, kInsert);
+    update.emplace(*db, kUpdate);
+  }
+  for (const Draw& d : draws) {
+    const std::optional<Draw> stored = FindRow(find, d.period, path_);
+    if (!stored) {
+      if (write) {
+        insert->reset();
+        BindDraw(*insert, d);
+        insert->exec();
+      }
+      ++counts.added;
+      continue;
+    }
+    if (stored->digits != d.digits)
+      throw StoreError(StoreErrorKind::Conflict, path_,
+                       ConflictMessage(d.period, stored->NumberText(), d.NumberText()) +
+                           "；整个导入已取消，历史库没有改动");
+    ++counts.alreadyThere;
+    Draw merged = *stored;
+    bool gained = false, differs = false;
+    for (Figure f : kFigures) {
+      if (!(d.*f)) continue;
+      if (!((*stored).*f)) {
+        merged.*f = d.*f;
+        gained = true;
+      } else if (*((*stored).*f) != *(d.*f)) {
+        differs = true;
+        if (options.replaceFigures) merged.*f = d.*f;
+      }
+    }
+    counts.figuresGained += gained;
+    if (differs) {
+      counts.figureConflicts.push_back({*stored, d});
+      counts.figuresChanged += options.replaceFigures;
+    }
+    if (write && merged != *stored) {
+      update->reset();
+      BindDraw(*update, merged);
+      update->exec();
+    }
+  }
+  counts.total = db->execAndGet("SELECT count(*) FROM draws").getInt() + (write ? 0 : counts.added);
+  return counts;
+}
+
+ImportCounts HistoryStore::Import(std::span<const Draw> draws, ImportOptions options) {
   SQLite::Database& db = Writable();
   for (const Draw& d : draws) Validate(d, path_);
   return Guard(path_, &db, [&] {
-    ImportCounts counts;
     SQLite::Transaction tx(db, SQLite::TransactionBehavior::IMMEDIATE);
     RequireSameFile();
-    SQLite::Statement find(db, "SELECT number FROM draws WHERE period = ?");
-    SQLite::Statement insert(db, "INSERT INTO draws (period, date, number) VALUES (?, ?, ?)");
-    for (const Draw& d : draws) {
-      find.reset();
-      find.bind(1, d.period);
-      if (find.executeStep()) {
-        std::string stored = find.getColumn(0).getString();
-        if (stored != d.NumberText())
-          throw StoreError(StoreErrorKind::Conflict, path_,
-                           ConflictMessage(d.period, stored, d.NumberText()) +
-                               "；整个导入已取消，历史库没有改动");
-        ++counts.alreadyThere;
-        continue;
-      }
-      insert.reset();
-      BindDraw(insert, d);
-      insert.exec();
-      ++counts.added;
-    }
-    counts.total = db.execAndGet("SELECT count(*) FROM draws").getInt();
+    ImportCounts counts = Merge(&db, draws, options, true);
     RequireSameFile();
     tx.commit();
     wroteSinceRead_ = true;
     return counts;
+  });
+}
+
+ImportCounts HistoryStore::PlanImport(std::span<const Draw> draws, ImportOptions options) const {
+  for (const Draw& d : draws) Validate(d, path_);
+  if (!db_) return Merge(nullptr, draws, options, false);
+  return Guard(path_, db_.get(), [&] {
+    // One snapshot for every lookup and the count.
+    SQLite::Transaction tx(*db_, SQLite::TransactionBehavior::DEFERRED);
+    return Merge(db_.get(), draws, options, false);
   });
 }
 
@@ -219,28 +327,25 @@ AddOutcome HistoryStore::Add(const Draw& draw, bool replace) {
   return Guard(path_, &db, [&] {
     SQLite::Transaction tx(db, SQLite::TransactionBehavior::IMMEDIATE);
     RequireSameFile();
-    SQLite::Statement find(db, "SELECT date, number FROM draws WHERE period = ?");
-    find.bind(1, draw.period);
-    if (!find.executeStep()) {
-      SQLite::Statement insert(db, "INSERT INTO draws (period, date, number) VALUES (?, ?, ?)");
+    const std::optional<Draw> stored = FindIn(draw.period);
+    if (!stored) {
+      SQLite::Statement insert(db, kInsert);
       BindDraw(insert, draw);
       insert.exec();
       tx.commit();
       wroteSinceRead_ = true;
       return AddOutcome::Added;
     }
-    std::string storedDate = find.getColumn(0).isNull() ? "" : find.getColumn(0).getString();
-    std::string storedNumber = find.getColumn(1).getString();
-    bool sameNumber = storedNumber == draw.NumberText();
     if (!replace) {
-      if (!sameNumber)
+      if (stored->digits != draw.digits)
         throw StoreError(StoreErrorKind::Conflict, path_,
-                         ConflictMessage(draw.period, storedNumber, draw.NumberText()));
+                         ConflictMessage(draw.period, stored->NumberText(), draw.NumberText()));
       return AddOutcome::AlreadyThere;
     }
-    if (sameNumber && storedDate == draw.date) return AddOutcome::AlreadyThere;
-    SQLite::Statement update(db, "UPDATE draws SET date = ?2, number = ?3 WHERE period = ?1");
-    BindDraw(update, draw);
+    const Draw merged = WithStoredFigures(draw, stored);
+    if (merged == *stored) return AddOutcome::AlreadyThere;
+    SQLite::Statement update(db, kUpdate);
+    BindDraw(update, merged);
     update.exec();
     tx.commit();
     wroteSinceRead_ = true;
@@ -255,16 +360,15 @@ ReplaceOutcome HistoryStore::AddIfUnchanged(const Draw& draw, const std::optiona
     SQLite::Transaction tx(db, SQLite::TransactionBehavior::IMMEDIATE);
     RequireSameFile();
     const std::optional<Draw> present = FindIn(draw.period);
-    if (present == draw) return ReplaceOutcome{ReplaceResult::Unchanged, present};
+    const Draw merged = WithStoredFigures(draw, present);
+    if (present == merged) return ReplaceOutcome{ReplaceResult::Unchanged, present};
     if (present != expected) return ReplaceOutcome{ReplaceResult::Changed, present};
-    SQLite::Statement write(db, present
-                                    ? "UPDATE draws SET date = ?2, number = ?3 WHERE period = ?1"
-                                    : "INSERT INTO draws (period, date, number) VALUES (?, ?, ?)");
-    BindDraw(write, draw);
+    SQLite::Statement write(db, present ? kUpdate : kInsert);
+    BindDraw(write, merged);
     write.exec();
     tx.commit();
     wroteSinceRead_ = true;
-    return ReplaceOutcome{present ? ReplaceResult::Replaced : ReplaceResult::Added, draw};
+    return ReplaceOutcome{present ? ReplaceResult::Replaced : ReplaceResult::Added, merged};
   });
 }
 
@@ -288,11 +392,8 @@ int HistoryStore::Delete(std::span<const std::string> periods) {
 }
 
 std::optional<Draw> HistoryStore::FindIn(std::string_view period) const {
-  SQLite::Statement s(*db_, "SELECT period, date, number FROM draws WHERE period = ?");
-  s.bind(1, std::string(period));
-  std::vector<Draw> found = SoundDraws(ReadRows(s), path_);
-  if (found.empty()) return std::nullopt;
-  return found.front();
+  SQLite::Statement s(*db_, "SELECT " + DrawColumns() + " FROM draws WHERE period = ?");
+  return FindRow(s, period, path_);
 }
 
 std::optional<Draw> HistoryStore::Find(std::string_view period) const {
@@ -318,7 +419,7 @@ std::vector<Draw> HistoryStore::All() const {
     // Taken before the read: a commit in between makes the next HasChanged() say so.
     seenVersion_ = db_->execAndGet("PRAGMA data_version").getInt64();
     wroteSinceRead_ = false;
-    SQLite::Statement s(*db_, "SELECT period, date, number FROM draws");
+    SQLite::Statement s(*db_, "SELECT " + DrawColumns() + " FROM draws");
     std::vector<Draw> draws = SoundDraws(ReadRows(s), path_);
     // Periods compare as numbers or as text, which SQL's ORDER BY cannot express.
     history::SortHistory(draws);
@@ -358,7 +459,7 @@ std::optional<std::string> HistoryStore::NewestPeriod() const {
 std::vector<BadRow> HistoryStore::BadRows() const {
   if (!db_) return {};
   return Guard(path_, db_.get(), [&] {
-    SQLite::Statement s(*db_, "SELECT period, date, number FROM draws");
+    SQLite::Statement s(*db_, "SELECT " + DrawColumns() + " FROM draws");
     return ReadRows(s).bad;
   });
 }

@@ -39,10 +39,26 @@ enum class OpenMode {
   ReadWrite,
 };
 
+// A period stored with the same number but other figures than the import brings.
+struct FigureConflict {
+  history::Draw stored;
+  history::Draw incoming;
+};
+
+struct ImportOptions {
+  // Figures that differ from the stored ones replace them; otherwise the stored ones stay.
+  bool replaceFigures = false;
+};
+
 struct ImportCounts {
-  int added = 0;         // periods new to the store
-  int alreadyThere = 0;  // periods stored with the same number, left as they were
-  int total = 0;         // draws in the store afterwards
+  int added = 0;           // periods new to the store
+  int alreadyThere = 0;    // periods stored with the same number (their figures may change)
+  int total = 0;           // draws in the store afterwards
+  int figuresGained = 0;   // stored draws that got a figure they lacked
+  int figuresChanged = 0;  // stored draws whose differing figures were replaced
+  // Every stored draw whose figures differ from the import's: replaced with replaceFigures
+  // (and counted in figuresChanged), kept as stored without it.
+  std::vector<FigureConflict> figureConflicts;
 };
 
 enum class AddOutcome {
@@ -72,7 +88,9 @@ struct ReplaceOutcome {
 
 class HistoryStore {
  public:
-  static constexpr int kSchemaVersion = 1;
+  // 1: period, date, number. 2: sales, winners and prize added; a version-1 store is upgraded
+  // when opened for writing and read as it is when opened read-only.
+  static constexpr int kSchemaVersion = 2;
 
   // Throws StoreError when the file cannot be used; see the header comment.
   HistoryStore(std::string path, OpenMode mode);
@@ -83,19 +101,25 @@ class HistoryStore {
   const std::string& path() const { return path_; }
   bool readOnly() const { return readOnly_; }
 
-  // Merges a history into the store: new periods are added, identical ones skipped. A period
-  // stored with another number refuses the whole import, naming the period and both numbers.
-  ImportCounts Import(std::span<const history::Draw> draws);
+  // Merges a history into the store: new periods are added with their figures; a stored
+  // period with the same number gains the figures it lacked, and keeps or (replaceFigures)
+  // replaces the ones that differ. A period stored with another number refuses the whole
+  // import, naming the period and both numbers.
+  ImportCounts Import(std::span<const history::Draw> draws, ImportOptions options = {});
+
+  // What Import would do, without writing: the counts and the figure conflicts, so the window
+  // can ask before replacing figures. Throws as Import does on another number.
+  ImportCounts PlanImport(std::span<const history::Draw> draws, ImportOptions options = {}) const;
 
   // One draw. A period stored with another number is a Conflict error unless `replace`, which
-  // overwrites number and date.
+  // overwrites number and date, and the figures the draw carries (the others stay).
   AddOutcome Add(const history::Draw& draw, bool replace = false);
 
   // Compare and replace, in one transaction: writes draw for its period only when the store
   // holds exactly `expected` for that period (nullopt: the period is not stored). A caller that
   // asked the player about the stored value passes that value, so a change made by another
   // program since is never overwritten unseen: the result is Changed with the present value,
-  // to ask again.
+  // to ask again. Figures the draw does not carry stay as stored.
   ReplaceOutcome AddIfUnchanged(const history::Draw& draw,
                                 const std::optional<history::Draw>& expected);
 
@@ -133,9 +157,14 @@ class HistoryStore {
   // write lock, so nothing is ever written into a removed or replaced file.
   void RequireSameFile() const;
   std::optional<history::Draw> FindIn(std::string_view period) const;
+  ImportCounts Merge(SQLite::Database* db, std::span<const history::Draw> draws,
+                     ImportOptions options, bool write) const;
+  // The columns a read selects; a version-1 store opened read-only has no figures.
+  std::string DrawColumns() const;
 
   std::string path_;
   bool readOnly_ = true;
+  int version_ = kSchemaVersion;          // of the store as opened
   std::unique_ptr<SQLite::Database> db_;  // null: opened read-only and no store there yet
   FileIdentity identity_;                 // of the file at open time
   mutable long long seenVersion_ = 0;     // PRAGMA data_version at the last All()

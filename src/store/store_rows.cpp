@@ -45,6 +45,11 @@ std::optional<BadRow> CheckRow(std::string_view period, const std::optional<std:
   return std::nullopt;
 }
 
+BadRow BadFigure(std::string_view period, std::string_view name, std::string_view value) {
+  return BadRow{std::string(period), BadRow::Field::Figure, std::string(value),
+                std::string(name) + Shown(value) + "不是不小于 0 的整数"};
+}
+
 std::string BadRowMessage(const std::string& path, const BadRow& first, int count) {
   std::string s = "历史库 " + path + " 中";
   s += first.field == BadRow::Field::Period ? "有一条记录的" + first.problem

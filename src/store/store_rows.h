@@ -12,7 +12,7 @@ namespace torvane::store {
 
 // One stored row that breaks the rules.
 struct BadRow {
-  enum class Field { Period, Date, Number };
+  enum class Field { Period, Date, Number, Figure };
   std::string period;  // as stored
   Field field = Field::Number;
   std::string value;    // the offending value as stored
@@ -22,6 +22,10 @@ struct BadRow {
 // The first rule the row breaks; nullopt for a sound row. date is nullopt for SQL NULL.
 std::optional<BadRow> CheckRow(std::string_view period, const std::optional<std::string>& date,
                                std::string_view number);
+
+// A figure column (sales, winners, prize; `name` as the player calls it) holding something
+// other than a whole number of at least 0.
+BadRow BadFigure(std::string_view period, std::string_view name, std::string_view value);
 
 // The player's message for a store holding bad rows: the first one by its period and value,
 // how many there are, and the command that removes it.

@@ -24,6 +24,20 @@ CREATE TABLE draws (
 ) WITHOUT ROWID
 )sql";
 
+// Version 2: what the lottery published, when known: the sales and the prize per bet in yuan,
+// the number of winning bets.
+constexpr std::string_view kDrawsV2 = R"sql(
+CREATE TABLE draws (
+  period TEXT NOT NULL PRIMARY KEY CHECK(length(period) > 0),
+  date   TEXT CHECK(date IS NULL OR
+                    date GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]'),
+  number TEXT NOT NULL CHECK(length(number) = 5 AND number NOT GLOB '*[^0-9]*'),
+  sales   INTEGER CHECK(sales IS NULL OR (typeof(sales) = 'integer' AND sales >= 0)),
+  winners INTEGER CHECK(winners IS NULL OR (typeof(winners) = 'integer' AND winners >= 0)),
+  prize   INTEGER CHECK(prize IS NULL OR (typeof(prize) = 'integer' AND prize >= 0))
+) WITHOUT ROWID
+)sql";
+
 StoreError NotOurs(const std::string& path, const std::string& why) {
   return StoreError(StoreErrorKind::NotOurs, path,
                     "文件 " + path + " 不是 Torvane 的开奖历史库（" + why +
@@ -82,6 +96,8 @@ std::vector<std::string_view> SchemaDefinition(int version) {
   switch (version) {
     case 1:
       return {kDrawsV1};
+    case 2:
+      return {kDrawsV2};
     default:
       return {};
   }
@@ -201,6 +217,38 @@ void CreateSchema(SQLite::Database& db, const std::string& path) {
   if (CheckStoreSchema(db, path) == StoreFileState::Ours) return;
   for (std::string_view sql : SchemaDefinition(HistoryStore::kSchemaVersion))
     db.exec(std::string(sql));
+  db.exec("PRAGMA user_version = " + std::to_string(HistoryStore::kSchemaVersion));
+  tx.commit();
+}
+
+int SchemaVersion(SQLite::Database& db) {
+  return db.execAndGet("PRAGMA user_version").getInt();
+}
+
+void UpgradeSchema(SQLite::Database& db, const std::string& path) {
+  SQLite::Transaction tx(db, SQLite::TransactionBehavior::IMMEDIATE);
+  // Another program may have upgraded or changed it since we looked.
+  CheckStoreSchema(db, path);
+  const int version = SchemaVersion(db);
+  if (version >= HistoryStore::kSchemaVersion) return;
+  if (version == 1) {
+    // Rebuilt rather than altered, so the table reads exactly as a new store's.
+    db.exec("ALTER TABLE draws RENAME TO draws_version1");
+    db.exec(std::string(kDrawsV2));
+    // Every row moves, a row another tool wrote against the rules too: it stays reported (and
+    // deletable) as before rather than stopping the upgrade.
+    db.exec("PRAGMA ignore_check_constraints = ON");
+    try {
+      db.exec(
+          "INSERT INTO draws (period, date, number) SELECT period, date, number FROM "
+          "draws_version1");
+    } catch (...) {
+      db.exec("PRAGMA ignore_check_constraints = OFF");
+      throw;
+    }
+    db.exec("PRAGMA ignore_check_constraints = OFF");
+    db.exec("DROP TABLE draws_version1");
+  }
   db.exec("PRAGMA user_version = " + std::to_string(HistoryStore::kSchemaVersion));
   tx.commit();
 }

@@ -13,7 +13,8 @@ namespace torvane::store {
 
 enum class StoreFileState {
   Fresh,  // an empty SQLite file (no schema objects, version 0): safe to set up
-  Ours,   // a version this program knows, with exactly the schema of that version
+  Ours,   // a version this program knows, with exactly the schema of that version (an older
+          // one is upgraded by UpgradeSchema before the first write)
 };
 
 // The CREATE statements of the schema objects of a version (PRAGMA user_version), as this
@@ -38,5 +39,12 @@ StoreFileState CheckStoreSchema(SQLite::Database& db, const std::string& path);
 // Creates the schema of the current version and sets the version, in one transaction; a
 // store someone else set up in the meantime is checked instead.
 void CreateSchema(SQLite::Database& db, const std::string& path);
+
+// PRAGMA user_version.
+int SchemaVersion(SQLite::Database& db);
+
+// Brings a store of an older version (one CheckStoreSchema accepted) to the current one in one
+// transaction: every draw is kept, its figures unknown. A store already there is left alone.
+void UpgradeSchema(SQLite::Database& db, const std::string& path);
 
 }  // namespace torvane::store

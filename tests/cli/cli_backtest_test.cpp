@@ -19,13 +19,14 @@ const char* const kDraws =
     "2024004 2024-01-04 90000\n"
     "2024005 2024-01-05 54321\n";
 
+// 96753 numbers bought at 2 yuan every draw (193506 yuan), a kept draw wins 100000.
 const char* const kCsv =
-    "period,date,number,inBase,failed,kept,conditions\n"
-    "2024001,2024-01-01,11111,1,1,0,杀直选\n"
-    "2024002,,12345,1,2,0,杀直选|杀和值\n"
-    "2024003,2024-01-03,22222,1,0,1,\n"
-    "2024004,2024-01-04,90000,1,0,1,\n"
-    "2024005,2024-01-05,54321,1,1,0,杀和值\n";
+    "period,date,number,inBase,failed,kept,conditions,results,cost,won,balance\n"
+    "2024001,2024-01-01,11111,1,1,0,杀直选,96753,193506,0,-193506\n"
+    "2024002,,12345,1,2,0,杀直选|杀和值,96753,193506,0,-387012\n"
+    "2024003,2024-01-03,22222,1,0,1,,96753,193506,100000,-480518\n"
+    "2024004,2024-01-04,90000,1,0,1,,96753,193506,100000,-574024\n"
+    "2024005,2024-01-05,54321,1,1,0,杀和值,96753,193506,0,-767530\n";
 
 class CliBacktest : public CliWithStore {
  protected:
@@ -60,9 +61,9 @@ TEST_F(CliBacktest, StoreGivesWhatTheFileGives) {
 
 TEST_F(CliBacktest, LastKeepsTheNewestDraws) {
   const std::string expected =
-      "period,date,number,inBase,failed,kept,conditions\n"
-      "2024004,2024-01-04,90000,1,0,1,\n"
-      "2024005,2024-01-05,54321,1,1,0,杀和值\n";
+      "period,date,number,inBase,failed,kept,conditions,results,cost,won,balance\n"
+      "2024004,2024-01-04,90000,1,0,1,,96753,193506,100000,-93506\n"
+      "2024005,2024-01-05,54321,1,1,0,杀和值,96753,193506,0,-287012\n";
   EXPECT_EQ(Cli({"backtest", scheme_, "--history", draws_, "--csv", "--last", "2"}).out, expected);
   ASSERT_EQ(Cli({"history", "import", draws_}).code, kExitDone);
   EXPECT_EQ(Cli({"backtest", scheme_, "--last", "2", "--csv"}).out, expected);
@@ -79,13 +80,71 @@ TEST_F(CliBacktest, TextReport) {
     EXPECT_NE(o.out.find(part), std::string::npos) << part << "\n" << o.out;
 }
 
+// 2 of 5 kept with 96753 numbers a draw: Binomial(5, 0.96753) puts 4 hits at 2.5% (P(<=3) =
+// 0.0099, P(<=4) = 0.152) and 5 at 97.5%.
+TEST_F(CliBacktest, TextReportCountsTheMoney) {
+  const Outcome o = Cli({"backtest", scheme_, "--history", draws_});
+  ASSERT_EQ(o.code, kExitDone) << o.err;
+  for (const char* part :
+       {"投入 967530 元，中奖 2 次共 200000 元，净输赢 -767530 元，返还率 20.67%\n",
+        "随机选同样多的号码，长期每投入 100 元返还 50 元\n",
+        "随机选同样多的号码，净输赢 95% 落在 -567530 至 -467530 元之间（平均 -483765 元）\n"})
+    EXPECT_NE(o.out.find(part), std::string::npos) << part << "\n" << o.out;
+}
+
+// A number costs 3 × 2 yuan; a hit pays 50000 × 2.
+TEST_F(CliBacktest, PricePrizeAndMultiple) {
+  const Outcome o = Cli({"backtest", scheme_, "--history", draws_, "--csv", "--last", "2",
+                         "--price", "3", "--prize", "50000", "--multiple", "2"});
+  ASSERT_EQ(o.code, kExitDone) << o.err;
+  EXPECT_EQ(o.out,
+            "period,date,number,inBase,failed,kept,conditions,results,cost,won,balance\n"
+            "2024004,2024-01-04,90000,1,0,1,,96753,580518,100000,-480518\n"
+            "2024005,2024-01-05,54321,1,1,0,杀和值,96753,580518,0,-1061036\n");
+}
+
+// The newest two draws are the check part: the tolerance table is figured on the first three
+// (one kept) with the check part's kept draws beside it (one of two).
+TEST_F(CliBacktest, HoldoutSplitsTheDraws) {
+  const Outcome csv = Cli({"backtest", scheme_, "--history", draws_, "--holdout", "2", "--csv"});
+  ASSERT_EQ(csv.code, kExitDone) << csv.err;
+  EXPECT_NE(csv.out.find(",won,balance,part\n"), std::string::npos) << csv.out;
+  EXPECT_NE(csv.out.find("-387012,fit\n2024003,2024-01-03,22222,1,0,1,,96753,193506,100000,"
+                         "-480518,fit\n2024004"),
+            std::string::npos)
+      << csv.out;
+  EXPECT_TRUE(
+      csv.out.ends_with(",-574024,test\n2024005,2024-01-05,54321,1,1,0,杀和值,96753,"
+                        "193506,0,-767530,test\n"))
+      << csv.out;
+
+  const Outcome table = Cli(
+      {"backtest", scheme_, "--history", draws_, "--holdout", "2", "--tolerance-table", "--csv"});
+  ASSERT_EQ(table.code, kExitDone) << table.err;
+  EXPECT_TRUE(
+      table.out.starts_with("min,max,results,share,kept,hitRate,ratio,checkKept,"
+                            "checkHitRate\n0,0,96753,0.967530,1,0.333333,0.3445,1,"
+                            "0.500000\n"))
+      << table.out;
+
+  const Outcome text = Cli({"backtest", scheme_, "--history", draws_, "--holdout", "2"});
+  ASSERT_EQ(text.code, kExitDone) << text.err;
+  for (const char* part : {"留出最近 2 期检验：条件和容错只看前 3 期", "选择部分", "检验部分",
+                           "2024001 至 2024003", "2024004 至 2024005", "检验误杀率"})
+    EXPECT_NE(text.out.find(part), std::string::npos) << part << "\n" << text.out;
+}
+
 TEST_F(CliBacktest, BaseFileDecidesInBase) {
   const std::string base = DrawFile("base.txt", "22222 54321");
   const Outcome o = Cli({"backtest", scheme_, "--history", draws_, "--base", base, "--csv"});
   ASSERT_EQ(o.code, kExitDone) << o.err;
-  EXPECT_NE(o.out.find("2024003,2024-01-03,22222,1,0,1,\n"), std::string::npos) << o.out;
-  EXPECT_NE(o.out.find("2024004,2024-01-04,90000,0,0,0,\n"), std::string::npos) << o.out;
-  EXPECT_NE(o.out.find("2024005,2024-01-05,54321,1,1,0,杀和值\n"), std::string::npos) << o.out;
+  // Of the base only 22222 survives: one number bought a draw.
+  EXPECT_NE(o.out.find("2024003,2024-01-03,22222,1,0,1,,1,2,100000,99994\n"), std::string::npos)
+      << o.out;
+  EXPECT_NE(o.out.find("2024004,2024-01-04,90000,0,0,0,,1,2,0,99992\n"), std::string::npos)
+      << o.out;
+  EXPECT_NE(o.out.find("2024005,2024-01-05,54321,1,1,0,杀和值,1,2,0,99990\n"), std::string::npos)
+      << o.out;
 }
 
 TEST_F(CliBacktest, OutFileAndNothingOnStdout) {
@@ -119,18 +178,29 @@ TEST_F(CliBacktest, ToleranceTableCsvByMinThenMax) {
             "2,2,1,0.000010,1,0.200000,20000.0000\n");
 }
 
-// 2 of 5 against Binomial(5, 0.96753) is p = 0.000326 (exact fractions); nothing kept of
-// nothing left has no ratio; a comma in a file name is quoted.
+// 2 of 5 against Binomial(5, 0.96753) is p = 0.000326 (exact fractions), three times that
+// after Holm's adjustment over three schemes; nothing kept of nothing left has no ratio and
+// no return; a comma in a file name is quoted.
 TEST_F(CliBacktest, CompareOneRowPerSchemeOnTheSameDraws) {
   const std::string none = DrawFile("none.json", R"({"format": "torvane-scheme/1"})");
   const std::string empty =
       DrawFile("tolerance 1,1.json", R"({"format": "torvane-scheme/1", "tolerance": ["1", "1"]})");
   const Outcome o = Cli({"compare", scheme_, none, empty, "--history", draws_, "--csv"});
   ASSERT_EQ(o.code, kExitDone) << o.err;
-  EXPECT_EQ(o.out, "scheme,results,share,kept,tested,hitRate,ratio,pValue\n" + scheme_ +
-                       ",96753,0.967530,2,5,0.400000,0.4134,0.000326\n" + none +
-                       ",100000,1.000000,5,5,1.000000,1.0000,1.000000\n\"" + empty +
-                       "\",0,0.000000,0,5,0.000000,,1.000000\n");
+  // The best-looking scheme (all numbers, ratio 1) is not below 0.05 after the adjustment.
+  const Outcome text = Cli({"compare", scheme_, none, empty, "--history", draws_});
+  EXPECT_NE(text.out.find("看起来最好的方案 " + none +
+                          " 按 Holm 方法校正（比了 3 个方案）后 "
+                          "p = 1.00，不低于 0.05"),
+            std::string::npos)
+      << text.out;
+  EXPECT_EQ(
+      o.out,
+      "scheme,results,share,kept,tested,hitRate,ratio,pValue,cost,won,return,pHolm\n" + scheme_ +
+          ",96753,0.967530,2,5,0.400000,0.4134,0.000326,967530,200000,0.206712,0.000978\n" + none +
+          ",100000,1.000000,5,5,1.000000,1.0000,1.000000,1000000,500000,0.500000,"
+          "1.000000\n\"" +
+          empty + "\",0,0.000000,0,5,0.000000,,1.000000,0,0,,1.000000\n");
 }
 
 }  // namespace

@@ -77,10 +77,16 @@ INSTANTIATE_TEST_SUITE_P(
                  {"run", kSchemes + "empty.json", "--out", "/nonexistent/dir/out.txt"},
                  kExitBadFile,
                  "/nonexistent/dir/out.txt"},
+        // "x" cannot be typed into the tolerance box: refused on loading. "." can, and the run
+        // says what is wrong with it.
         ExitCase{"ToleranceNotANumber",
                  {"run", kSchemes + "tolerance_not_a_number.json"},
+                 kExitBadFile,
+                 "tolerance[0]"},
+        ExitCase{"TolerancePoint",
+                 {"run", kSchemes + "tolerance_point.json"},
                  kExitRunFailed,
-                 "run failed"},
+                 "缩水失败：容错级别的最小值“.”不是数字"},
         ExitCase{"MergeWithoutMin", {"merge", "a", "b"}, kExitUsage, "--min"},
         ExitCase{"MergeMinAboveFiles", {"merge", "a", "b", "--min", "3"}, kExitUsage, "1 to 2"},
         ExitCase{"MergeMaxBelowMin",

@@ -5,8 +5,10 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <optional>
 
 #include "cli/cli_test_support.h"
+#include "support/local_http_server.h"
 
 namespace torvane::cli {
 namespace {
@@ -17,7 +19,8 @@ const std::string kNumbers = TORVANE_TEST_DATA "/numbers/";
 struct ExitCase {
   const char* name;
   std::vector<std::string> setup;  // run first when not empty
-  std::vector<std::string> args;   // "{dir}" stands for the temporary folder
+  std::vector<std::string> args;   // "{dir}" stands for the temporary folder, "{url}" for a
+                                   // local web server's address
   int code;
   const char* messagePart;  // what stderr must mention
 };
@@ -31,24 +34,36 @@ class HistoryExitCode : public CliWithStore, public ::testing::WithParamInterfac
     DrawFile("draws.txt", "期号,日期,号码\n2024001,2024-01-01,12345\n2024002,2024-01-02,54321\n");
     DrawFile("bad.txt", "2024001 12345\n2024002 1234x\n");
     DrawFile("not_a_db.db", "just some text, not a database\n");
+    for (const std::string& a : GetParam().args)
+      if (a.find("{url}") != std::string::npos && !server_)
+        server_.emplace([](const std::string& path) {
+          torvane::testing::HttpAnswer a;
+          if (path == "/draws.txt") a.body = "2024001 12345\n2024002 54321\n";
+          if (path == "/page") a.body = "<!DOCTYPE html><html></html>";
+          if (a.body.empty()) a.status = 404;
+          return a;
+        });
     if (!GetParam().setup.empty()) {
       const Outcome o = Cli(Expand(GetParam().setup));
       ASSERT_EQ(o.code, kExitDone) << o.err;
     }
   }
   std::vector<std::string> Expand(std::vector<std::string> args) const {
-    for (std::string& a : args)
+    for (std::string& a : args) {
       if (size_t at = a.find("{dir}"); at != std::string::npos)
         a.replace(at, 5, dir_.path().string());
+      if (size_t at = a.find("{url}"); at != std::string::npos) a.replace(at, 5, server_->Url(""));
+    }
     return args;
   }
+  std::optional<torvane::testing::LocalHttpServer> server_;
 };
 
 TEST_P(HistoryExitCode, InProcess) {
   const Outcome o = Cli(Expand(GetParam().args));
   EXPECT_EQ(o.code, GetParam().code) << o.err;
   EXPECT_NE(o.err.find(GetParam().messagePart), std::string::npos) << o.err;
-  if (GetParam().code != kExitDone) {
+  if (GetParam().code != kExitDone && GetParam().code != kExitFound) {
     EXPECT_EQ(o.out, "");
   }
 }
@@ -68,7 +83,8 @@ const std::string kEmptyScheme = kSchemes + "empty.json";
 INSTANTIATE_TEST_SUITE_P(
     Commands, HistoryExitCode,
     ::testing::Values(
-        ExitCase{"HistoryAlone", {}, {"history"}, kExitUsage, "import, add, delete or export"},
+        ExitCase{
+            "HistoryAlone", {}, {"history"}, kExitUsage, "import, add, delete, export or check"},
         ExitCase{"HistoryUnknownAction", {}, {"history", "list"}, kExitUsage, "'list'"},
         ExitCase{"ImportNoFile", {}, {"history", "import"}, kExitUsage, "one draw file"},
         ExitCase{"ImportWithOut",
@@ -89,6 +105,35 @@ INSTANTIATE_TEST_SUITE_P(
                  kExitBadFile,
                  "not_a_db.db"},
         ExitCase{"ImportDone", {}, {"history", "import", "{dir}/draws.txt"}, kExitDone, ""},
+        ExitCase{"ImportAddress", {}, {"history", "import", "{url}/draws.txt"}, kExitDone, ""},
+        ExitCase{"ImportAddressNotFound",
+                 {},
+                 {"history", "import", "{url}/x"},
+                 kExitDownloadFailed,
+                 "HTTP 404"},
+        ExitCase{"ImportAddressRefused",
+                 {},
+                 {"history", "import", "http://127.0.0.1:1/x"},
+                 kExitDownloadFailed,
+                 "无法连接"},
+        ExitCase{"ImportWebPage", {}, {"history", "import", "{url}/page"}, kExitBadFile, "网页"},
+        ExitCase{"ImportFtpAddress",
+                 {},
+                 {"history", "import", "ftp://127.0.0.1/x"},
+                 kExitUsage,
+                 "http:// and https://"},
+        ExitCase{"CheckWhole",
+                 {"history", "import", "{dir}/draws.txt"},
+                 {"history", "check"},
+                 kExitDone,
+                 ""},
+        ExitCase{"CheckFindsHoles",
+                 {"history", "add", "2024003", "12345"},
+                 {"history", "check"},
+                 kExitFound,
+                 ""},
+        ExitCase{"CheckEmptyStore", {}, {"history", "check"}, kExitBadFile, "history import"},
+        ExitCase{"CheckArgument", {}, {"history", "check", "x"}, kExitUsage, "--db"},
         ExitCase{"AddFourDigits", {}, {"history", "add", "2024001", "1234"}, kExitUsage, "'1234'"},
         ExitCase{
             "AddNoNumber", {}, {"history", "add", "2024001"}, kExitUsage, "period and a number"},
@@ -160,12 +205,63 @@ INSTANTIATE_TEST_SUITE_P(
                   kNumbers + "no_numbers.txt"},
                  kExitBadFile,
                  "no_numbers.txt"},
+        ExitCase{"BacktestToleranceNotANumber",
+                 {},
+                 {"backtest", kSchemes + "tolerance_point.json", "--history", "{dir}/draws.txt"},
+                 kExitRunFailed,
+                 "缩水失败"},
+        ExitCase{"CompareToleranceNotANumber",
+                 {},
+                 {"compare", kEmptyScheme, kSchemes + "tolerance_point.json", "--history",
+                  "{dir}/draws.txt"},
+                 kExitRunFailed,
+                 "tolerance_point.json 缩水失败：容错级别的最小值"},
+        // Price, prize and multiple are positive whole numbers; a holdout leaves draws on
+        // both sides (the file has two).
+        ExitCase{"PriceZero",
+                 {},
+                 {"backtest", kEmptyScheme, "--price", "0"},
+                 kExitUsage,
+                 "--price 需要 1 至 10000 的整数，'0' 不是"},
         ExitCase{
-            "BacktestToleranceNotANumber",
-            {},
-            {"backtest", kSchemes + "tolerance_not_a_number.json", "--history", "{dir}/draws.txt"},
-            kExitRunFailed,
-            "run failed"},
+            "PriceDecimal", {}, {"compare", kEmptyScheme, "--price", "1.5"}, kExitUsage, "--price"},
+        ExitCase{
+            "PrizeWord", {}, {"backtest", kEmptyScheme, "--prize", "lots"}, kExitUsage, "--prize"},
+        ExitCase{"PrizeTooLarge",
+                 {},
+                 {"backtest", kEmptyScheme, "--prize", "1000000001"},
+                 kExitUsage,
+                 "--prize"},
+        ExitCase{"MultipleNegative",
+                 {},
+                 {"compare", kEmptyScheme, "--multiple", "-1"},
+                 kExitUsage,
+                 "--multiple"},
+        ExitCase{"MultipleWithoutValue",
+                 {},
+                 {"backtest", kEmptyScheme, "--multiple"},
+                 kExitUsage,
+                 "--multiple"},
+        ExitCase{"HoldoutZero",
+                 {},
+                 {"backtest", kEmptyScheme, "--holdout", "0"},
+                 kExitUsage,
+                 "--holdout"},
+        ExitCase{"HoldoutAllDraws",
+                 {},
+                 {"backtest", kEmptyScheme, "--history", "{dir}/draws.txt", "--holdout", "2"},
+                 kExitUsage,
+                 "留出检验的期数 2 不合适：应至少 1 期，且少于回测的 2 期"},
+        ExitCase{"HoldoutOnCompare",
+                 {},
+                 {"compare", kEmptyScheme, "--holdout", "1"},
+                 kExitUsage,
+                 "--holdout"},
+        ExitCase{"HoldoutOneOfTwo",
+                 {},
+                 {"backtest", kEmptyScheme, "--history", "{dir}/draws.txt", "--holdout", "1"},
+                 kExitDone,
+                 ""},
         ExitCase{"CompareNoScheme", {}, {"compare", "--csv"}, kExitUsage, "one or more scheme"},
         ExitCase{
             "CompareBadSecondScheme",

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "cli/cli_test_support.h"
+#include "support/local_http_server.h"
 
 namespace torvane::cli {
 namespace {
@@ -20,10 +21,10 @@ const char* const kDrawFile =
     "2024001,2024-01-01,11111\r\n";
 
 const char* const kExported =
-    "period,date,number\n"
-    "2024001,2024-01-01,11111\n"
-    "2024002,,22222\n"
-    "2024003,2024-01-03,33333\n";
+    "period,date,number,sales,winners,prize\n"
+    "2024001,2024-01-01,11111,,,\n"
+    "2024002,,22222,,,\n"
+    "2024003,2024-01-03,33333,,,\n";
 
 class CliHistory : public CliWithStore {};
 
@@ -56,8 +57,9 @@ TEST_F(CliHistory, ImportThenExportRoundTrips) {
 
 TEST_F(CliHistory, ExportLastAndOut) {
   ASSERT_EQ(Cli({"history", "import", DrawFile("draws.csv", kDrawFile)}).code, kExitDone);
-  EXPECT_EQ(Cli({"history", "export", "--last", "2"}).out,
-            "period,date,number\n2024002,,22222\n2024003,2024-01-03,33333\n");
+  EXPECT_EQ(
+      Cli({"history", "export", "--last", "2"}).out,
+      "period,date,number,sales,winners,prize\n2024002,,22222,,,\n2024003,2024-01-03,33333,,,\n");
   EXPECT_EQ(Cli({"history", "export", "--last", "50"}).out, kExported);
 
   const std::string out = File("export.csv");
@@ -72,8 +74,9 @@ TEST_F(CliHistory, AddThenAddAgainThenDelete) {
   ASSERT_EQ(o.code, kExitDone) << o.err;
   EXPECT_EQ(o.out, "已添加第 2024001 期：09876\n");
   EXPECT_EQ(Cli({"history", "add", "2024002", "00000"}).code, kExitDone);
-  EXPECT_EQ(Cli({"history", "export"}).out,
-            "period,date,number\n2024001,2024-01-01,09876\n2024002,,00000\n");
+  EXPECT_EQ(
+      Cli({"history", "export"}).out,
+      "period,date,number,sales,winners,prize\n2024001,2024-01-01,09876,,,\n2024002,,00000,,,\n");
 
   o = Cli({"history", "add", "2024001", "09876", "--date", "2024-01-05"});
   EXPECT_EQ(o.code, kExitDone);
@@ -90,7 +93,8 @@ TEST_F(CliHistory, AddThenAddAgainThenDelete) {
   o = Cli({"history", "delete", "2024001", "2024009", "2024001"});
   ASSERT_EQ(o.code, kExitDone) << o.err;
   EXPECT_EQ(o.out, "已删除 1 期；1 个期号不在历史库中\n");
-  EXPECT_EQ(Cli({"history", "export"}).out, "period,date,number\n2024002,,00000\n");
+  EXPECT_EQ(Cli({"history", "export"}).out,
+            "period,date,number,sales,winners,prize\n2024002,,00000,,,\n");
 }
 
 // A row another tool wrote against the rules stops a reading command with status 3; history
@@ -98,7 +102,9 @@ TEST_F(CliHistory, AddThenAddAgainThenDelete) {
 TEST_F(CliHistory, ARowAgainstTheRulesIsDeletableByItsPeriod) {
   ASSERT_EQ(Cli({"history", "import", DrawFile("draws.csv", kDrawFile)}).code, kExitDone);
   SQLite::Database(DefaultStore(), SQLite::OPEN_READWRITE)
-      .exec("PRAGMA ignore_check_constraints = ON; INSERT INTO draws VALUES ('20 24', NULL, '1')");
+      .exec(
+          "PRAGMA ignore_check_constraints = ON; INSERT INTO draws (period, number) VALUES ('20 "
+          "24', '1')");
   const Outcome o = Cli({"history", "export"});
   EXPECT_EQ(o.code, kExitBadFile);
   EXPECT_NE(o.err.find("torvane-cli history delete '20 24'"), std::string::npos) << o.err;
@@ -125,6 +131,52 @@ TEST_F(CliHistory, DbOptionLeavesTheDefaultStoreAlone) {
   ASSERT_EQ(Cli({"history", "add", "7", "12345", "--db", other}).code, kExitDone);
   EXPECT_TRUE(std::filesystem::exists(other));
   EXPECT_FALSE(std::filesystem::exists(DefaultStore()));
+}
+
+TEST_F(CliHistory, AddressImportsAsTheFileDoes) {
+  const std::string text = "2024003 2024-01-03 3 3 3 3 3 26,455,603 7 100,000\n2024001 11111\n";
+  torvane::testing::LocalHttpServer server([&](const std::string&) {
+    torvane::testing::HttpAnswer a;
+    a.body = text;
+    return a;
+  });
+  const Outcome fromFile = Cli({"history", "import", DrawFile("draws.txt", text)});
+  const Outcome fromAddress =
+      Cli({"history", "import", server.Url("/draws.txt"), "--db", File("web.db")});
+  ASSERT_EQ(fromAddress.code, kExitDone) << fromAddress.err;
+  EXPECT_EQ(fromAddress.out, fromFile.out);
+  EXPECT_EQ(fromAddress.out, "导入完成：新增 2 期，已有 0 期，共 2 期\n缺 1 期：2024002\n");
+  EXPECT_EQ(Cli({"history", "export", "--db", File("web.db")}).out, Cli({"history", "export"}).out);
+}
+
+TEST_F(CliHistory, FileFiguresWinAndTheAnswerCountsThem) {
+  ASSERT_EQ(
+      Cli({"history", "import", DrawFile("a.txt", "2024001 11111 100 1\n2024002 22222\n")}).code,
+      kExitDone);
+  const Outcome o =
+      Cli({"history", "import", DrawFile("b.txt", "2024001 11111 200 1 5\n2024002 22222 9\n")});
+  ASSERT_EQ(o.code, kExitDone) << o.err;
+  EXPECT_EQ(o.out,
+            "导入完成：新增 0 期，已有 2 期，共 2 期；2 期补上了销售额、中奖注数或奖金；1 "
+            "期的销售额、中奖注数或奖金与历史库不同，已按导入的改正\n");
+  EXPECT_EQ(Cli({"history", "export"}).out,
+            "period,date,number,sales,winners,prize\n2024001,,11111,200,1,5\n2024002,,22222,9,,"
+            "\n");
+}
+
+TEST_F(CliHistory, CheckListsHolesAndDates) {
+  ASSERT_EQ(Cli({"history", "import",
+                 DrawFile("h.txt",
+                          "2024001 2024-01-01 11111\n2024002 2024-01-03 11111\n"
+                          "2024004 2024-01-02 11111\n2024005 2024-01-03 11111\n")})
+                .code,
+            kExitDone);
+  const Outcome o = Cli({"history", "check"});
+  EXPECT_EQ(o.code, kExitFound);
+  EXPECT_EQ(o.out,
+            "检查了 4 期（2024001 至 2024005）\n缺 1 期：\n2024003\n日期倒退 1 处：\n2024004 "
+            "2024-01-02 早于上一期 2024002 2024-01-03\n同一天有两期以上 1 处：\n2024-01-03 "
+            "2024002 2024005\n");
 }
 
 }  // namespace

@@ -110,7 +110,7 @@ TEST_F(CliOutFile, StandardOutputAtTheSizeLimitFailsOnlyWhatWasNotDone) {
   }
   std::ostringstream out, err;
   RunCli({"history", "export", "--db", db}, out, err);
-  EXPECT_EQ(out.str(), "period,date,number\n2024001,,12345\n");
+  EXPECT_EQ(out.str(), "period,date,number,sales,winners,prize\n2024001,,12345,,,\n");
 }
 
 TEST_F(CliOutFile, ReadOnlyOutIsRefusedAndKept) {

@@ -37,10 +37,12 @@ TEST_P(CliRelative, ReadsTheRightReference) {
   EXPECT_NE(o.err.find(p.errPart), std::string::npos) << o.err;
 }
 
+// One number bought a draw: the reference itself.
 const std::string kFourJudged =
-    "period,date,number,inBase,failed,kept,conditions\n"
-    "2024002,,11111,1,0,1,\n2024003,,22222,1,1,0,上期重号个数\n"
-    "2024004,,22222,1,0,1,\n2024005,,54321,1,1,0,上期重号个数\n";
+    "period,date,number,inBase,failed,kept,conditions,results,cost,won,balance\n"
+    "2024002,,11111,1,0,1,,1,2,100000,99998\n2024003,,22222,1,1,0,上期重号个数,1,2,0,99996\n"
+    "2024004,,22222,1,0,1,,1,2,100000,199994\n"
+    "2024005,,54321,1,1,0,上期重号个数,1,2,0,199992\n";
 
 INSTANTIATE_TEST_SUITE_P(
     Commands, CliRelative,

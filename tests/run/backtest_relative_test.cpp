@@ -15,18 +15,6 @@ namespace {
 
 using support::TableOf;
 
-RelativeState RandomRelative(std::mt19937& rng) {
-  auto chance = [&](double p) { return std::bernoulli_distribution(p)(rng); };
-  RelativeState s;
-  s.killSame = s.repeats = s.shared = true;  // rows without a ticked box stay unapplied
-  for (bool& b : s.samePositions) b = chance(0.2);
-  for (bool& b : s.repeatCounts) b = chance(0.6);
-  for (bool& b : s.sharedCounts) b = chance(0.6);
-  s.sumDiff = {true, std::to_string(rng() % 12), chance(0.3)};
-  s.spanDiff = {chance(0.6), std::to_string(rng() % 5), chance(0.3)};
-  return s;
-}
-
 struct RelativeCase {
   const char* name;
   unsigned seed;
@@ -46,7 +34,7 @@ TEST_P(BacktestRelative, AgreesDrawByDrawWithARunOnEachPredecessor) {
   for (const history::Draw& d : h) keys.push_back(DigitsToKey(d.digits.data()));
   Conditions c = testing::RandomConditions(rng, keys);
   c.tolerance = {"0", std::to_string(rng() % 3)};
-  c.relative = RandomRelative(rng);
+  c.relative = testing::RandomRelative(rng);
 
   const std::span<const history::Draw> all(h);
   const BacktestReport r =

@@ -45,11 +45,11 @@ TEST(BacktestCsv, OneLinePerDrawOldestFirst) {
   const DigitTable base = ParseNumberText("12345 22222", ParseMode::List).table;
   const BacktestReport r = Backtest(DirectAndSum(), base, kDraws);
   EXPECT_EQ(BacktestCsv(r),
-            "period,date,number,inBase,failed,kept,conditions\n"
-            "2024001,2024-01-01,11111,0,1,0,杀直选\n"
-            "2024002,,12345,1,2,0,杀直选|杀和值\n"
-            "2024003,2024-01-03,22222,1,0,1,\n"
-            "2024004,2024-01-04,90000,0,0,0,\n");
+            "period,date,number,inBase,failed,kept,conditions,results,cost,won,balance\n"
+            "2024001,2024-01-01,11111,0,1,0,杀直选,1,2,0,-2\n"
+            "2024002,,12345,1,2,0,杀直选|杀和值,1,2,0,-4\n"
+            "2024003,2024-01-03,22222,1,0,1,,1,2,100000,99994\n"
+            "2024004,2024-01-04,90000,0,0,0,,1,2,0,99992\n");
 }
 
 TEST(BacktestText, SummaryLines) {
@@ -98,14 +98,18 @@ TEST(BacktestText, ConditionTableAndMissedDrawsLineUp) {
   const BacktestReport r = Backtest(DirectAndSum(), base, kDraws);
   const std::string text = BacktestText(r);
   EXPECT_NE(text.find("起始号码 2 注（基础号码），容错 0-0\n"), std::string::npos) << text;
-  EXPECT_NE(text.find("\n"
-                      "条件    杀中开奖号  误杀率  当前连续未杀  最长连续未杀  杀号率  "
-                      "误杀÷杀号  去掉后注数  去掉后保留\n"
-                      "杀直选           2  50.00%             2             2  50.00%       "
-                      "1.00           1           1\n"
-                      "杀和值           1  25.00%             2             2  50.00%       "
-                      "0.50           1           1\n"),
-            std::string::npos)
+  // 杀和值 kills 1 of 4 winners against half the base: p = 10/16 = 0.625, shown 0.63; Holm
+  // doubles the smaller p, capped at 1.
+  EXPECT_NE(
+      text.find("\n"
+                "条件    杀中开奖号  误杀率  当前连续未杀  最长连续未杀  杀号率  "
+                "误杀÷杀号  p 值  Holm 校正 p  去掉后注数  去掉后保留\n"
+                "杀直选           2  50.00%             2             2  50.00%       "
+                "1.00  1.00         1.00           1           1\n"
+                "杀和值           1  25.00%             2             2  50.00%       "
+                "0.50  0.63         1.00           1           1\n"
+                "p 值按 Holm 方法校正（同时看了 2 个条件）后，误杀率与随机显著不同的条件：0 个"),
+      std::string::npos)
       << text;
   EXPECT_NE(text.find("\n"
                       "未保留的期（3 期）：\n"

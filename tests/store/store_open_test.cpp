@@ -119,7 +119,8 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedCase{"NewerVersion",
                     [](const std::string& p) {
                       MakeOurStore(p);
-                      RawSql(p, "PRAGMA user_version = 2");
+                      RawSql(p, "PRAGMA user_version = " +
+                                    std::to_string(HistoryStore::kSchemaVersion + 1));
                     },
                     StoreErrorKind::Newer}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -129,14 +130,20 @@ TEST(StoreOpen, NewStoreCarriesVersionWalAndChecks) {
   std::string path = dir.File("history.db");
   { HistoryStore s(path, OpenMode::ReadWrite); }
   SQLite::Database db(path, SQLite::OPEN_READWRITE);
-  EXPECT_EQ(db.execAndGet("PRAGMA user_version").getInt(), 1);
+  EXPECT_EQ(db.execAndGet("PRAGMA user_version").getInt(), 2);
   EXPECT_EQ(db.execAndGet("PRAGMA journal_mode").getString(), "wal");
   // The table itself refuses what the program never writes.
+  const std::string insert = "INSERT INTO draws (period, date, number) VALUES ('1', ";
   for (const char* bad : {"'9288'", "'928823'", "'9288a'", "NULL", "9288"})
-    EXPECT_THROW(db.exec(std::string("INSERT INTO draws VALUES ('1', NULL, ") + bad + ")"),
-                 SQLite::Exception)
-        << bad;
-  EXPECT_THROW(db.exec("INSERT INTO draws VALUES ('1', '14.11.2004', '92882')"), SQLite::Exception);
+    EXPECT_THROW(db.exec(insert + "NULL, " + bad + ")"), SQLite::Exception) << bad;
+  EXPECT_THROW(db.exec(insert + "'14.11.2004', '92882')"), SQLite::Exception);
+  for (const char* column : {"sales", "winners", "prize"})
+    for (const char* bad : {"-1", "'lots'", "1.5"})
+      EXPECT_THROW(db.exec(std::string("INSERT INTO draws (period, number, ") + column +
+                           ") VALUES ('2', '12345', " + bad + ")"),
+                   SQLite::Exception)
+          << column << " " << bad;
+  db.exec("INSERT INTO draws VALUES ('3', NULL, '12345', 0, NULL, 100000)");
 }
 
 TEST(StoreOpen, OurDefinitionSpelledAnotherWayIsOurs) {
@@ -213,7 +220,7 @@ TEST(StoreOpen, FileNamesAUriWouldMisread) {
   }
   EXPECT_EQ(FolderListing(dir.path()), listing);
 
-  RawSql(path, "PRAGMA user_version = 2");
+  RawSql(path, "PRAGMA user_version = " + std::to_string(HistoryStore::kSchemaVersion + 1));
   EXPECT_EQ(KindOf([&] { HistoryStore s(path, OpenMode::ReadOnly); }), StoreErrorKind::Newer);
   EXPECT_EQ(FolderListing(dir.path()), listing);
 }

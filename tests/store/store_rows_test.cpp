@@ -20,6 +20,7 @@ TEST(StoreRows, RowsAgainstTheRulesAreNamedListedAndDeletable) {
     const char* number;
     F field;
     const char* deleteCommand;  // the command the message gives
+    const char* sales = nullptr;
   } cases[] = {
       {"2026001", nullptr, "1234", F::Number, "history delete 2026001"},
       {"2026001", nullptr, "abcde", F::Number, "history delete 2026001"},
@@ -28,11 +29,14 @@ TEST(StoreRows, RowsAgainstTheRulesAreNamedListedAndDeletable) {
       {"2026001", "2026-02-30", "12345", F::Date, "history delete 2026001"},
       {"2026001", "", "12345", F::Date, "history delete 2026001"},
       {"2026 001", nullptr, "12345", F::Period, "history delete '2026 001'"},
+      {"2026001", nullptr, "12345", F::Figure, "history delete 2026001", "-5"},
+      {"2026001", nullptr, "12345", F::Figure, "history delete 2026001", "lots"},
   };
   for (const auto& c : cases) {
-    const std::string value = c.field == F::Period ? c.period
-                              : c.field == F::Date ? c.date
-                                                   : c.number;
+    const std::string value = c.field == F::Period   ? c.period
+                              : c.field == F::Date   ? c.date
+                              : c.field == F::Figure ? c.sales
+                                                     : c.number;
     SCOPED_TRACE(value);
     torvane::testing::TempDir dir;
     const std::string path = dir.File("history.db");
@@ -40,10 +44,12 @@ TEST(StoreRows, RowsAgainstTheRulesAreNamedListedAndDeletable) {
     {
       SQLite::Database db(path, SQLite::OPEN_READWRITE);
       db.exec("PRAGMA ignore_check_constraints = ON");
-      SQLite::Statement insert(db, "INSERT INTO draws VALUES (?, ?, ?)");
+      SQLite::Statement insert(
+          db, "INSERT INTO draws (period, date, number, sales) VALUES (?, ?, ?, ?)");
       insert.bind(1, c.period);
       c.date ? insert.bind(2, c.date) : insert.bind(2);
       insert.bind(3, c.number);
+      c.sales ? insert.bind(4, c.sales) : insert.bind(4);
       insert.exec();
     }
     HistoryStore s(path, OpenMode::ReadWrite);

@@ -15,8 +15,8 @@
 
 #include "results/result_panel.h"
 #include "support/fake_dialogs.h"
-#include "ui/base_page.h"
-#include "ui/main_window.h"
+#include "ui/basesets/base_page.h"
+#include "ui/shell/main_window.h"
 #include "widgets/hinted_text_edit.h"
 
 namespace torvane::ui {

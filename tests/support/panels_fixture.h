@@ -14,7 +14,7 @@
 #include "run/filter_run.h"
 #include "support/digit_tables.h"
 #include "support/fake_dialogs.h"
-#include "ui/condition_pages.h"
+#include "ui/panels/condition_pages.h"
 
 namespace torvane::ui {
 

@@ -157,4 +157,16 @@ std::string DescribeConditions(const Conditions& c) {
   return s + (s.empty() ? "" : " ") + "tolerance=" + c.tolerance.min + "-" + c.tolerance.max;
 }
 
+RelativeState RandomRelative(std::mt19937& rng) {
+  auto chance = [&](double p) { return std::bernoulli_distribution(p)(rng); };
+  RelativeState s;
+  s.killSame = s.repeats = s.shared = true;  // rows without a ticked box stay unapplied
+  for (bool& b : s.samePositions) b = chance(0.2);
+  for (bool& b : s.repeatCounts) b = chance(0.6);
+  for (bool& b : s.sharedCounts) b = chance(0.6);
+  s.sumDiff = {true, std::to_string(rng() % 12), chance(0.3)};
+  s.spanDiff = {chance(0.6), std::to_string(rng() % 5), chance(0.3)};
+  return s;
+}
+
 }  // namespace torvane::testing

@@ -16,6 +16,9 @@ namespace torvane::testing {
 // `likely` (keys 0..99999), so they hit the numbers a test is about.
 Conditions RandomConditions(std::mt19937& rng, std::span<const int> likely = {});
 
+// 按上期 rows, each applied with some chance, ticks and k values at random.
+RelativeState RandomRelative(std::mt19937& rng);
+
 // The panels set in c, for a failure message: "positional banker sums tolerance=0-2".
 std::string DescribeConditions(const Conditions& c);
 

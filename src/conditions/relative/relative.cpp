@@ -60,15 +60,9 @@ const MultisetFigures& Figures() {
   return f;
 }
 
-// Which rows apply, with their tables; the k boxes are read before any row is appended.
-struct Applied {
-  bool same, repeats, sum, span, shared;
-  uint8_t killSum[46], killSpan[10];
-};
-
 // One reference for every candidate, as in a run: the rows become tables of the candidate's
 // digits, and the three that ignore order one lookup per digit multiset.
-void OneReference(const RelativeState& s, const Applied& a, const uint8_t* r, FilterContext& ctx) {
+void OneReference(const RelativeRules& a, const uint8_t* r, FilterContext& ctx) {
   const int n = ctx.candidates.count();
   if (a.same || a.repeats) {
     // Bit p of agree[i]: candidate i has the reference's digit at position p.
@@ -79,12 +73,10 @@ void OneReference(const RelativeState& s, const Applied& a, const uint8_t* r, Fi
       const uint8_t* c = ctx.candidates.row(i);
       agree[i] = bit[0][c[0]] | bit[1][c[1]] | bit[2][c[2]] | bit[3][c[3]] | bit[4][c[4]];
     }
-    unsigned ticked = 0;
-    for (int p = 0; p < kDigits; ++p) ticked |= s.samePositions[p] ? 1u << p : 0u;
     uint8_t killSame[32], killRepeats[32];
     for (unsigned m = 0; m < 32; ++m) {
-      killSame[m] = (m & ticked) != 0;
-      killRepeats[m] = !s.repeatCounts[std::popcount(m)];
+      killSame[m] = (m & a.samePositions) != 0;
+      killRepeats[m] = a.killRepeats[std::popcount(m)];
     }
     for (const auto& [apply, name, kill] :
          {std::tuple(a.same, 0, killSame), std::tuple(a.repeats, 1, killRepeats)}) {
@@ -104,13 +96,12 @@ void OneReference(const RelativeState& s, const Applied& a, const uint8_t* r, Fi
                       [&](const uint8_t* d) { return a.killSpan[distance(Span(d), span)] != 0; });
   if (a.shared)
     AppendMultisetRow(ctx, kRelativeRowNames[4], [&](const uint8_t* d) {
-      return !s.sharedCounts[std::popcount(DigitMask(d) & mask)];
+      return a.killShared[std::popcount(DigitMask(d) & mask)] != 0;
     });
 }
 
 // A reference per candidate, as in the back-test: each candidate against its own.
-void PerCandidate(const RelativeState& s, const Applied& a, const DigitTable& reference,
-                  FilterContext& ctx) {
+void PerCandidate(const RelativeRules& a, const DigitTable& reference, FilterContext& ctx) {
   const int n = ctx.candidates.count();
   const MultisetFigures& f = Figures();
   const std::vector<uint16_t>& ms = CandidateMultisets(ctx);
@@ -122,14 +113,14 @@ void PerCandidate(const RelativeState& s, const Applied& a, const DigitTable& re
   if (a.same)
     append(kRelativeRowNames[0], [&](int, const uint8_t* c, const uint8_t* r) {
       bool hit = false;
-      for (int p = 0; p < kDigits; ++p) hit |= s.samePositions[p] && c[p] == r[p];
+      for (int p = 0; p < kDigits; ++p) hit |= (a.samePositions >> p & 1) && c[p] == r[p];
       return hit;
     });
   if (a.repeats)
     append(kRelativeRowNames[1], [&](int, const uint8_t* c, const uint8_t* r) {
       int same = 0;
       for (int p = 0; p < kDigits; ++p) same += c[p] == r[p];
-      return !s.repeatCounts[same];
+      return a.killRepeats[same] != 0;
     });
   if (a.sum)
     append(kRelativeRowNames[2], [&](int i, const uint8_t*, const uint8_t* r) {
@@ -143,15 +134,15 @@ void PerCandidate(const RelativeState& s, const Applied& a, const DigitTable& re
     });
   if (a.shared)
     append(kRelativeRowNames[4], [&](int i, const uint8_t*, const uint8_t* r) {
-      return !s.sharedCounts[std::popcount(f.mask[ms[i]] & DigitMask(r))];
+      return a.killShared[std::popcount(f.mask[ms[i]] & DigitMask(r))] != 0;
     });
 }
 
 // killDiff[d] for d = |candidate − reference| in 0 … top.
-template <int Top>
-void DiffTable(const RelativeDiffRow& row, const char* box, uint8_t (&killDiff)[Top + 1]) {
+template <size_t N>
+void DiffTable(const RelativeDiffRow& row, const char* box, std::array<uint8_t, N>& killDiff) {
   const int k = BoxValue16(row.k, box);
-  for (int d = 0; d <= Top; ++d) killDiff[d] = (row.atLeast ? d < k : d > k) ? 1 : 0;
+  for (int d = 0; d < static_cast<int>(N); ++d) killDiff[d] = (row.atLeast ? d < k : d > k) ? 1 : 0;
 }
 
 }  // namespace
@@ -161,23 +152,46 @@ bool RelativeApplied(const RelativeState& s) {
          s.sumDiff.apply || s.spanDiff.apply || (s.shared && Any(s.sharedCounts));
 }
 
+RelativeFigures FiguresOf(const uint8_t* digits) {
+  return {Sum(digits), Span(digits), DigitMask(digits)};
+}
+
+int RelativeRules::positionKills(unsigned agree) const {
+  return (same && (agree & samePositions) != 0) + (repeats && killRepeats[std::popcount(agree)]);
+}
+
+int RelativeRules::figureKills(const RelativeFigures& c, const RelativeFigures& r) const {
+  auto distance = [](int x, int y) { return x < y ? y - x : x - y; };
+  return (sum && killSum[distance(c.sum, r.sum)]) + (span && killSpan[distance(c.span, r.span)]) +
+         (shared && killShared[std::popcount(c.digitSet & r.digitSet)]);
+}
+
+RelativeRules ReadRelativeRules(const RelativeState& s) {
+  RelativeRules a;
+  a.same = s.killSame && Any(s.samePositions);
+  a.repeats = s.repeats && Any(s.repeatCounts);
+  a.sum = s.sumDiff.apply;
+  a.span = s.spanDiff.apply;
+  a.shared = s.shared && Any(s.sharedCounts);
+  for (int p = 0; p < kDigits; ++p) a.samePositions |= s.samePositions[p] ? 1u << p : 0u;
+  for (int n = 0; n <= kDigits; ++n) {
+    a.killRepeats[n] = !s.repeatCounts[n];
+    a.killShared[n] = !s.sharedCounts[n];
+  }
+  if (a.sum) DiffTable(s.sumDiff, "和值差的 k", a.killSum);
+  if (a.span) DiffTable(s.spanDiff, "跨度差的 k", a.killSpan);
+  return a;
+}
+
 void FilterRelative(const RelativeState& s, const DigitTable& reference, FilterContext& ctx) {
   if (!RelativeApplied(s) || ctx.candidates.count() == 0) return;
-  Applied a{s.killSame && Any(s.samePositions),
-            s.repeats && Any(s.repeatCounts),
-            s.sumDiff.apply,
-            s.spanDiff.apply,
-            s.shared && Any(s.sharedCounts),
-            {},
-            {}};
-  if (a.sum) DiffTable<45>(s.sumDiff, "和值差的 k", a.killSum);
-  if (a.span) DiffTable<9>(s.spanDiff, "跨度差的 k", a.killSpan);
+  const RelativeRules a = ReadRelativeRules(s);
   if (reference.empty())
     throw RunError("按上期条件需要上期开奖号码：开奖历史里还没有号码，请先导入开奖历史");
-  if (reference.count() == 1) return OneReference(s, a, reference.row(0), ctx);
+  if (reference.count() == 1) return OneReference(a, reference.row(0), ctx);
   if (reference.count() != ctx.candidates.count())
     throw std::logic_error("relative reference: one row, or one per candidate");
-  PerCandidate(s, a, reference, ctx);
+  PerCandidate(a, reference, ctx);
 }
 
 }  // namespace torvane

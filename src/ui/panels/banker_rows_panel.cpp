@@ -120,3 +120,5 @@ void BankerRowsPanel::setState(const BankerRowsState& s) {
 }
 
 }  // namespace torvane::ui
+
+#include "moc_banker_rows_panel.cpp"

@@ -148,3 +148,5 @@ void ComposePage::selectBox(int i) {
 }
 
 }  // namespace torvane::ui
+
+#include "moc_compose_page.cpp"

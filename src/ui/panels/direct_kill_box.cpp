@@ -58,3 +58,5 @@ void DirectKillBox::setState(const DirectKillState& s) {
 }
 
 }  // namespace torvane::ui
+
+#include "moc_direct_kill_box.cpp"

@@ -72,3 +72,5 @@ QPushButton* PanelFrame::helpButton(int index, QWidget* parent) {
 }
 
 }  // namespace torvane::ui
+
+#include "moc_panel_widgets.cpp"

@@ -94,3 +94,5 @@ void PositionalKillPanel::setState(const PositionalKillState& s) {
 }
 
 }  // namespace torvane::ui
+
+#include "moc_positional_kill_panel.cpp"

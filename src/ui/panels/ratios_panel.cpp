@@ -16,7 +16,7 @@ using widgets::ToggleButton;
 
 namespace {
 
-const char* const kRowNames[3] = {"大小比", "奇偶比", "质合比"};
+const char* const kRatioRowNames[3] = {"大小比", "奇偶比", "质合比"};
 
 }  // namespace
 
@@ -26,7 +26,8 @@ RatiosPanel::RatiosPanel(QWidget* parent) : PanelFrame(QString(), parent) {
   grid->setHorizontalSpacing(2);
   grid->setVerticalSpacing(2);
   for (int k = 0; k < 3; ++k) {
-    grid->addWidget(MakeLabel(this, ArrayName("lblBi", k), QString::fromUtf8(kRowNames[k])), k, 0);
+    grid->addWidget(MakeLabel(this, ArrayName("lblBi", k), QString::fromUtf8(kRatioRowNames[k])), k,
+                    0);
     for (int n = 0; n < 6; ++n) {
       const int i = 6 * k + n;
       QPushButton* b =
@@ -101,3 +102,5 @@ void RatiosPanel::setMinMaxState(const MinMaxDigitState& s) {
 }
 
 }  // namespace torvane::ui
+
+#include "moc_ratios_panel.cpp"

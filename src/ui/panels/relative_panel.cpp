@@ -129,3 +129,5 @@ void RelativePanel::setNoReference(const QString& why) {
 }
 
 }  // namespace torvane::ui
+
+#include "moc_relative_panel.cpp"

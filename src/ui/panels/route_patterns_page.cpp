@@ -63,3 +63,5 @@ void RoutePatternsPage::setState(const RoutePatternsState& s) {
 }
 
 }  // namespace torvane::ui
+
+#include "moc_route_patterns_page.cpp"

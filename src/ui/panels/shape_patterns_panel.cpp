@@ -134,3 +134,5 @@ void ShapePatternsPanel::setState(const ShapePatternsState& s) {
 }
 
 }  // namespace torvane::ui
+
+#include "moc_shape_patterns_panel.cpp"

@@ -36,3 +36,5 @@ void SpecialExclusionPanel::setState(const SpecialExclusionState& s) {
 }
 
 }  // namespace torvane::ui
+
+#include "moc_special_exclusion_panel.cpp"

@@ -97,3 +97,5 @@ void SumSpanPanel::setSumText(const QString& text) {
 }
 
 }  // namespace torvane::ui
+
+#include "moc_sum_span_panel.cpp"

@@ -1,0 +1,423 @@
+#include "ui/backtest/backtest_page.h"
+
+#include <QChartView>
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QSortFilterProxyModel>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <optional>
+#include <span>
+
+#include "run/backtest.h"
+#include "run/filter_run.h"
+#include "ui/backtest/backtest_charts.h"
+#include "ui/backtest/backtest_summary.h"
+#include "ui/backtest/scheme_compare.h"
+#include "ui/host/draw_store.h"
+#include "ui/host/page_host.h"
+#include "widgets/clipboard.h"
+#include "widgets/dialogs.h"
+
+namespace torvane::ui {
+
+namespace {
+
+// The ranges offered, in draws; 0 is the whole history.
+constexpr int kRanges[] = {30, 50, 100, 300, 0};
+constexpr int kDefaultRange = 2;
+
+QTableView* Table(QAbstractItemModel* model, const char* name, QWidget* parent) {
+  auto* view = new QTableView(parent);
+  view->setObjectName(QString::fromLatin1(name));
+  view->setModel(model);
+  view->setSelectionBehavior(QAbstractItemView::SelectRows);
+  view->setSelectionMode(QAbstractItemView::SingleSelection);
+  view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  view->verticalHeader()->hide();
+  // Fixed rows: a view of thousands of draws never measures rows it does not show.
+  view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
+  view->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+  return view;
+}
+
+void SetWidths(QTableView* view, std::initializer_list<int> chars) {
+  const int unit = view->fontMetrics().horizontalAdvance(QStringLiteral("0"));
+  int c = 0;
+  for (int w : chars) view->horizontalHeader()->resizeSection(c++, w * unit + 12);
+}
+
+// Whole headers and cells (bold, as the worst condition shows) without asking the delegate for
+// every cell's size: a table wider than its side scrolls instead of eliding.
+void FitColumns(QTableView* view) {
+  QFont bold = view->font();
+  bold.setBold(true);
+  const QFontMetrics fm(bold);
+  QAbstractItemModel* m = view->model();
+  QHeaderView* header = view->horizontalHeader();
+  for (int c = 0; c < m->columnCount(); ++c) {
+    int width = header->sectionSizeHint(c);
+    for (int r = 0; r < m->rowCount(); ++r)
+      width = std::max(width, fm.horizontalAdvance(m->index(r, c).data().toString()) + 16);
+    header->resizeSection(c, width);
+  }
+}
+
+}  // namespace
+
+BacktestPage::BacktestPage(PageHost& host, QWidget* parent)
+    : QWidget(parent), host_(host), dialogs_(host.dialogs()), store_(host.drawStore()) {
+  auto* column = new QVBoxLayout(this);
+  column->setContentsMargins(4, 4, 4, 4);
+  column->addWidget(buildControls());
+  summary_ = new QLabel(this);
+  summary_->setObjectName(QStringLiteral("lblBacktestSummary"));
+  summary_->setWordWrap(true);
+  summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  QFont bold = summary_->font();
+  bold.setBold(true);
+  summary_->setFont(bold);
+  staleNote_ = new QLabel(this);
+  staleNote_->setObjectName(QStringLiteral("lblBacktestStale"));
+  staleNote_->setWordWrap(true);
+  staleNote_->setStyleSheet(QStringLiteral("color: rgb(200,0,0);"));
+  staleNote_->hide();
+  explanation_ = new QLabel(this);
+  explanation_->setObjectName(QStringLiteral("lblBacktestExplanation"));
+  explanation_->setWordWrap(true);
+  explanation_->setStyleSheet(QStringLiteral("color: rgb(96,96,96);"));
+  column->addWidget(summary_);
+  column->addWidget(staleNote_);
+  column->addWidget(explanation_);
+
+  parts_ = new QTabWidget(this);
+  parts_->setObjectName(QStringLiteral("tabBacktestParts"));
+  // The rest of the page's height, whatever the tables would like: the page never scrolls.
+  parts_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Ignored);
+  parts_->addTab(buildResultTab(), QStringLiteral("条件与各期"));
+  parts_->addTab(buildToleranceTab(), QStringLiteral("容错表"));
+  compare_ = new SchemeCompare(dialogs_, this);
+  parts_->addTab(compare_, QStringLiteral("方案对比"));
+  connect(compare_, &SchemeCompare::compareRequested, this, &BacktestPage::compareShownConditions);
+  parts_->setMinimumHeight(parts_->minimumSizeHint().height());
+  column->addWidget(parts_, 1);
+
+  connect(&store_, &DrawStore::changed, this, [this] {
+    if (report_) historyChanged_ = true;
+    showStoreState();
+  });
+  connect(&host_, &PageHost::conditionsTouched, this,
+          [this] { compareConditions(host_.gatherConditions(), host_.baseSet()); });
+  showStoreState();
+}
+
+void BacktestPage::runShownConditions() {
+  try {
+    const Conditions c = host_.runConditions();
+    run(c, host_.baseSet());
+    host_.showToleranceRead(ReadTolerance(c.tolerance));
+  } catch (...) {
+    host_.showRunFailure();
+  }
+}
+
+void BacktestPage::compareShownConditions() {
+  try {
+    compareSchemes(host_.runConditions(), host_.baseSet());
+  } catch (...) {
+    host_.showRunFailure();
+  }
+}
+
+QWidget* BacktestPage::buildToleranceTab() {
+  auto* tab = new QWidget(this);
+  auto* column = new QVBoxLayout(tab);
+  column->setContentsMargins(4, 4, 4, 4);
+  toleranceNote_ = new QLabel(tab);
+  toleranceNote_->setObjectName(QStringLiteral("lblToleranceNote"));
+  toleranceModel_ = new ToleranceTableModel(this);
+  toleranceView_ = Table(toleranceModel_, "grdBacktestTolerance", tab);
+  toleranceView_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  column->addWidget(toleranceNote_);
+  column->addWidget(toleranceView_, 1);
+  // A click or Enter; queued, as the back-test it starts resets this very table.
+  connect(toleranceView_, &QTableView::clicked, this, &BacktestPage::chooseTolerance,
+          Qt::QueuedConnection);
+  connect(toleranceView_, &QTableView::activated, this, &BacktestPage::chooseTolerance,
+          Qt::QueuedConnection);
+  return tab;
+}
+
+void BacktestPage::chooseTolerance(const QModelIndex& index) {
+  if (!report_ || !index.isValid() || index.row() >= toleranceModel_->rowCount()) return;
+  const ToleranceRow& t = toleranceModel_->range(index.row());
+  chosenTolerance_ = ToleranceRange{static_cast<uint8_t>(t.min), static_cast<uint8_t>(t.max)};
+  host_.setTolerance(t.min, t.max);
+  runShownConditions();
+}
+
+// Conditions on the left (table over the kill rates), draws on the right (table over the
+// per-draw chart).
+QWidget* BacktestPage::buildResultTab() {
+  buildTables();
+  charts_ = new BacktestCharts(this);
+  auto* drawSide = new QWidget(this);
+  auto* drawColumn = new QVBoxLayout(drawSide);
+  drawColumn->setContentsMargins(0, 0, 0, 0);
+  auto* filterRow = new QHBoxLayout;
+  drawShow_ = new QComboBox(drawSide);
+  drawShow_->setObjectName(QStringLiteral("cboBacktestShow"));
+  drawShow_->addItems({QStringLiteral("全部各期"), QStringLiteral("只看保留的期"),
+                       QStringLiteral("只看未保留的期")});
+  auto* showLabel = new QLabel(QStringLiteral("显示(&S)"), drawSide);
+  showLabel->setBuddy(drawShow_);
+  filterRow->addWidget(showLabel);
+  filterRow->addWidget(drawShow_);
+  filterRow->addStretch(1);
+  drawColumn->addLayout(filterRow);
+  drawColumn->addWidget(drawView_, 1);
+  connect(drawShow_, &QComboBox::currentIndexChanged, this,
+          [this](int i) { drawProxy_->setShow(static_cast<DrawFilterModel::Show>(i)); });
+
+  auto* sides = new QSplitter(Qt::Horizontal, this);
+  sides->setChildrenCollapsible(false);
+  for (auto [table, chart] : {std::pair<QWidget*, QWidget*>(conditionView_, charts_->rateArea()),
+                              std::pair<QWidget*, QWidget*>(drawSide, charts_->failedView())}) {
+    auto* side = new QSplitter(Qt::Vertical, sides);
+    side->setChildrenCollapsible(false);
+    side->addWidget(table);
+    side->addWidget(chart);
+    side->setSizes({1000, 1000});  // half each to begin with
+    sides->addWidget(side);
+  }
+  sides->setStretchFactor(0, 5);
+  sides->setStretchFactor(1, 6);
+  return sides;
+}
+
+QWidget* BacktestPage::buildControls() {
+  auto* row = new QWidget(this);
+  auto* h = new QHBoxLayout(row);
+  h->setContentsMargins(0, 0, 0, 0);
+  range_ = new QComboBox(row);
+  range_->setObjectName(QStringLiteral("cboBacktestRange"));
+  for (int n : kRanges)
+    range_->addItem(n ? QStringLiteral("最近 %1 期").arg(n) : QStringLiteral("全部"), n);
+  range_->setCurrentIndex(kDefaultRange);
+  runButton_ = new QPushButton(QStringLiteral("回测当前条件"), row);
+  runButton_->setObjectName(QStringLiteral("cmdBacktest"));
+  runButton_->setToolTip(
+      QStringLiteral("用各页上现在设置的条件、大底和容错，检验它们在过去各期会不会杀掉开奖号码"));
+  copyButton_ = new QPushButton(QStringLiteral("复制报告"), row);
+  copyButton_->setObjectName(QStringLiteral("cmdBacktestCopy"));
+  copyButton_->setToolTip(QStringLiteral("把摘要和两张表以制表符分隔复制，可直接粘贴到电子表格"));
+  historyCount_ = new QLabel(row);
+  historyCount_->setObjectName(QStringLiteral("lblBacktestHistory"));
+  h->addWidget(new QLabel(QStringLiteral("回测范围"), row));
+  h->addWidget(range_);
+  h->addWidget(runButton_);
+  h->addSpacing(12);
+  h->addWidget(historyCount_, 1);
+  h->addWidget(copyButton_);
+  connect(runButton_, &QPushButton::clicked, this, &BacktestPage::runShownConditions);
+  connect(copyButton_, &QPushButton::clicked, this, &BacktestPage::copyReport);
+  return row;
+}
+
+void BacktestPage::buildTables() {
+  conditionModel_ = new ConditionStatsModel(this);
+  conditionProxy_ = new QSortFilterProxyModel(this);
+  conditionProxy_->setSourceModel(conditionModel_);
+  conditionProxy_->setSortRole(ConditionStatsModel::SortRole);
+  conditionView_ = Table(conditionProxy_, "grdBacktestConditions", this);
+  conditionView_->setSortingEnabled(true);
+  conditionView_->sortByColumn(ConditionStatsModel::Name, Qt::AscendingOrder);
+  conditionView_->setToolTip(QStringLiteral("点表头可按该列排序；红色粗体是杀中奖号最多的条件"));
+
+  drawModel_ = new DrawVerdictModel(this);
+  drawProxy_ = new DrawFilterModel(drawModel_, this);
+  drawView_ = Table(drawProxy_, "grdBacktestDraws", this);
+  // Newest first as the model gives them: no sort of thousands of rows until a header click.
+  drawView_->horizontalHeader()->setSortIndicator(-1, Qt::DescendingOrder);
+  drawView_->setSortingEnabled(true);
+  drawView_->setToolTip(QStringLiteral("点表头可按该列排序；上面的“显示”可只看保留或未保留的期"));
+  SetWidths(drawView_, {9, 10, 6, 10, 16, 8});
+  drawView_->horizontalHeader()->setSectionResizeMode(DrawVerdictModel::KilledBy,
+                                                      QHeaderView::Stretch);
+
+  // Enter or a double click on a draw: the chart shows every draw around it.
+  connect(drawView_, &QTableView::activated, this, [this](const QModelIndex& index) {
+    const int at = drawProxy_->drawIndex(index.row()) + 1;
+    charts_->showDraws(at - kDetailDraws / 3, at + kDetailDraws / 3);
+  });
+  connect(drawView_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+          [this](const QModelIndex& current) { drawSelected(current); });
+  connect(conditionView_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+          [this](const QModelIndex& current) { conditionSelected(current); });
+}
+
+void BacktestPage::showEvent(QShowEvent* e) {
+  QWidget::showEvent(e);
+  store_.ensureOpen();  // emits changed() the first time
+}
+
+void BacktestPage::showStoreState() {
+  showStaleNote();
+  const bool failed = !store_.error().isEmpty();
+  runButton_->setEnabled(!failed);
+  const int n = static_cast<int>(store_.draws().size());
+  historyCount_->setText(
+      store_.path().isEmpty() || failed ? QString() : QStringLiteral("历史库共 %1 期").arg(n));
+  if (failed) {
+    summary_->setText(QStringLiteral("开奖历史库打不开：%1").arg(store_.error()));
+    explanation_->setText(QStringLiteral("回测暂时不能使用；软件的其他功能照常。"));
+  } else if (report_) {
+    const SummaryText text = BacktestSummary(*report_);
+    summary_->setText(text.figures.join(QLatin1Char('\n')));
+    explanation_->setText(text.notes.join(QLatin1Char('\n')));
+  } else if (n == 0 && !store_.path().isEmpty()) {
+    summary_->setText(QStringLiteral("历史库里还没有开奖号码，无法回测。"));
+    explanation_->setText(QStringLiteral(
+        "请先到“开奖历史”页点“导入开奖文件…”导入开奖号码，再回来点“回测当前条件”。"));
+  } else {
+    summary_->setText(QStringLiteral("设置好各页的条件、大底和容错后，点“回测当前条件”。"));
+    explanation_->setText(
+        QStringLiteral("回测用过去各期的开奖号码检验这些条件：哪些期会被保留，"
+                       "哪个条件最容易杀掉开奖号码。"));
+  }
+}
+
+void BacktestPage::showStaleNote() {
+  QStringList what;
+  if (conditionsChanged_) what << QStringLiteral("条件、大底或容错");
+  if (historyChanged_) what << QStringLiteral("开奖历史");
+  staleNote_->setVisible(report_ && !what.isEmpty());
+  staleNote_->setText(QStringLiteral("回测之后%1有了变动，上面的结果已经过时；"
+                                     "点“回测当前条件”可按现在的设置重新计算。")
+                          .arg(what.join(QStringLiteral("和"))));
+}
+
+void BacktestPage::compareConditions(const Conditions& shown, const DigitTable& baseSet) {
+  if (!report_) return;
+  // The tolerance boxes as read: a run writes "01" back as "1".
+  auto read = [](const ToleranceState& t) -> std::optional<ToleranceRange> {
+    try {
+      return ReadTolerance(t);
+    } catch (...) {
+      return std::nullopt;
+    }
+  };
+  Conditions a = shown;
+  a.tolerance = madeWith_.tolerance;
+  const auto before = read(madeWith_.tolerance), now = read(shown.tolerance);
+  const bool sameTolerance = now && before && now->min == before->min && now->max == before->max;
+  conditionsChanged_ = !(sameTolerance && a == madeWith_ && baseSet == madeOn_);
+  showStaleNote();
+}
+
+bool BacktestPage::run(const Conditions& conditions, const DigitTable& baseSet) {
+  if (!store_.ensureOpen()) return false;
+  const std::vector<history::Draw>& all = store_.draws();
+  if (all.empty()) {
+    // Nothing to judge: the page keeps saying where draws come from.
+    showStoreState();
+    return false;
+  }
+  const std::span<const history::Draw> draws = chosenDraws();
+  showReport(std::make_shared<const BacktestReport>(
+      Backtest(conditions, baseSet, draws, drawBefore(draws))));
+  madeWith_ = conditions;
+  madeOn_ = baseSet;
+  return true;
+}
+
+std::span<const history::Draw> BacktestPage::chosenDraws() {
+  const std::vector<history::Draw>& all = store_.draws();
+  const int lastN = range_->currentData().toInt();
+  const size_t take = lastN > 0 ? std::min(all.size(), static_cast<size_t>(lastN)) : all.size();
+  return {all.data() + (all.size() - take), take};
+}
+
+// The 按上期 rows read the draw before the oldest one tested, when the history has it.
+const history::Draw* BacktestPage::drawBefore(std::span<const history::Draw> draws) const {
+  return draws.data() > store_.draws().data() ? draws.data() - 1 : nullptr;
+}
+
+bool BacktestPage::compareSchemes(const Conditions& current, const DigitTable& baseSet) {
+  if (!store_.ensureOpen() || store_.draws().empty()) {
+    dialogs_.information(
+        this, QStringLiteral("Torvane"),
+        QStringLiteral("历史库里还没有开奖号码，无法对比。请先到“开奖历史”页导入。"));
+    return false;
+  }
+  const std::span<const history::Draw> draws = chosenDraws();
+  compare_->compare(current, baseSet, draws, drawBefore(draws));
+  return true;
+}
+
+void BacktestPage::showReport(BacktestPtr report) {
+  report_ = std::move(report);
+  historyChanged_ = conditionsChanged_ = false;
+  conditionModel_->setReport(report_);
+  drawModel_->setReport(report_);
+  charts_->setReport(report_);
+  toleranceModel_->setReport(report_);
+  const ToleranceRange used = report_->judged.tolerance;
+  toleranceNote_->setText(
+      chosenTolerance_ && chosenTolerance_->min == used.min && chosenTolerance_->max == used.max
+          ? QStringLiteral("已把容错级别设为 %1-%2，并按它重新回测（黄色一行）。")
+                .arg(used.min)
+                .arg(used.max)
+          : QStringLiteral("每个容错范围下缩水剩几注、回测各期能中几期。点一行（或选中后按回车）"
+                           "即把它填入容错级别并重新回测；黄色一行是这次回测用的容错。"));
+  chosenTolerance_.reset();
+  // The range in use is the current row, so the keys go on from there after a choice.
+  toleranceView_->setCurrentIndex(toleranceModel_->index(toleranceModel_->rowOf(used), 0));
+  FitColumns(conditionView_);
+  showStoreState();
+}
+
+void BacktestPage::drawSelected(const QModelIndex& current) {
+  if (!report_ || !current.isValid()) {
+    conditionModel_->setHighlight(0);
+    charts_->setSelectedDraw(-1);
+    charts_->setHighlight(0);
+    return;
+  }
+  const int i = drawProxy_->drawIndex(current.row());
+  const uint64_t mask = report_->judged.draws[i].killedBy;
+  conditionModel_->setHighlight(mask);
+  charts_->setSelectedDraw(i);
+  charts_->setHighlight(mask);
+}
+
+void BacktestPage::conditionSelected(const QModelIndex& current) {
+  if (!report_ || !current.isValid()) return;
+  const int condition = conditionProxy_->mapToSource(current).row();
+  charts_->setHighlight(uint64_t{1} << condition);
+}
+
+void BacktestPage::copyReport() {
+  if (!report_) {
+    dialogs_.information(this, QStringLiteral("Torvane"),
+                         QStringLiteral("还没有回测结果，请先点“回测当前条件”。"));
+    return;
+  }
+  if (widgets::WriteClipboardText(BacktestReportTsv(*report_)))
+    dialogs_.copyNotice(this);
+  else
+    dialogs_.warning(this, QStringLiteral("错误提示"),
+                     QStringLiteral("本次复制出现错误，请再次复制！"));
+}
+
+}  // namespace torvane::ui
+
+#include "moc_backtest_page.cpp"

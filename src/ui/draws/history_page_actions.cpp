@@ -1,0 +1,200 @@
+// What the buttons of the history page do. Every write is one store transaction; a refused
+// file, a refused entry or a store error changes nothing and says why.
+
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTableView>
+
+#include "core/atomic_file.h"
+#include "history/draw_file.h"
+#include "store/store_error.h"
+#include "ui/draws/draw_entry.h"
+#include "ui/draws/draw_table_model.h"
+#include "ui/draws/history_page.h"
+#include "ui/host/draw_store.h"
+#include "widgets/clipboard.h"
+#include "widgets/dialogs.h"
+
+namespace torvane::ui {
+
+using store::HistoryStore;
+using store::StoreError;
+
+namespace {
+
+const QString kTitle = QStringLiteral("Torvane");
+const QString kImportTitle = QStringLiteral("导入提示");
+
+QString Text(const std::string& s) {
+  return QString::fromStdString(s);
+}
+
+QString DrawText(const history::Draw& d) {
+  return d.date.empty() ? Text(d.NumberText())
+                        : QStringLiteral("%1（%2）").arg(Text(d.NumberText()), Text(d.date));
+}
+
+}  // namespace
+
+void HistoryPage::importFile() {
+  if (!openStore()) return;
+  const QString path =
+      dialogs_.openFile(this, QStringLiteral("开奖文件 (*.txt *.csv *.tsv);;所有文件 (*)"));
+  if (path.isEmpty()) return;
+  // The whole file is read before the store is touched, so a refused file creates nothing.
+  const history::DrawFileResult file = history::ReadDrawFile(path.toStdString());
+  if (!file.ok) {
+    dialogs_.warning(this, kImportTitle,
+                     QStringLiteral("没有导入：%1\n历史库没有改动。").arg(Text(file.error)));
+    return;
+  }
+  store::ImportCounts counts;
+  try {
+    counts = store_.write([&](HistoryStore& s) { return s.Import(file.draws); });
+  } catch (const StoreError& e) {
+    dialogs_.warning(this, kImportTitle, Text(e.what()));
+    return;
+  }
+  QString text = QStringLiteral("导入完成：新增 %1 期，已有 %2 期，历史库现共 %3 期。")
+                     .arg(counts.added)
+                     .arg(counts.alreadyThere)
+                     .arg(counts.total);
+  if (file.skippedHeaders > 0)
+    text += QStringLiteral("\n跳过了开头的表头 %1 行。").arg(file.skippedHeaders);
+  if (file.duplicates > 0)
+    text += QStringLiteral("\n文件中重复的 %1 行只算了一次。").arg(file.duplicates);
+  status_->setText(QStringLiteral("已导入 %1").arg(path.section(QLatin1Char('/'), -1)));
+  dialogs_.information(this, kImportTitle, text);
+}
+
+void HistoryPage::addDraw() {
+  if (!openStore()) return;
+  const DrawEntry entry =
+      ReadDrawEntry(period_->text().toStdString(), number_->text().toStdString(),
+                    date_->date().toString(QStringLiteral("yyyy-MM-dd")).toStdString());
+  if (!entry.draw) {
+    // What was typed stays, so it can be corrected.
+    dialogs_.warning(this, kTitle, Text(entry.error));
+    return;
+  }
+  const history::Draw& draw = *entry.draw;
+  const QString period = Text(draw.period);
+
+  bool replace = false;
+  const auto& draws = store_.draws();
+  const auto stored = std::find_if(draws.begin(), draws.end(),
+                                   [&](const history::Draw& d) { return d.period == draw.period; });
+  if (stored != draws.end()) {
+    if (*stored == draw) {
+      dialogs_.information(
+          this, kTitle,
+          QStringLiteral("第 %1 期 %2 已在历史库中，没有改动。").arg(period, DrawText(draw)));
+      return;
+    }
+    const QString question = QStringLiteral("历史库中已有第 %1 期：%2。\n要改为 %3 吗？")
+                                 .arg(period, DrawText(*stored), DrawText(draw));
+    if (!dialogs_.question(this, kTitle, question, true)) return;
+    replace = true;
+  }
+  try {
+    store_.write([&](HistoryStore& s) { return s.Add(draw, replace); });
+  } catch (const StoreError& e) {
+    dialogs_.warning(this, kTitle, Text(e.what()));
+    return;
+  }
+  status_->setText(
+      (replace ? QStringLiteral("已把第 %1 期改为 %2") : QStringLiteral("已添加第 %1 期：%2"))
+          .arg(period, Text(draw.NumberText())));
+  number_->clear();
+  proposeNext(true);
+  selectPeriod(period);
+  number_->setFocus();
+}
+
+void HistoryPage::deleteSelected() {
+  if (!openStore()) return;
+  const QStringList periods = selectedPeriods();
+  if (periods.isEmpty()) {
+    dialogs_.information(
+        this, kTitle, QStringLiteral("请先在表格中选中要删除的期（按住 Ctrl 或 Shift 可多选）。"));
+    return;
+  }
+  const QString question =
+      periods.size() == 1
+          ? QStringLiteral("确定要从历史库中删除第 %1 期吗？删除后不能恢复。").arg(periods.front())
+          : QStringLiteral("确定要从历史库中删除所选的 %1 期吗？删除后不能恢复。")
+                .arg(periods.size());
+  if (!dialogs_.question(this, kTitle, question, true)) return;
+  std::vector<std::string> list;
+  for (const QString& p : periods) list.push_back(p.toStdString());
+  int removed = 0;
+  try {
+    removed = store_.write([&](HistoryStore& s) { return s.Delete(list); });
+  } catch (const StoreError& e) {
+    dialogs_.warning(this, kTitle, Text(e.what()));
+    return;
+  }
+  status_->setText(QStringLiteral("已删除 %1 期").arg(removed));
+}
+
+void HistoryPage::exportDraws() {
+  if (!openStore()) return;
+  const std::vector<history::Draw>& draws = store_.draws();
+  if (draws.empty()) {
+    dialogs_.information(this, kTitle, QStringLiteral("历史库里还没有开奖号码，没有可导出的。"));
+    return;
+  }
+  const QString path = dialogs_.saveFile(this, QStringLiteral("CSV 文件 (*.csv);;所有文件 (*)"),
+                                         QStringLiteral("开奖历史.csv"));
+  if (path.isEmpty()) return;
+  // The same file as torvane-cli history export, oldest first.
+  const FileWriteResult written = WriteFileAtomically(path.toStdString(), history::DrawsCsv(draws));
+  if (!written.ok) {
+    dialogs_.warning(this, kTitle,
+                     QStringLiteral("没有导出：%1\n%2").arg(path, Text(written.reason)));
+    return;
+  }
+  status_->setText(QStringLiteral("已导出 %1 期到 %2")
+                       .arg(draws.size())
+                       .arg(path.section(QLatin1Char('/'), -1)));
+}
+
+void HistoryPage::jumpToPeriod() {
+  const QString period = jump_->text().trimmed();
+  if (period.isEmpty()) return;
+  const int row = drawModel_->rowOf(period.toStdString());
+  if (row < 0) {
+    status_->setText(QStringLiteral("历史库中没有第 %1 期").arg(period));
+    return;
+  }
+  selectPeriod(period);
+  drawView_->setFocus();
+  status_->setText(QStringLiteral("第 %1 期在表格第 %2 行").arg(period).arg(row + 1));
+}
+
+void HistoryPage::copySelected() {
+  QModelIndexList rows = drawView_->selectionModel()->selectedRows();
+  if (rows.isEmpty()) {
+    dialogs_.information(this, kTitle, QStringLiteral("请先在表格中选中要复制的期。"));
+    return;
+  }
+  std::sort(rows.begin(), rows.end(),
+            [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
+  // Period, date and number a line: pastes into a spreadsheet and imports as a draw file.
+  QStringList lines;
+  for (const QModelIndex& r : rows) {
+    const history::Draw& d = drawModel_->draw(r.row());
+    QStringList fields{Text(d.period)};
+    if (!d.date.empty()) fields << Text(d.date);
+    fields << Text(d.NumberText());
+    lines << fields.join(QLatin1Char('\t'));
+  }
+  if (widgets::WriteClipboardText(lines.join(QLatin1Char('\n')) + QLatin1Char('\n')))
+    dialogs_.copyNotice(this);
+  else
+    dialogs_.warning(this, QStringLiteral("错误提示"),
+                     QStringLiteral("本次复制出现错误，请再次复制！"));
+}
+
+}  // namespace torvane::ui
