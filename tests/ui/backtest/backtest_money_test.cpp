@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTest>
 
@@ -267,3 +268,4 @@ TEST_F(BacktestMoneyTest, ToleranceRowInUseStaysYellowAfterAClick) {
 
 }  // namespace
 }  // namespace torvane::ui
+
