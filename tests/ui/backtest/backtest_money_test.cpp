@@ -8,7 +8,6 @@
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QPushButton>
-#include <QTabWidget>
 #include <QTableView>
 #include <QTest>
 
@@ -268,4 +267,3 @@ TEST_F(BacktestMoneyTest, ToleranceRowInUseStaysYellowAfterAClick) {
 
 }  // namespace
 }  // namespace torvane::ui
-
