@@ -170,7 +170,10 @@ BacktestPage::BacktestPage(PageHost& host, QWidget* parent)
 BacktestPage::~BacktestPage() {
   // The thread reads nothing of the page, but its end is delivered here: stop and wait.
   if (job_) job_->cancelled = true;
-  if (thread_) thread_->wait();
+  if (thread_) {
+    thread_->wait();
+    delete thread_;
+  }
 }
 
 void BacktestPage::runShownConditions() {
