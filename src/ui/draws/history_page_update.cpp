@@ -76,28 +76,30 @@ void HistoryPage::updateFromAddress() {
   progress_->setMinimumDuration(0);
   progress_->setAutoClose(false);
   progress_->setAutoReset(false);
-  connect(progress_, &QProgressDialog::canceled, this, [this, job] {
+  // The box outlives progress_ by a moment (deleteLater): its handlers use their own pointer.
+  QProgressDialog* box = progress_;
+  connect(box, &QProgressDialog::canceled, box, [box, job] {
     job->cancel = true;
-    progress_->setLabelText(QStringLiteral("正在取消下载…"));
+    box->setLabelText(QStringLiteral("正在取消下载…"));
   });
-  progress_->show();
+  box->show();
 
   // The progress box follows the worker's counters; the worker never touches a widget.
-  auto* ticker = new QTimer(progress_);
-  connect(ticker, &QTimer::timeout, progress_, [this, job] {
+  auto* ticker = new QTimer(box);
+  connect(ticker, &QTimer::timeout, box, [box, job] {
     if (job->cancel) return;
     const std::uint64_t got = job->received, total = job->total;
     if (total > 0) {
-      progress_->setMaximum(static_cast<int>((total + 1023) / 1024));
-      progress_->setValue(static_cast<int>(std::min(got, total) / 1024));
+      box->setMaximum(static_cast<int>((total + 1023) / 1024));
+      box->setValue(static_cast<int>(std::min(got, total) / 1024));
     }
-    progress_->setLabelText(QStringLiteral("正在下载 %1 …\n已收到 %2 KB")
-                                .arg(QString::fromStdString(job->address), KiB(got)));
+    box->setLabelText(QStringLiteral("正在下载 %1 …\n已收到 %2 KB")
+                          .arg(QString::fromStdString(job->address), KiB(got)));
   });
   ticker->start(100);
 
   // Closing the page (which deletes the progress box) stops the download too.
-  new CancelOnDestroy(progress_, std::shared_ptr<std::atomic<bool>>(job, &job->cancel));
+  new CancelOnDestroy(box, std::shared_ptr<std::atomic<bool>>(job, &job->cancel));
 
   QThread* worker = QThread::create([job] {
     job->result = net::DownloadDrawFile(job->address, net::DownloadLimits{},
@@ -116,6 +118,7 @@ void HistoryPage::finishDownload() {
   const std::shared_ptr<Download> job = std::move(download_);
   download_.reset();
   if (progress_) {
+    progress_->hide();
     progress_->deleteLater();
     progress_ = nullptr;
   }
