@@ -58,6 +58,12 @@ QString QtDialogs::saveFile(QWidget* parent, const QString& filter, const QStrin
   return RunFileDialog(*MakeFileDialog(parent, QFileDialog::AcceptSave, filter, suggested));
 }
 
+QStringList QtDialogs::chooseOpenFiles(QWidget* parent, const QString& filter) {
+  auto dialog = MakeFileDialog(parent, QFileDialog::AcceptOpen, filter);
+  dialog->setFileMode(QFileDialog::ExistingFiles);
+  return dialog->exec() == QDialog::Accepted ? dialog->selectedFiles() : QStringList();
+}
+
 void QtDialogs::copyNotice(QWidget* parent) {
   ShowCopyNotice(parent);
 }

@@ -2,6 +2,7 @@
 // Every modal thing the window shows goes through here, so tests can script it.
 
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -28,6 +29,8 @@ class Dialogs {
   // Empty when cancelled. filter in Qt form, e.g. "文本文件 (*.txt)".
   virtual QString openFile(QWidget* parent, const QString& filter) = 0;
   virtual QString saveFile(QWidget* parent, const QString& filter, const QString& suggested) = 0;
+  // Several files at once, in the order chosen; empty when cancelled.
+  virtual QStringList chooseOpenFiles(QWidget* parent, const QString& filter) = 0;
 
   // The self-closing "复制成功" notice.
   virtual void copyNotice(QWidget* parent) = 0;
@@ -47,6 +50,7 @@ class QtDialogs : public Dialogs {
   Answer questionWithCancel(QWidget* parent, const QString& title, const QString& text) override;
   QString openFile(QWidget* parent, const QString& filter) override;
   QString saveFile(QWidget* parent, const QString& filter, const QString& suggested) override;
+  QStringList chooseOpenFiles(QWidget* parent, const QString& filter) override;
   void copyNotice(QWidget* parent) override;
   void openTextEditor(QWidget* parent, const QString& title, const QString& text) override;
 };

@@ -12,7 +12,7 @@ namespace torvane::widgets {
 
 struct DialogCall {
   QString kind;  // "information", "warning", "plain", "question", "questionWithCancel",
-                 // "openFile", "saveFile", "copyNotice", "editor"
+                 // "openFile", "saveFile", "chooseOpenFiles", "copyNotice", "editor"
   QString title;
   QString text;
 };
@@ -23,6 +23,8 @@ class FakeDialogs : public Dialogs {
   std::deque<bool> answers;     // question(); Yes when empty
   std::deque<Answer> threeWay;  // questionWithCancel(); Cancel when empty
   std::deque<QString> files;    // openFile()/saveFile(); cancelled when empty
+  // chooseOpenFiles(); when empty, the next of `files` alone, as a player who picks one.
+  std::deque<QStringList> fileLists;
   // Runs while a question is up, as the player's hand does while a modal box shows.
   std::function<void()> whileAsking;
 
@@ -58,6 +60,16 @@ class FakeDialogs : public Dialogs {
   QString saveFile(QWidget*, const QString& filter, const QString&) override {
     calls.push_back({"saveFile", QString(), filter});
     return next();
+  }
+  QStringList chooseOpenFiles(QWidget*, const QString& filter) override {
+    calls.push_back({"chooseOpenFiles", QString(), filter});
+    if (fileLists.empty()) {
+      const QString one = next();
+      return one.isEmpty() ? QStringList() : QStringList{one};
+    }
+    QStringList list = fileLists.front();
+    fileLists.pop_front();
+    return list;
   }
   void copyNotice(QWidget*) override { calls.push_back({"copyNotice", QString(), QString()}); }
   void openTextEditor(QWidget*, const QString& title, const QString& text) override {

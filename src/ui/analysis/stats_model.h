@@ -9,9 +9,11 @@
 
 namespace torvane::ui {
 
-// Shade of a current omission against the fair mean: just drawn is warm, about the mean is
-// pale, three times the mean and more is cold.
-float OmissionRatioHeat(double current, double expectedGap);
+// Shade of a current omission against the fair mean, read as a player reads hot and cold:
+// absent longer than the mean is cold (bluest from three times the mean), drawn again sooner
+// than the mean is warm (reddest when just drawn). A value never drawn is pale below its mean:
+// a rare value missing for a few thousand draws is neither hot nor overdue.
+float OmissionRatioHeat(double current, double expectedGap, bool everDrawn);
 
 class AttributeStatsModel : public QAbstractTableModel {
   Q_OBJECT
