@@ -148,11 +148,14 @@ StatsPage::StatsPage(PageHost& host, QWidget* parent)
   };
   legend->setText(
       QStringLiteral(
-          "当前遗漏的底色按 当前遗漏 ÷ 平均遗漏(理论)：热 %1%2 刚开出，比平均更早又开出；"
-          "%3 约 1 倍；%4%5 冷，超过平均遗漏，3 倍以上最蓝。"
+          "当前遗漏的底色按 当前遗漏 ÷ 平均遗漏(理论)：热 %1%2 刚开出或比平均更早又开出；"
+          "%3 约 1 倍；冷 %4%5 超过平均遗漏，3 倍以上最蓝。"
           "从未开出的少见值（如和值 0、45）不到 1 倍时为浅黄：几千期没开出对它们是常态，"
           "不热也不冷。")
           .arg(swatch(1.0f), swatch(0.75f), swatch(0.5f), swatch(0.25f), swatch(0.0f)));
+  legend->setWordWrap(true);
+  column->addWidget(legend);
+
   auto* foot = new QHBoxLayout;
   chosen_ = new QLabel(this);
   chosen_->setObjectName(QStringLiteral("lblStatsChosen"));
