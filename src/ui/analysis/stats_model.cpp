@@ -24,10 +24,11 @@ float OmissionRatioHeat(double current, double expectedGap, bool everDrawn) {
   const double ratio = expectedGap > 0 ? current / expectedGap : 0;
   // Absent longer than a fair draw's mean: cold, bluest from three times the mean on.
   if (ratio >= 1) return static_cast<float>(0.5 - std::min(1.0, (ratio - 1) / 2) / 2);
-  // A value never drawn has not come early, however rare it is: pale, not warm.
+  // Hot is what a player calls hot: drawn lately. A rare value last drawn thousands of draws
+  // ago is well under its mean but not hot, and one never drawn has not come at all.
   if (!everDrawn) return 0.5f;
-  // Drawn again sooner than the mean: warm, reddest when just drawn.
-  return static_cast<float>(1 - ratio / 2);
+  const double recent = std::min(expectedGap, static_cast<double>(kRecentDraws));
+  return static_cast<float>(0.5 + std::max(0.0, 1 - current / recent) / 2);
 }
 
 AttributeStatsModel::AttributeStatsModel(history::Attribute attribute, QObject* parent)

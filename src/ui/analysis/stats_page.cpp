@@ -148,11 +148,11 @@ StatsPage::StatsPage(PageHost& host, QWidget* parent)
   };
   legend->setText(
       QStringLiteral(
-          "当前遗漏的底色按 当前遗漏 ÷ 平均遗漏(理论)：热 %1%2 刚开出或比平均更早又开出；"
-          "%3 约 1 倍；冷 %4%5 超过平均遗漏，3 倍以上最蓝。"
-          "从未开出的少见值（如和值 0、45）不到 1 倍时为浅黄：几千期没开出对它们是常态，"
-          "不热也不冷。")
-          .arg(swatch(1.0f), swatch(0.75f), swatch(0.5f), swatch(0.25f), swatch(0.0f)));
+          "当前遗漏的底色按 当前遗漏 ÷ 平均遗漏(理论)：热 %1%2 最近 %6 期内开出且早于平均，"
+          "刚开出最红；%3 其余不到 1 倍；冷 %4%5 超过平均遗漏，3 倍以上最蓝。"
+          "很少开出的值（如和值 0、45）几千期没开出也不到 1 倍：不热也不冷。")
+          .arg(swatch(1.0f), swatch(0.75f), swatch(0.5f), swatch(0.25f), swatch(0.0f))
+          .arg(kRecentDraws));
   legend->setWordWrap(true);
   column->addWidget(legend);
 

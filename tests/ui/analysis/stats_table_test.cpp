@@ -94,7 +94,9 @@ TEST(StatsOmissionShade, ReadsTheRightWayRound) {
       {"JustDrawn", 0, 7732, 9, Shade::Warm},
       {"AbsentThreeMeans", 27, 7732, 9, Shade::Cold},
       {"AboutTheMean", 9, 7732, 9, Shade::Pale},
-      {"RareValueBackWellBeforeItsMean", 1000, 7732, 19999, Shade::Warm},
+      {"RareValueLastDrawnLongAgo", 3816, 7732, 99999, Shade::Pale},
+      {"RareValueJustDrawn", 0, 7732, 99999, Shade::Warm},
+      {"DrawnLatelySoonerThanTheMean", 3, 7732, 15.67, Shade::Warm},
   };
   for (const Case& c : cases) {
     history::AttributeStats s;
