@@ -21,7 +21,7 @@ void BM_TrendChartPaint(benchmark::State& state) {
   const TrendChart chart = BuildTrendChart(torvane::testing::GeneratedHistory(draws), 0);
   QImage image(1366, 600, QImage::Format_ARGB32_Premultiplied);
   QPainter p(&image);
-  const TrendGeometry g = TrendGeometry::Fit(p.fontMetrics(), chart, image.width());
+  const TrendGeometry g = TrendGeometry::Fit(p.font(), chart, image.width(), &image);
   const int first = draws - g.visibleRows(image.height());
   for (auto _ : state) PaintTrendChart(p, chart, g, image.size(), first, 0, {true, true});
 }

@@ -21,11 +21,12 @@ struct DialogCall {
 class FakeDialogs : public Dialogs {
  public:
   std::vector<DialogCall> calls;
-  std::deque<bool> answers;           // question(); Yes when empty
-  std::deque<Answer> threeWay;        // questionWithCancel(); Cancel when empty
-  std::deque<QString> files;          // openFile()/saveFile(); cancelled when empty
-  std::deque<QStringList> fileLists;  // chooseOpenFiles(); cancelled when empty
-  std::deque<QString> texts;          // askText(); cancelled when empty
+  std::deque<bool> answers;     // question(); Yes when empty
+  std::deque<Answer> threeWay;  // questionWithCancel(); Cancel when empty
+  std::deque<QString> files;    // openFile()/saveFile(); cancelled when empty
+  // chooseOpenFiles(); when empty, the next of `files` alone, as a player who picks one.
+  std::deque<QStringList> fileLists;
+  std::deque<QString> texts;  // askText(); cancelled when empty
   // Runs while a question is up, as the player's hand does while a modal box shows.
   std::function<void()> whileAsking;
 
@@ -58,16 +59,19 @@ class FakeDialogs : public Dialogs {
     calls.push_back({"openFile", QString(), filter});
     return next();
   }
-  QStringList chooseOpenFiles(QWidget*, const QString& filter) override {
-    calls.push_back({"chooseOpenFiles", QString(), filter});
-    if (fileLists.empty()) return {};
-    QStringList f = fileLists.front();
-    fileLists.pop_front();
-    return f;
-  }
   QString saveFile(QWidget*, const QString& filter, const QString&) override {
     calls.push_back({"saveFile", QString(), filter});
     return next();
+  }
+  QStringList chooseOpenFiles(QWidget*, const QString& filter) override {
+    calls.push_back({"chooseOpenFiles", QString(), filter});
+    if (fileLists.empty()) {
+      const QString one = next();
+      return one.isEmpty() ? QStringList() : QStringList{one};
+    }
+    QStringList list = fileLists.front();
+    fileLists.pop_front();
+    return list;
   }
   void copyNotice(QWidget*) override { calls.push_back({"copyNotice", QString(), QString()}); }
   void openTextEditor(QWidget*, const QString& title, const QString& text) override {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/figure_text.h"
 #include "widgets/heat_color.h"
 
 namespace torvane::ui {
@@ -9,15 +10,25 @@ namespace torvane::ui {
 using widgets::HeatColor;
 namespace {
 
+// Through the engine's rounding, so a figure reads here as torvane-cli prints it.
+QString Fixed(double value, int decimals) {
+  return QString::fromStdString(FixedText(value, decimals));
+}
+
 const char* const kHeaders[AttributeStatsModel::ColumnCount] = {
     "值", "理论\n概率", "出现\n次数", "期望\n次数", "当前\n遗漏", "最大\n遗漏", "平均遗漏\n(理论)"};
 
 }  // namespace
 
-float OmissionRatioHeat(double current, double expectedGap) {
+float OmissionRatioHeat(double current, double expectedGap, bool everDrawn) {
   const double ratio = expectedGap > 0 ? current / expectedGap : 0;
-  if (ratio <= 1) return static_cast<float>(1 - ratio / 2);
-  return static_cast<float>(0.5 - std::min(1.0, (ratio - 1) / 2) / 2);
+  // Absent longer than a fair draw's mean: cold, bluest from three times the mean on.
+  if (ratio >= 1) return static_cast<float>(0.5 - std::min(1.0, (ratio - 1) / 2) / 2);
+  // Hot is what a player calls hot: drawn lately. A rare value last drawn thousands of draws
+  // ago is well under its mean but not hot, and one never drawn has not come at all.
+  if (!everDrawn) return 0.5f;
+  const double recent = std::min(expectedGap, static_cast<double>(kRecentDraws));
+  return static_cast<float>(0.5 + std::max(0.0, 1 - current / recent) / 2);
 }
 
 AttributeStatsModel::AttributeStatsModel(history::Attribute attribute, QObject* parent)
@@ -55,31 +66,32 @@ QVariant AttributeStatsModel::data(const QModelIndex& index, int role) const {
         case Value:
           return QString::fromStdString(history::ValueLabel(attribute_, index.row()));
         case Probability:
-          return QStringLiteral("%1%").arg(100 * v.probability, 0, 'f', 3);
+          return QString::fromStdString(PercentText(v.probability, 3));
         case Hits:
           return v.hits;
         case Expected:
-          return QString::number(v.expected, 'f', 2);
+          return Fixed(v.expected, 2);
         case Current:
           return v.current;
         case Longest:
           return v.longest;
         default:
-          return QString::number(v.expectedGap, 'f', 2);
+          return Fixed(v.expectedGap, 2);
       }
     case Qt::BackgroundRole:
-      if (column == Current) return HeatColor(OmissionRatioHeat(v.current, v.expectedGap));
+      if (column == Current)
+        return HeatColor(OmissionRatioHeat(v.current, v.expectedGap, v.current < draws_));
       return {};
     case Qt::ForegroundRole:
       return column == Current ? QVariant(QColor(Qt::black)) : QVariant();
     case Qt::ToolTipRole:
       if (column != Current) return {};
       return QStringLiteral(
-                 "已连续 %1 期没有开出，是平均遗漏(理论) %2 期的 %3 倍。"
+                 "%1 %2 期没有开出，是平均遗漏(理论) %3 期的 %4 倍。"
                  "开奖没有记忆：倍数大不表示下一期更容易开出。")
+          .arg(v.current < draws_ ? QStringLiteral("已连续") : QStringLiteral("全部"))
           .arg(v.current)
-          .arg(v.expectedGap, 0, 'f', 2)
-          .arg(v.current / v.expectedGap, 0, 'f', 2);
+          .arg(Fixed(v.expectedGap, 2), Fixed(v.current / v.expectedGap, 2));
     default:
       return {};
   }

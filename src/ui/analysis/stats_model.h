@@ -9,9 +9,13 @@
 
 namespace torvane::ui {
 
-// Shade of a current omission against the fair mean: just drawn is warm, about the mean is
-// pale, three times the mean and more is cold.
-float OmissionRatioHeat(double current, double expectedGap);
+// Shade of a current omission against the fair mean, read as a player reads hot and cold:
+// absent longer than the mean is cold (bluest from three times the mean); drawn within the
+// last kRecentDraws draws, and sooner than the mean, is warm (reddest when just drawn);
+// anything else under the mean is pale, so a rare value missing for thousands of draws, or
+// never drawn, is neither hot nor overdue.
+inline constexpr int kRecentDraws = 10;
+float OmissionRatioHeat(double current, double expectedGap, bool everDrawn);
 
 class AttributeStatsModel : public QAbstractTableModel {
   Q_OBJECT

@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
@@ -14,9 +15,11 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "ui/analysis/stats_copy.h"
 #include "ui/analysis/stats_model.h"
 #include "ui/host/draw_store.h"
 #include "ui/host/page_host.h"
+#include "widgets/clipboard.h"
 #include "widgets/dialogs.h"
 #include "widgets/heat_color.h"
 
@@ -130,6 +133,7 @@ StatsPage::StatsPage(PageHost& host, QWidget* parent)
                        "再点“设为杀号条件”"));
     connect(view->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &StatsPage::showChosen);
+    view->installEventFilter(this);
     views_[a] = view;
     boxColumn->addWidget(view);
   }
@@ -137,14 +141,18 @@ StatsPage::StatsPage(PageHost& host, QWidget* parent)
   placeTables();
 
   auto* legend = new QLabel(this);
-  QString scale;
-  for (float heat : {1.0f, 0.75f, 0.5f, 0.25f, 0.0f})
-    scale += QStringLiteral("<span style='background:%1'>&nbsp;&nbsp;&nbsp;</span>")
-                 .arg(HeatColor(heat).name());
+  legend->setObjectName(QStringLiteral("lblStatsLegend"));
+  auto swatch = [](float heat) {
+    return QStringLiteral("<span style='background:%1'>&nbsp;&nbsp;&nbsp;</span>")
+        .arg(HeatColor(heat).name());
+  };
   legend->setText(
-      QStringLiteral("当前遗漏的底色按 当前遗漏 ÷ 平均遗漏(理论)：0 倍 %1 3 倍以上，"
-                     "约 1 倍为浅黄。很少开出的值（如和值 0、45）遗漏几千期也只是零点几倍。")
-          .arg(scale));
+      QStringLiteral(
+          "当前遗漏的底色按 当前遗漏 ÷ 平均遗漏(理论)：热 %1%2 最近 %6 期内开出且早于平均，"
+          "刚开出最红；%3 其余不到 1 倍；冷 %4%5 超过平均遗漏，3 倍以上最蓝。"
+          "很少开出的值（如和值 0、45）几千期没开出也不到 1 倍：不热也不冷。")
+          .arg(swatch(1.0f), swatch(0.75f), swatch(0.5f), swatch(0.25f), swatch(0.0f))
+          .arg(kRecentDraws));
   legend->setWordWrap(true);
   column->addWidget(legend);
 
@@ -163,10 +171,10 @@ StatsPage::StatsPage(PageHost& host, QWidget* parent)
   foot->addWidget(clear_);
   foot->addWidget(kill_);
   column->addLayout(foot);
-  connect(clear_, &QPushButton::clicked, this, [this] {
-    for (QTableView* v : views_) v->clearSelection();
-  });
+  connect(clear_, &QPushButton::clicked, this, &StatsPage::clearChosen);
   connect(kill_, &QPushButton::clicked, this, &StatsPage::killChosen);
+  // Values left selected after the conditions are cleared would read as still killed.
+  connect(&host_, &PageHost::conditionsCleared, this, &StatsPage::clearChosen);
 
   connect(window_, &QComboBox::currentIndexChanged, this, &StatsPage::refresh);
   connect(&store_, &DrawStore::changed, this, &StatsPage::refresh);
@@ -176,7 +184,30 @@ StatsPage::StatsPage(PageHost& host, QWidget* parent)
 
 bool StatsPage::eventFilter(QObject* watched, QEvent* e) {
   if (watched == scroll_->viewport() && e->type() == QEvent::Resize) placeTables();
+  // The table's own Ctrl+C copies only the current cell.
+  if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->matches(QKeySequence::Copy))
+    for (int a = 0; a < kAttributeCount; ++a)
+      if (watched == views_[a]) {
+        copySelection(static_cast<Attribute>(a));
+        return true;
+      }
   return QWidget::eventFilter(watched, e);
+}
+
+void StatsPage::copySelection(Attribute a) {
+  const QTableView* view = views_[static_cast<int>(a)];
+  const QString text =
+      SelectedRowsTsv(*view->model(), *view->selectionModel(), Name(static_cast<int>(a)));
+  if (text.isEmpty()) return;
+  if (widgets::WriteClipboardText(text))
+    host_.dialogs().copyNotice(this);
+  else
+    host_.dialogs().warning(this, QStringLiteral("错误提示"),
+                            QStringLiteral("本次复制出现错误，请再次复制！"));
+}
+
+void StatsPage::clearChosen() {
+  for (QTableView* v : views_) v->clearSelection();
 }
 
 void StatsPage::placeTables() {
@@ -268,6 +299,7 @@ void StatsPage::killChosen() {
   Conditions c = host_.gatherConditions();
   const QStringList refused = AddKillConditions(c, chosenValues());
   host_.applyConditions(c);
+  clearChosen();  // now they are conditions; the panels show them
   // 定位杀, 和跨胆, the ratios and 特别排除 all show with the main condition page.
   host_.showTab(kMainTab);
   if (!refused.isEmpty())

@@ -48,6 +48,9 @@ class StatsPage : public QWidget {
   void refresh();
   void showChosen();
   void killChosen();  // 设为杀号条件
+  void clearChosen();
+  // Ctrl+C in a table: its selected rows with the header, tab-separated.
+  void copySelection(history::Attribute a);
 
   PageHost& host_;
   DrawStore& store_;

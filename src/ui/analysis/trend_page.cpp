@@ -56,7 +56,7 @@ int TrendView::firstRow() const {
 void TrendView::relayout() {
   QScrollBar* v = verticalScrollBar();
   const bool atBottom = v->value() == v->maximum();
-  geometry_ = TrendGeometry::Fit(viewport()->fontMetrics(), chart_, viewport()->width());
+  geometry_ = TrendGeometry::Fit(viewport()->font(), chart_, viewport()->width(), viewport());
   const int visible = std::max(1, geometry_.visibleRows(viewport()->height()));
   v->setRange(0, std::max(0, static_cast<int>(chart_.rows.size()) - visible));
   v->setPageStep(visible);

@@ -1,5 +1,6 @@
 #include "ui/analysis/trend_painter.h"
 
+#include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
@@ -56,7 +57,21 @@ QColor TrendPositionColor(int position) {
   return colors[std::clamp(position, 0, 4)];
 }
 
-TrendGeometry TrendGeometry::Fit(const QFontMetrics& fm, const TrendChart& chart, int available) {
+QFont TrendStatFont(const QFont& font, const TrendGeometry& g) {
+  QFont f = font;
+  f.setBold(true);
+  if (g.statScale < 1) {
+    if (f.pointSizeF() > 0)
+      f.setPointSizeF(f.pointSizeF() * g.statScale);
+    else
+      f.setPixelSize(std::max(1, static_cast<int>(f.pixelSize() * g.statScale)));
+  }
+  return f;
+}
+
+TrendGeometry TrendGeometry::Fit(const QFont& font, const TrendChart& chart, int available,
+                                 const QPaintDevice* device) {
+  const QFontMetrics fm(font, device);
   TrendGeometry g;
   const int pad = 10;
   g.rowHeight = fm.height() + 6;
@@ -72,12 +87,28 @@ TrendGeometry TrendGeometry::Fit(const QFontMetrics& fm, const TrendChart& chart
     g.figureWidth[c] = std::max(fm.horizontalAdvance(QString::fromUtf8(kFigureTitles[c])),
                                 fm.horizontalAdvance(QString::fromLatin1(samples[c]))) +
                        pad;
-  int longest = 99;
+  // The omission numbers of the draw rows are never above the longest omission; the
+  // statistics rows count up to the number of draws.
+  int longest = 99, widest = 99;
   for (const auto& position : chart.stats[StatLongest])
     for (int v : position) longest = std::max(longest, v);
+  for (const auto& stat : chart.stats)
+    for (const auto& position : stat)
+      for (int v : position) widest = std::max(widest, v);
   const int cellMin = std::max(fm.horizontalAdvance(NumberText(longest)) + 6, g.rowHeight);
   const int fixed = g.periodWidth + std::accumulate(g.figureWidth.begin(), g.figureWidth.end(), 0);
   g.cellWidth = std::max(cellMin, (available - fixed) / 50);
+
+  // A blank strip on both sides of every count, so neighbours never run together.
+  const int gap = 4;
+  auto statWidth = [&] {
+    return QFontMetrics(TrendStatFont(font, g), device).horizontalAdvance(NumberText(widest)) + gap;
+  };
+  if (const int full = statWidth(); full > g.cellWidth) {
+    // Smaller than three quarters is hard to read: past that the cells widen instead.
+    g.statScale = std::max(0.75, static_cast<double>(g.cellWidth - gap) / (full - gap));
+    g.cellWidth = std::max(g.cellWidth, statWidth());
+  }
   return g;
 }
 
@@ -195,6 +226,12 @@ void PaintTrendChart(QPainter& p, const TrendChart& chart, const TrendGeometry& 
   p.setBrush(Qt::NoBrush);
   p.setFont(bold);
   paintGrid(bodyBottom, bodyBottom + g.footerHeight(), kFooter);
+  const QFont statFont = TrendStatFont(p.font(), g);
+  const int statDigit = QFontMetrics(statFont, p.device()).horizontalAdvance(QLatin1Char('0'));
+  const int statAscent = (g.rowHeight + QFontMetrics(statFont, p.device()).ascent() -
+                          QFontMetrics(statFont, p.device()).descent()) /
+                         2;
+  p.setFont(statFont);
   for (int s = 0; s < StatCount; ++s) {
     const int top = bodyBottom + s * g.rowHeight;
     p.setPen(kGroupEdge);
@@ -203,10 +240,11 @@ void PaintTrendChart(QPainter& p, const TrendChart& chart, const TrendGeometry& 
     for (int pos = 0; pos < 5; ++pos) {
       p.setPen(TrendPositionColor(pos));
       for (int d = 0; d < 10; ++d)
-        CentredNumber(p, digitWidth, ascent, g.cellLeft(pos, d) + g.cellWidth / 2, top,
+        CentredNumber(p, statDigit, statAscent, g.cellLeft(pos, d) + g.cellWidth / 2, top,
                       NumberText(chart.stats[s][pos][d]));
     }
   }
+  p.setFont(bold);
 
   paintGrid(0, bodyTop, kHeader);
   p.setPen(kGroupEdge);

@@ -11,7 +11,8 @@
 
 #include "ui/analysis/trend_chart.h"
 
-class QFontMetrics;
+class QFont;
+class QPaintDevice;
 class QPainter;
 
 namespace torvane::ui {
@@ -27,10 +28,15 @@ struct TrendGeometry {
   std::array<int, kTrendFigureColumns> figureWidth{};
   int headerLine = 0;  // one of the two header lines
   int rowHeight = 0;
+  // The statistics rows' bold font is this much of the chart's, so their counts fit the cells.
+  double statScale = 1;
 
-  // Widths for the font and the chart's periods; the digit cells share whatever room is
-  // left of `available` pixels, so a wide window has no blank strip.
-  static TrendGeometry Fit(const QFontMetrics& fm, const TrendChart& chart, int available);
+  // Widths for the font (on `device`, the screen when null) and the chart's periods and
+  // counts; the digit cells share whatever room is left of `available` pixels, so a wide
+  // window has no blank strip. Counts too wide for a cell first shrink their font a little,
+  // then widen the cells.
+  static TrendGeometry Fit(const QFont& font, const TrendChart& chart, int available,
+                           const QPaintDevice* device = nullptr);
 
   int width() const;
   int headerHeight() const { return 2 * headerLine; }
@@ -42,6 +48,9 @@ struct TrendGeometry {
   }
   int figureLeft(int column) const;
 };
+
+// The font of the statistics rows for a chart painted in `font`.
+QFont TrendStatFont(const QFont& font, const TrendGeometry& g);
 
 struct TrendPaintOptions {
   bool omission = true;  // 显示遗漏

@@ -157,42 +157,55 @@ MergePage::MergePage(PageHost& host, QWidget* parent)
 }
 
 bool MergePage::addSet(const QString& name, const std::string& text) {
+  const QString refused = takeSet(name, text);
+  if (!refused.isEmpty()) dialogs_.warning(this, kMergeTitle, refused);
+  return refused.isEmpty();
+}
+
+QString MergePage::takeSet(const QString& name, const std::string& text) {
   NumberPresence marked = MarkNumberText(text);
-  if (marked.count == 0) {
-    dialogs_.warning(this, kMergeTitle,
-                     QStringLiteral("“%1”里没有五位数号码，没有加入。\n\n"
-                                    "号码之间可以是空格，逗号，分号，竖线或回车。")
-                         .arg(name));
-    return false;
-  }
-  if (setCount() >= kMaxVoteSets) {
-    dialogs_.warning(this, kMergeTitle, QStringLiteral("最多合并 %1 组大底。").arg(kMaxVoteSets));
-    return false;
-  }
+  if (marked.count == 0)
+    return QStringLiteral(
+               "“%1”里没有五位数号码，没有加入。\n\n"
+               "号码之间可以是空格，逗号，分号，竖线或回车。")
+        .arg(name);
+  if (setCount() >= kMaxVoteSets)
+    return QStringLiteral("最多合并 %1 组大底，“%2”没有加入。").arg(kMaxVoteSets).arg(name);
   const int before = setCount();
   tally_.addPresence(marked.present);
   sets_.push_back({name, std::move(marked.present), marked.count, marked.dropped});
   setsChanged(before);
-  return true;
+  return {};
 }
 
 void MergePage::importFile() {
-  const QString path = dialogs_.openFile(this, QStringLiteral("文本文件 (*.txt);;所有文件 (*)"));
-  if (path.isEmpty()) return;
-  FileReadResult file;
-  try {
-    file = ReadNumberFile(QFile::encodeName(path).toStdString());
-  } catch (const std::exception&) {  // out of memory on a huge file
-    file.reason = "内存不足，无法读取";
+  const QStringList paths =
+      dialogs_.chooseOpenFiles(this, QStringLiteral("文本文件 (*.txt);;所有文件 (*)"));
+  // Each file is one set; one refused is named and the others still come in.
+  QStringList refused;
+  for (const QString& path : paths) {
+    FileReadResult file;
+    try {
+      file = ReadNumberFile(QFile::encodeName(path).toStdString());
+    } catch (const std::exception&) {  // out of memory on a huge file
+      file.reason = "内存不足，无法读取";
+    }
+    if (!file.ok) {
+      refused
+          << QStringLiteral("无法导入文件“%1”：%2").arg(path, QString::fromStdString(file.reason));
+      continue;
+    }
+    const QString problem = takeSet(QFileInfo(path).fileName(), file.text);
+    if (problem.isEmpty())
+      setTable_->item(setCount() - 1, 0)->setToolTip(path);
+    else
+      refused << problem;
   }
-  if (!file.ok) {
-    dialogs_.warning(
-        this, kMergeTitle,
-        QStringLiteral("无法导入文件“%1”：%2").arg(path, QString::fromStdString(file.reason)));
-    return;
-  }
-  if (addSet(QFileInfo(path).fileName(), file.text))
-    setTable_->item(setCount() - 1, 0)->setToolTip(path);
+  if (refused.isEmpty()) return;
+  const int added = static_cast<int>(paths.size() - refused.size());
+  dialogs_.warning(this, kMergeTitle,
+                   (added > 0 ? QStringLiteral("已加入 %1 个文件。\n\n").arg(added) : QString()) +
+                       refused.join(QStringLiteral("\n\n")));
 }
 
 void MergePage::addPasted() {

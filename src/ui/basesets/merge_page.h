@@ -38,7 +38,7 @@ class MergePage : public QWidget {
 
   // Adds the numbers of a UTF-8 text as one set; false, after a message, when it holds none.
   bool addSet(const QString& name, const std::string& text);
-  void importFile();  // 导入文件…
+  void importFile();  // 导入文件…: one set per file chosen
   void addPasted();   // 粘贴为一组: the paste box becomes a set
   void removeSelected();
   void clearSets();
@@ -54,6 +54,8 @@ class MergePage : public QWidget {
     int dropped = 0;
   };
 
+  // Adds the set, or says why not (and adds nothing).
+  QString takeSet(const QString& name, const std::string& text);
   void setsChanged(int oldCount);
   void showVotes();
   void showCount();

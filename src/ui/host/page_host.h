@@ -56,6 +56,8 @@ class PageHost : public QObject {
   // Something that may have changed the conditions, base set or tolerance is done: another
   // page shown, a run-panel button, a tolerance box edited, the scheme menu.
   void conditionsTouched();
+  // 清空所有条件 is done: every condition, the base set and the tolerance are back to none.
+  void conditionsCleared();
 };
 
 }  // namespace torvane::ui

@@ -12,6 +12,7 @@
 #include "ui/panels/relative_page.h"
 #include "ui/panels/relative_panel.h"
 #include "ui/shell/main_window.h"
+#include "ui/shell/window_host.h"
 #include "widgets/box_text.h"
 #include "widgets/dialogs.h"
 
@@ -149,6 +150,7 @@ void MainWindow::clearAllConditions() {
   basePage_->clear();
   runPanel_->setToleranceText(0, QStringLiteral("0"));
   runPanel_->setToleranceText(1, QStringLiteral("0"));
+  emit host_->conditionsCleared();
 }
 
 void MainWindow::handOverResults(bool exportThem) {

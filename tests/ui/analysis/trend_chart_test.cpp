@@ -108,7 +108,7 @@ TEST_P(TrendPainterTest, PaintsWhatTheTogglesAskFor) {
   const TrendChart chart = BuildTrendChart(h, 0);
   QImage image(1200, 400, QImage::Format_RGB32);
   QPainter p(&image);
-  const TrendGeometry g = TrendGeometry::Fit(p.fontMetrics(), chart, image.width());
+  const TrendGeometry g = TrendGeometry::Fit(p.font(), chart, image.width(), &image);
   PaintTrendChart(p, chart, g, image.size(), 0, 0, {c.omission, c.lines});
   p.end();
   bool inked = false;
@@ -146,6 +146,60 @@ INSTANTIATE_TEST_SUITE_P(
                       PaintCase{"LineShown", false, true, Probe::LineBetweenRows, true},
                       PaintCase{"LineHidden", false, false, Probe::LineBetweenRows, false}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The statistics rows over a long history: counts of up to five digits never run into their
+// neighbours. Between two cells of a statistics row a strip of columns stays free of ink.
+struct CountCase {
+  const char* name;
+  int count;  // in every cell of the four statistics rows
+  int width;  // of the picture and the room the chart is fitted to
+};
+void PrintTo(const CountCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
+class TrendCountsTest : public ::testing::TestWithParam<CountCase> {};
+
+TEST_P(TrendCountsTest, NeighbouringCountsStayApart) {
+  const CountCase& c = GetParam();
+  TrendChart chart = BuildTrendChart(TrendHandMade(), 0);
+  for (auto& stat : chart.stats)
+    for (auto& position : stat) position.fill(c.count);
+  QImage image(c.width, 400, QImage::Format_RGB32);
+  QPainter p(&image);
+  const TrendGeometry g = TrendGeometry::Fit(p.font(), chart, image.width(), &image);
+  PaintTrendChart(p, chart, g, image.size(), 0, 0, {true, true});
+  p.end();
+
+  // Text is in a position's colour; the grid is grey and the row's ground pale.
+  const QColor ground(255, 248, 228);
+  auto ink = [&](QColor x) {
+    const int spread =
+        std::max({x.red(), x.green(), x.blue()}) - std::min({x.red(), x.green(), x.blue()});
+    return spread > 8 && !Near(x, ground);
+  };
+  const int footer = g.headerHeight() + g.visibleRows(image.height()) * g.rowHeight;
+  int checked = 0;
+  for (int s = 0; s < StatCount; ++s)
+    for (int cellIndex = 1; cellIndex < 50; ++cellIndex) {
+      const int edge = g.cellLeft(0, cellIndex);
+      if (edge + 2 >= image.width()) break;
+      ++checked;
+      for (int x = edge - 1; x <= edge + 1; ++x)
+        for (int y = footer + s * g.rowHeight + 2; y < footer + (s + 1) * g.rowHeight - 2; ++y)
+          ASSERT_FALSE(ink(image.pixelColor(x, y)))
+              << "row " << s << " cell " << cellIndex << " at " << x << "," << y;
+    }
+  EXPECT_GT(checked, 40);
+}
+
+INSTANTIATE_TEST_SUITE_P(Counts, TrendCountsTest,
+                         ::testing::Values(CountCase{"TwoDigits", 99, 1366},
+                                           CountCase{"ThreeDigits", 773, 1366},
+                                           CountCase{"FourDigits", 7732, 1366},
+                                           CountCase{"FiveDigits", 99999, 1366},
+                                           CountCase{"FourDigitsNarrow", 7732, 900}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 class TrendPageTest : public HistoryFixture {
  protected:

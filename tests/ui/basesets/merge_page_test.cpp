@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QClipboard>
 #include <QPlainTextEdit>
@@ -134,6 +136,55 @@ TEST_F(MergeTest, RemoveSelectedAndClearAll) {
   EXPECT_EQ(find<QLabel>(QStringLiteral("lblMergeCount"))->text(),
             QStringLiteral("合并结果：请先导入或粘贴大底"));
 }
+
+// 导入文件… takes several files at once, one set each in the order chosen; a file that is
+// refused is named in one message and the others still come in.
+struct ImportCase {
+  const char* name;
+  std::vector<const char*> files;  // "name=text"; a name without "=" is a file that is missing
+  std::vector<const char*> sets;   // the set names after the import
+  std::vector<const char*> named;  // in the one warning; none when empty
+};
+void PrintTo(const ImportCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
+class MergeImport : public MergeTest, public ::testing::WithParamInterface<ImportCase> {};
+
+TEST_P(MergeImport, EachFileIsOneSet) {
+  const ImportCase& c = GetParam();
+  QStringList paths;
+  for (const char* f : c.files) {
+    const QStringList parts = QString::fromUtf8(f).split(QLatin1Char('='));
+    paths << (parts.size() == 2 ? writeFile(parts[0], parts[1].toUtf8()) : dir.filePath(parts[0]));
+  }
+  dialogs.fileLists.push_back(paths);
+  clickName("cmdMergeImport");
+  ASSERT_EQ(page->setCount(), static_cast<int>(c.sets.size()));
+  for (size_t i = 0; i < c.sets.size(); ++i)
+    EXPECT_EQ(cell("tblMergeSets", static_cast<int>(i), 0), QString::fromUtf8(c.sets[i])) << i;
+  const int warnings =
+      static_cast<int>(std::count_if(dialogs.calls.begin(), dialogs.calls.end(),
+                                     [](const auto& d) { return d.kind == "warning"; }));
+  EXPECT_EQ(warnings, c.named.empty() ? 0 : 1);
+  for (const char* n : c.named) EXPECT_TRUE(dialogs.lastText().contains(QString::fromUtf8(n))) << n;
+  for (const char* n : c.sets) EXPECT_FALSE(dialogs.lastText().contains(QString::fromUtf8(n))) << n;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, MergeImport,
+    ::testing::Values(ImportCase{"Three",
+                                 {"甲.txt=00001", "乙.txt=00002 00003", "丙.txt=00003"},
+                                 {"甲.txt", "乙.txt", "丙.txt"},
+                                 {}},
+                      ImportCase{"MissingAndEmptyNamedOthersAdded",
+                                 {"甲.txt=00001", "没有.txt", "空.txt=abc 123", "丁.txt=00004"},
+                                 {"甲.txt", "丁.txt"},
+                                 {"没有.txt", "空.txt", "已加入 2 个"}},
+                      ImportCase{
+                          "NoneReadable", {"没有.txt", "空.txt=x"}, {}, {"没有.txt", "空.txt"}},
+                      ImportCase{"Cancelled", {}, {}, {}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace torvane::ui
