@@ -295,20 +295,27 @@ void SchemeCompare::compare(const Conditions& current, const DigitTable& baseSet
   fillBalanceChart();
 }
 
+// The tested draws along the bottom, oldest left, and the figure up the left side.
+static std::pair<QValueAxis*, QValueAxis*> DrawAxes(QChart* chart, const QString& yTitle,
+                                             const QString& yFormat) {
+  auto* x = new QValueAxis(chart);
+  x->setTitleText(QStringLiteral("回测的第几期（左旧右新）"));
+  x->setLabelFormat(QStringLiteral("%d"));
+  auto* y = new QValueAxis(chart);
+  y->setTitleText(yTitle);
+  y->setLabelFormat(yFormat);
+  chart->addAxis(x, Qt::AlignBottom);
+  chart->addAxis(y, Qt::AlignLeft);
+  return {x, y};
+}
+
 // One balance line a scheme, the same colours as the table's names.
 void SchemeCompare::fillBalanceChart() {
   QChart* chart = balanceChart_->chart();
   ClearChart(chart);
   const std::vector<SchemeBacktest>& schemes = model_->schemes();
   if (schemes.empty()) return;
-  auto* x = new QValueAxis(chart);
-  x->setTitleText(QStringLiteral("回测的第几期（左旧右新）"));
-  x->setLabelFormat(QStringLiteral("%d"));
-  auto* y = new QValueAxis(chart);
-  y->setTitleText(QStringLiteral("元"));
-  y->setLabelFormat(QStringLiteral("%.0f"));
-  chart->addAxis(x, Qt::AlignBottom);
-  chart->addAxis(y, Qt::AlignLeft);
+  auto [x, y] = DrawAxes(chart, QStringLiteral("元"), QStringLiteral("%.0f"));
   double bottom = 0, top = 1;
   int n = 1;
   for (size_t i = 0; i < schemes.size(); ++i) {
@@ -341,14 +348,7 @@ void SchemeCompare::fillChart() {
   ClearChart(chart);
   const std::vector<SchemeBacktest>& schemes = model_->schemes();
   if (schemes.empty()) return;
-  auto* x = new QValueAxis(chart);
-  x->setTitleText(QStringLiteral("回测的第几期（左旧右新）"));
-  x->setLabelFormat(QStringLiteral("%d"));
-  auto* y = new QValueAxis(chart);
-  y->setTitleText(QStringLiteral("累计中奖期数"));
-  y->setLabelFormat(QStringLiteral("%d"));
-  chart->addAxis(x, Qt::AlignBottom);
-  chart->addAxis(y, Qt::AlignLeft);
+  auto [x, y] = DrawAxes(chart, QStringLiteral("累计中奖期数"), QStringLiteral("%d"));
   const int n = schemes.front().report.tested;
   double top = 1;
   for (size_t i = 0; i < schemes.size(); ++i) {
