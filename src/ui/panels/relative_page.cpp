@@ -26,6 +26,8 @@ void RelativePage::showReference() {
   if (!store.error().isEmpty()) {
     panel_->setNoReference(
         QStringLiteral("开奖历史库打不开：%1\n按上期条件没有参照，不能使用。").arg(store.error()));
+  } else if (store.draws().empty() && !store.gone().isEmpty()) {
+    panel_->setNoReference(QStringLiteral("%1\n按上期条件没有参照，不能使用。").arg(store.gone()));
   } else if (store.draws().empty()) {
     panel_->setNoReference(
         QStringLiteral("还没有开奖历史，按上期条件没有参照，不能使用。"

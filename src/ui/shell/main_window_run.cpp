@@ -162,14 +162,17 @@ void MainWindow::handOverResults(bool exportThem) {
 bool MainWindow::relativeReference(const Conditions& c, DigitTable& reference) {
   reference.clear();
   if (!RelativeApplied(c.relative)) return true;
+  // Follows the store first: another program may have added or deleted the newest draw.
   drawStore_->ensureOpen();
   if (!drawStore_->error().isEmpty() || drawStore_->draws().empty()) {
+    QString why = QStringLiteral("但开奖历史里还没有号码。");
+    if (!drawStore_->error().isEmpty())
+      why = QStringLiteral("但开奖历史库打不开：%1。").arg(drawStore_->error());
+    else if (!drawStore_->gone().isEmpty())
+      why = QStringLiteral("但%1").arg(drawStore_->gone());
     dialogs_.warning(
         this, QStringLiteral("错误提示"),
-        QStringLiteral("“按上期条件”页勾选了条件，它们以最新一期开奖号码为参照，") +
-            (drawStore_->error().isEmpty()
-                 ? QStringLiteral("但开奖历史里还没有号码。")
-                 : QStringLiteral("但开奖历史库打不开：%1。").arg(drawStore_->error())) +
+        QStringLiteral("“按上期条件”页勾选了条件，它们以最新一期开奖号码为参照，") + why +
             QStringLiteral("\n请先到“开奖历史”页导入开奖号码，或取消这些勾选，再开始缩水。"));
     return false;
   }
