@@ -1,7 +1,9 @@
 // 按上期条件: what each row kills against the reference 49330 (sum 19, span 9, distinct digits
-// {0, 3, 4, 9}); the README's worked examples are rows of this table.
+// {0, 3, 4, 9}); the README's worked examples are rows of this table. Then the edges of k and
+// a reference with repeated digits.
 #include <gtest/gtest.h>
 
+#include "core/errors.h"
 #include "run/filter_run.h"
 #include "support/digit_tables.h"
 
@@ -95,6 +97,133 @@ INSTANTIATE_TEST_SUITE_P(
                                    "上期号码出现个数",
                                    {34567, 90003, 99994},
                                    {44444, 12567, 94300}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The edges of k and of the reference: a negative k, k at and past the limits of a box, and a
+// reference with one digit repeated (R = 11111: sum 5, span 0, distinct digits {1}).
+struct EdgeCase {
+  const char* name;
+  int reference;
+  RelativeState state;
+  std::vector<int> kept;
+  std::vector<int> killed;
+  const char* refused;  // the message of the refused run, or nullptr
+};
+void PrintTo(const EdgeCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
+class RelativeEdges : public ::testing::TestWithParam<EdgeCase> {};
+
+TEST_P(RelativeEdges, KillExactlyTheListedNumbersOrRefuse) {
+  const EdgeCase& p = GetParam();
+  Conditions c;
+  c.relative = p.state;
+  std::vector<int> all = p.kept;
+  all.insert(all.end(), p.killed.begin(), p.killed.end());
+  if (p.refused) {
+    try {
+      ApplyConditions(TableOf(all), c, TableOf({p.reference}));
+      ADD_FAILURE() << "the run was not refused";
+    } catch (const RunError& e) {
+      EXPECT_EQ(DescribeRunError(e), p.refused);
+    }
+    return;
+  }
+  const AppliedConditions applied = ApplyConditions(TableOf(all), c, TableOf({p.reference}));
+  ASSERT_EQ(applied.kills.rowCount(), 2);
+  for (size_t i = 0; i < all.size(); ++i)
+    EXPECT_EQ(applied.kills.row(1)[i], i >= p.kept.size() ? 1 : 0) << all[i];
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Edges, RelativeEdges,
+    ::testing::Values(
+        EdgeCase{"SumAtMostNegativeKillsAll",
+                 49330,
+                 Diff(&S::sumDiff, "-3", false),
+                 {},
+                 {49330, 0, 99999, 88000},
+                 nullptr},
+        EdgeCase{"SumAtLeastNegativeKillsNone",
+                 49330,
+                 Diff(&S::sumDiff, "-3", true),
+                 {49330, 0, 99999, 88000},
+                 {},
+                 nullptr},
+        EdgeCase{"SpanAtMostNegativeKillsAll",
+                 49330,
+                 Diff(&S::spanDiff, "-1", false),
+                 {},
+                 {20190, 22222},
+                 nullptr},
+        EdgeCase{"SpanAtLeastNegativeKillsNone",
+                 49330,
+                 Diff(&S::spanDiff, "-9", true),
+                 {20190, 22222},
+                 {},
+                 nullptr},
+        EdgeCase{"SumAtMostTheLargestK",
+                 49330,
+                 Diff(&S::sumDiff, "32767", false),
+                 {0, 99999},
+                 {},
+                 nullptr},
+        EdgeCase{"SumAtLeastTheLargestK",
+                 49330,
+                 Diff(&S::sumDiff, "32767", true),
+                 {},
+                 {0, 99999},
+                 nullptr},
+        EdgeCase{"SpanAtLeastTheSmallestK",
+                 49330,
+                 Diff(&S::spanDiff, "-32768", true),
+                 {22222, 20190},
+                 {},
+                 nullptr},
+        EdgeCase{"SumKAboveTheBox",
+                 49330,
+                 Diff(&S::sumDiff, "32768", false),
+                 {12345},
+                 {},
+                 "和值差的 k“32768”超出范围"},
+        EdgeCase{"SpanKBelowTheBox",
+                 49330,
+                 Diff(&S::spanDiff, "-32769", true),
+                 {12345},
+                 {},
+                 "跨度差的 k“-32769”超出范围"},
+        // R = 11111: every number holding a 1 shares one distinct digit, however many 1s.
+        EdgeCase{"RepeatedDigitsShareOneDigit",
+                 11111,
+                 Ticks(true, &S::shared, &S::sharedCounts, {1}),
+                 {12345, 11111, 90001},
+                 {23456, 99999},
+                 nullptr},
+        EdgeCase{"RepeatedDigitsShareNone",
+                 11111,
+                 Ticks(true, &S::shared, &S::sharedCounts, {0}),
+                 {23456, 99999},
+                 {12345, 11111},
+                 nullptr},
+        EdgeCase{"RepeatedDigitsSamePositions",
+                 11111,
+                 Ticks(true, &S::repeats, &S::repeatCounts, {4, 5}),
+                 {11111, 11112, 71111},
+                 {11122, 12345, 22222},
+                 nullptr},
+        EdgeCase{"RepeatedDigitsSumAtMostTwo",
+                 11111,
+                 Diff(&S::sumDiff, "2", false),
+                 {11111, 30000, 21110},
+                 {0, 22223},
+                 nullptr},
+        EdgeCase{"RepeatedDigitsSpanAtLeastOne",
+                 11111,
+                 Diff(&S::spanDiff, "1", true),
+                 {11112, 90000},
+                 {11111, 55555},
+                 nullptr}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

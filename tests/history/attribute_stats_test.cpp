@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -64,84 +63,110 @@ TEST(AttributeStatsValues, WrittenInValueOrder) {
   EXPECT_EQ(shapes, "AAAAA AAAAB AAABB AAABC AABBC AABCD ABCDE ");
 }
 
-// The attribute values of a number, worked out the plain way.
-std::map<Attribute, std::string> PlainValues(const Digits& d) {
-  int sum = 0, big = 0, odd = 0, prime = 0;
-  for (int v : d) {
-    sum += v;
-    big += v >= 5;
-    odd += v % 2;
-    prime += v == 1 || v == 2 || v == 3 || v == 5 || v == 7;
-  }
-  std::vector<int> counts;
-  for (int v = 0; v < 10; ++v)
-    if (int c = static_cast<int>(std::count(d.begin(), d.end(), v))) counts.push_back(c);
-  std::sort(counts.rbegin(), counts.rend());
-  std::string multiplicities;
-  for (int c : counts) multiplicities += std::to_string(c);
-  const std::map<std::string, std::string> shapes = {
-      {"5", "AAAAA"},   {"41", "AAAAB"},   {"32", "AAABB"},   {"311", "AAABC"},
-      {"221", "AABBC"}, {"2111", "AABCD"}, {"11111", "ABCDE"}};
-  auto ratio = [](int k) { return std::to_string(k) + ":" + std::to_string(5 - k); };
-  return {{Attribute::TenThousands, std::to_string(d[0])},
-          {Attribute::Thousands, std::to_string(d[1])},
-          {Attribute::Hundreds, std::to_string(d[2])},
-          {Attribute::Tens, std::to_string(d[3])},
-          {Attribute::Units, std::to_string(d[4])},
-          {Attribute::Sum, std::to_string(sum)},
-          {Attribute::SumTail, std::to_string(sum % 10)},
-          {Attribute::Span, std::to_string(*std::max_element(d.begin(), d.end()) -
-                                           *std::min_element(d.begin(), d.end()))},
-          {Attribute::BigSmall, ratio(big)},
-          {Attribute::OddEven, ratio(odd)},
-          {Attribute::PrimeComposite, ratio(prime)},
-          {Attribute::Shape, shapes.at(multiplicities)}};
+// Probabilities that follow from counting by hand: a digit in 1 of 10; sum 0 or 45 once, sum
+// 1 as one 1 in five places; the two middle sums 6000 times each; a tail in 1 of 10 (the
+// units digit decides it); span 0 ten times, span 1 as 9 pairs x (2^5 - 2), span 9 as
+// 10^5 - 2 x 9^5 + 8^5 (a 0 and a 9 both present); k big (odd, prime) digits as
+// C(5,k) x 5^5; AAAAB as 10 x 9 x 5, AABBC as C(10,2) x 8 x 30, ABCDE as 10 x 9 x 8 x 7 x 6.
+struct ProbabilityCase {
+  const char* name;
+  Attribute attribute;
+  const char* value;
+  int numbers;  // of the 100000 showing the value
+};
+
+class AttributeProbability : public ::testing::TestWithParam<ProbabilityCase> {};
+
+TEST_P(AttributeProbability, ExactAndItsFairMeanOmission) {
+  const ProbabilityCase& c = GetParam();
+  const StatsTable t = ComputeAttributeStats(testing::GeneratedHistory(50, 3));
+  const AttributeStats& a = t.attributes[static_cast<int>(c.attribute)];
+  int value = 0;
+  while (value < ValueCount(c.attribute) && ValueLabel(c.attribute, value) != c.value) ++value;
+  ASSERT_LT(value, ValueCount(c.attribute)) << c.value;
+  const ValueStats& v = a.values[value];
+  EXPECT_DOUBLE_EQ(v.probability, c.numbers / 100000.0);
+  EXPECT_DOUBLE_EQ(v.expected, c.numbers / 100000.0 * 50);
+  // A fair draw shows the value once in 100000 / numbers draws: that many less one between.
+  EXPECT_NEAR(v.expectedGap, 100000.0 / c.numbers - 1, 1e-9 * v.expectedGap);
 }
 
-TEST(AttributeStatsBruteForce, AgreesWithAPlainCount) {
-  std::map<std::pair<Attribute, std::string>, int> numbers;
-  for (int n = 0; n < 100000; ++n) {
-    const std::string text = std::to_string(100000 + n).substr(1);
-    for (const auto& [a, v] : PlainValues(*DigitsFromText(text))) ++numbers[{a, v}];
-  }
+INSTANTIATE_TEST_SUITE_P(
+    KnownCounts, AttributeProbability,
+    ::testing::Values(ProbabilityCase{"TenThousandsSeven", Attribute::TenThousands, "7", 10000},
+                      ProbabilityCase{"UnitsZero", Attribute::Units, "0", 10000},
+                      ProbabilityCase{"SumZero", Attribute::Sum, "0", 1},
+                      ProbabilityCase{"SumOne", Attribute::Sum, "1", 5},
+                      ProbabilityCase{"SumTwentyTwo", Attribute::Sum, "22", 6000},
+                      ProbabilityCase{"SumTwentyThree", Attribute::Sum, "23", 6000},
+                      ProbabilityCase{"SumFortyFive", Attribute::Sum, "45", 1},
+                      ProbabilityCase{"TailThree", Attribute::SumTail, "3", 10000},
+                      ProbabilityCase{"SpanZero", Attribute::Span, "0", 10},
+                      ProbabilityCase{"SpanOne", Attribute::Span, "1", 270},
+                      ProbabilityCase{"SpanNine", Attribute::Span, "9", 14670},
+                      ProbabilityCase{"BigSmallTwoThree", Attribute::BigSmall, "2:3", 31250},
+                      ProbabilityCase{"OddEvenNoOdd", Attribute::OddEven, "0:5", 3125},
+                      ProbabilityCase{"AllPrime", Attribute::PrimeComposite, "5:0", 3125},
+                      ProbabilityCase{"ShapeAAAAA", Attribute::Shape, "AAAAA", 10},
+                      ProbabilityCase{"ShapeAAAAB", Attribute::Shape, "AAAAB", 450},
+                      ProbabilityCase{"ShapeAABBC", Attribute::Shape, "AABBC", 10800},
+                      ProbabilityCase{"ShapeABCDE", Attribute::Shape, "ABCDE", 30240}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// What holds for any history: every draw shows one value of each attribute, the window only
+// counts hits, and omission is about the draws themselves.
+TEST(AttributeStatsProperties, HoldForAGeneratedHistory) {
   for (const std::vector<Draw>& h : {testing::GeneratedHistory(700, 7), std::vector<Draw>{}}) {
     const int n = static_cast<int>(h.size());
-    std::vector<std::map<Attribute, std::string>> drawn;
-    for (const Draw& d : h) drawn.push_back(PlainValues(d.digits));
+    const StatsTable whole = ComputeAttributeStats(h, 0);
     for (int lastN : {0, 1, 37, 700, 900}) {
       const StatsTable t = ComputeAttributeStats(h, lastN);
       const int window = lastN == 0 || lastN > n ? n : lastN;
+      EXPECT_EQ(t.draws, n);
       EXPECT_EQ(t.window, window);
       int checked = 0;
-      for (const AttributeStats& a : t.attributes) {
+      for (int ai = 0; ai < kAttributeCount; ++ai) {
+        const AttributeStats& a = t.attributes[ai];
+        SCOPED_TRACE(std::string(AttributeName(a.attribute)) + " last " + std::to_string(lastN));
         ASSERT_EQ(static_cast<int>(a.values.size()), ValueCount(a.attribute));
+        double probability = 0, expected = 0;
+        int hits = 0, newest = 0;
         for (int v = 0; v < ValueCount(a.attribute); ++v, ++checked) {
-          const std::string label = ValueLabel(a.attribute, v);
-          SCOPED_TRACE(std::string(AttributeName(a.attribute)) + " " + label + " last " +
-                       std::to_string(lastN));
-          // Draws showing the value, oldest first.
-          std::vector<int> shown;
-          for (int i = 0; i < n; ++i)
-            if (drawn[i].at(a.attribute) == label) shown.push_back(i);
-          int hits = 0, longest = 0, previous = -1;
-          for (int i : shown) {
-            hits += i >= n - window;
-            longest = std::max(longest, i - previous - 1);
-            previous = i;
-          }
-          const int current = n - 1 - previous;
-          const double p = numbers[{a.attribute, label}] / 100000.0;
           const ValueStats& s = a.values[v];
-          EXPECT_DOUBLE_EQ(s.probability, p);
-          EXPECT_EQ(s.hits, hits);
-          EXPECT_DOUBLE_EQ(s.expected, p * window);
-          EXPECT_EQ(s.current, current);
-          EXPECT_EQ(s.longest, std::max(longest, current));
-          EXPECT_DOUBLE_EQ(s.expectedGap, (1 - p) / p);
+          const ValueStats& all = whole.attributes[ai].values[v];
+          probability += s.probability;
+          expected += s.expected;
+          hits += s.hits;
+          newest += s.current == 0 && n > 0;
+          EXPECT_LE(s.hits, all.hits) << v;
+          // Omission reaches over the whole history, whatever the window.
+          EXPECT_EQ(s.current, all.current) << v;
+          EXPECT_EQ(s.longest, all.longest) << v;
+          EXPECT_GE(s.longest, s.current) << v;
+          EXPECT_LE(s.longest, n) << v;
+          // Never shown: absent for the whole history.
+          if (all.hits == 0) {
+            EXPECT_EQ(s.current, n) << v;
+            EXPECT_EQ(s.longest, n) << v;
+          } else {
+            EXPECT_LT(s.current, n) << v;
+          }
         }
+        EXPECT_NEAR(probability, 1, 1e-12);
+        EXPECT_NEAR(expected, window, 1e-9);
+        EXPECT_EQ(hits, window);
+        EXPECT_EQ(newest, n > 0 ? 1 : 0);
       }
       EXPECT_EQ(checked, 10 * 5 + 46 + 10 + 10 + 6 * 3 + 7);
     }
+    // A position's current omission points at the last draw holding its digit there.
+    for (int p = 0; p < 5 && n > 0; ++p)
+      for (int digit = 0; digit < 10; ++digit) {
+        const int current = whole.attributes[p].values[digit].current;
+        if (current == n) continue;
+        EXPECT_EQ(h[n - 1 - current].digits[p], digit) << p << " " << digit;
+        for (int i = n - current; i < n; ++i) EXPECT_NE(h[i].digits[p], digit) << p << " " << i;
+      }
   }
 }
 

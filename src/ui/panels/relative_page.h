@@ -4,6 +4,9 @@
 
 #include <QWidget>
 
+#include "conditions/relative/relative.h"
+#include "core/digit_table.h"
+
 namespace torvane::ui {
 
 class PageHost;
@@ -15,6 +18,10 @@ class RelativePage : public QWidget {
   explicit RelativePage(PageHost& host, QWidget* parent = nullptr);
 
   RelativePanel* panel() const { return panel_; }
+
+  // What a run reads: the newest draw when rows are applied, nothing when none is; false after
+  // telling the player there is no history to read it from.
+  bool readReference(const RelativeState& rows, DigitTable& reference);
 
  protected:
   // Reads the history when first shown, as the history pages do.

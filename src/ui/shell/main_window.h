@@ -102,9 +102,6 @@ class MainWindow : public QMainWindow {
   void buildPages();
   void buildSchemeMenu();
   void watchConditions();
-  // The newest draw when 按上期 rows are applied, nothing when none is; false after telling
-  // the player there is no history to read it from.
-  bool relativeReference(const Conditions& c, DigitTable& reference);
   void showRunFailure();  // inside a catch block: the message of a failed run action
   void chooseAndLoadScheme();
   void chooseAndSaveScheme();

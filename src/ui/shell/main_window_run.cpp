@@ -8,8 +8,8 @@
 #include "results/result_panel.h"
 #include "run/filter_run.h"
 #include "ui/basesets/base_page.h"
-#include "ui/host/draw_store.h"
 #include "ui/panels/condition_pages.h"
+#include "ui/panels/relative_page.h"
 #include "ui/panels/relative_panel.h"
 #include "ui/shell/main_window.h"
 #include "widgets/box_text.h"
@@ -113,7 +113,7 @@ void MainWindow::showToleranceRead(ToleranceRange tolerance) {
 void MainWindow::runFilters() {
   const Conditions c = runConditions();
   DigitTable reference;
-  if (!relativeReference(c, reference)) return;
+  if (!relativePage_->readReference(c.relative, reference)) return;
   const QString before = resultPanel_->statusText();
   resultPanel_->setStatusText(QStringLiteral("开始过滤。。。"));
   RunResult run;
@@ -157,27 +157,6 @@ void MainWindow::handOverResults(bool exportThem) {
     resultPanel_->exportAll();
   else
     resultPanel_->copyAll();
-}
-
-bool MainWindow::relativeReference(const Conditions& c, DigitTable& reference) {
-  reference.clear();
-  if (!RelativeApplied(c.relative)) return true;
-  // Follows the store first: another program may have added or deleted the newest draw.
-  drawStore_->ensureOpen();
-  if (!drawStore_->error().isEmpty() || drawStore_->draws().empty()) {
-    QString why = QStringLiteral("但开奖历史里还没有号码。");
-    if (!drawStore_->error().isEmpty())
-      why = QStringLiteral("但开奖历史库打不开：%1。").arg(drawStore_->error());
-    else if (!drawStore_->gone().isEmpty())
-      why = QStringLiteral("但%1").arg(drawStore_->gone());
-    dialogs_.warning(
-        this, QStringLiteral("错误提示"),
-        QStringLiteral("“按上期条件”页勾选了条件，它们以最新一期开奖号码为参照，") + why +
-            QStringLiteral("\n请先到“开奖历史”页导入开奖号码，或取消这些勾选，再开始缩水。"));
-    return false;
-  }
-  reference.appendRow(drawStore_->draws().back().digits.data());
-  return true;
 }
 
 }  // namespace torvane::ui

@@ -1,8 +1,10 @@
 // The 条件回测 page: conditions set on the panels, a temporary store, and every row compared
 // with the engine's Backtest of the same conditions.
 
+#include <QAbstractSeries>
 #include <QAreaSeries>
 #include <QBarSet>
+#include <QChartView>
 #include <QClipboard>
 #include <QComboBox>
 #include <QGuiApplication>
@@ -20,6 +22,7 @@
 
 #include "run/backtest.h"
 #include "run/backtest_report.h"
+#include "run/filter_run.h"
 #include "scheme/scheme_file.h"
 #include "support/every_panel_set.h"
 #include "support/history_fixture.h"
@@ -58,6 +61,17 @@ class BacktestPageTest : public HistoryFixture {
     return m->data(m->index(row, column), role).toString();
   }
 };
+
+// A share as the page writes it: two decimals and a percent sign.
+QString Percent(double ratio) {
+  return QString::asprintf("%.2f%%", ratio * 100);
+}
+
+// The p-value as the summary writes it: two decimals, three below 0.01, "p < 0.001" below that.
+QString PValue(double p) {
+  if (p < 0.001) return QStringLiteral("p < 0.001");
+  return QStringLiteral("p = ") + QString::number(p, 'f', p < 0.01 ? 3 : 2);
+}
 
 struct BaseCase {
   const char* name;
@@ -126,11 +140,11 @@ TEST_P(BacktestAgreesTest, EveryDrawRowMatchesTheEngine) {
     SCOPED_TRACE(e.name);
     EXPECT_EQ(Cell(conditions, r, ConditionStatsModel::Name).toStdString(), e.name);
     EXPECT_EQ(Cell(conditions, r, ConditionStatsModel::Killed).toInt(), e.killed);
-    EXPECT_EQ(Cell(conditions, r, ConditionStatsModel::Rate), PercentText(e.killRate));
+    EXPECT_EQ(Cell(conditions, r, ConditionStatsModel::Rate), Percent(e.killRate));
     EXPECT_EQ(Cell(conditions, r, ConditionStatsModel::CurrentStreak).toInt(), e.currentStreak);
     EXPECT_EQ(Cell(conditions, r, ConditionStatsModel::LongestStreak).toInt(), e.longestStreak);
     const ConditionWorth& w = expected.decision.worth[r];
-    EXPECT_EQ(Cell(conditions, r, ConditionStatsModel::KillShare), PercentText(w.killShare));
+    EXPECT_EQ(Cell(conditions, r, ConditionStatsModel::KillShare), Percent(w.killShare));
     EXPECT_EQ(Cell(conditions, r, ConditionStatsModel::ResultsWithout).toInt(), w.resultsWithout);
     EXPECT_EQ(Cell(conditions, r, ConditionStatsModel::KeptWithout).toInt(), w.keptWithout);
   }
@@ -143,9 +157,16 @@ TEST_P(BacktestAgreesTest, EveryDrawRowMatchesTheEngine) {
                                    .arg(expected.currentKeptStreak)
                                    .arg(expected.longestMissedStreak)));
   EXPECT_TRUE(summary.contains(QStringLiteral("95% 区间 %1 至 %2")
-                                   .arg(PercentText(expected.decision.confidence.low),
-                                        PercentText(expected.decision.confidence.high))));
-  EXPECT_TRUE(summary.contains(QString::fromStdString(SignificanceText(expected))));
+                                   .arg(Percent(expected.decision.confidence.low),
+                                        Percent(expected.decision.confidence.high))));
+  // One of the three verdicts, with the p-value of the engine's report.
+  const double p = expected.decision.confidence.pValue;
+  const char* verdict = p >= 0.05 ? "与随机选同样多的号码相比，没有显著差别"
+                        : expected.hitRate > expected.share ? "命中率高于随机选同样多的号码"
+                                                            : "命中率低于随机选同样多的号码";
+  EXPECT_TRUE(
+      summary.contains(QStringLiteral("%1（%2）").arg(QString::fromUtf8(verdict), PValue(p))))
+      << summary.toStdString();
   // The result count is the one 开始缩水 shows.
   pressRun(0);
   EXPECT_EQ(resultCount(), expected.resultCount);
@@ -447,11 +468,25 @@ TEST_F(BacktestPageTest, ToleranceTableRowIsAppliedToTheBoxes) {
   pressBacktest();
   const BacktestReport r = *page()->report();  // a copy: the back-test below replaces it
   ToleranceTableModel* model = page()->toleranceModel();
-  ASSERT_EQ(model->rowCount(), static_cast<int>(r.decision.toleranceTable.size()));
+  // Each row against one run and one judging of its own: the run's numbers per kill count
+  // give every tolerance's result count, the draws' kill counts every tolerance's kept draws.
+  const Conditions shown = window->gatherConditions();
+  const RunResult run = RunFilters(window->baseSet(), shown);
+  const std::vector<Draw> all = stored();
+  const DrawVerdicts judged =
+      JudgeDraws(shown, window->baseSet(), std::vector<Draw>(all.end() - 100, all.end()));
+  const int top = std::min<int>(run.stats.size(), 9);
+  ASSERT_EQ(model->rowCount(), (top + 1) * (top + 2) / 2);
   for (int row = 0; row < model->rowCount(); ++row) {
-    const ToleranceRow& t = r.decision.toleranceTable[row];
-    EXPECT_EQ(Cell(model, row, ToleranceTableModel::Results).toInt(), t.results);
-    EXPECT_EQ(Cell(model, row, ToleranceTableModel::Kept).toInt(), t.kept);
+    const int min = Cell(model, row, ToleranceTableModel::Min).toInt();
+    const int max = Cell(model, row, ToleranceTableModel::Max).toInt();
+    int results = 0, kept = 0;
+    for (int j = min; j <= max; ++j) results += run.killSumCounts[j];
+    for (const DrawVerdict& v : judged.draws)
+      kept += v.inBase && v.failed >= min && v.failed <= max;
+    SCOPED_TRACE(std::to_string(min) + "-" + std::to_string(max));
+    EXPECT_EQ(Cell(model, row, ToleranceTableModel::Results).toInt(), results);
+    EXPECT_EQ(Cell(model, row, ToleranceTableModel::Kept).toInt(), kept);
   }
   const int row = model->rowOf({2, 5});
   ASSERT_GE(row, 0);
@@ -499,8 +534,14 @@ TEST_F(BacktestPageTest, ComparesSchemesOnTheSameDraws) {
     EXPECT_EQ(Cell(model, row, SchemeCompareModel::Results).toInt(), e.resultCount);
     EXPECT_EQ(Cell(model, row, SchemeCompareModel::Kept).toInt(), e.kept);
     EXPECT_EQ(Cell(model, row, SchemeCompareModel::Tested).toInt(), 100);
-    // Kept so far ends at the kept count; the expectation at share × draws.
-    EXPECT_EQ(KeptSoFar(e.judged.draws).back(), QPointF(100, e.kept));
+    // The chart's solid line ends at the kept count, its dashed one at share × draws.
+    const QList<QAbstractSeries*> series = compare->chart()->chart()->series();
+    ASSERT_EQ(series.size(), 6);
+    const auto* kept = qobject_cast<QLineSeries*>(series[2 * row]);
+    const auto* random = qobject_cast<QLineSeries*>(series[2 * row + 1]);
+    ASSERT_TRUE(kept && random);
+    EXPECT_EQ(kept->points().back(), QPointF(100, e.kept));
+    EXPECT_DOUBLE_EQ(random->points().back().y(), e.share * 100);
   }
   EXPECT_EQ(Cell(model, 0, SchemeCompareModel::Scheme), QStringLiteral("当前条件"));
   EXPECT_EQ(Cell(model, 2, SchemeCompareModel::Scheme), QStringLiteral("span_9.json"));

@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 #include <QSpinBox>
 #include <QTableWidget>
+#include <QTest>
 
 #include "support/digit_tables.h"
 #include "support/main_window_fixture.h"
@@ -82,6 +83,56 @@ TEST_F(MergeTest, SendAsksBeforeReplacingTheBase) {
   clickName("cmdMergeSend");
   EXPECT_EQ(baseBox()->text(), QStringLiteral("12345"));
   EXPECT_EQ(dialogs.calls.back().kind, QStringLiteral("question"));
+}
+
+// 移除所选 takes the selected sets out (Delete does the same) and 全部清空 every set; the
+// votes, the range and the result follow at once.
+TEST_F(MergeTest, RemoveSelectedAndClearAll) {
+  paste("00001 00002");
+  paste("00002 00003");
+  paste("00002 00003 00004");
+  ASSERT_EQ(page->setCount(), 3);
+  page->minBox()->setValue(2);
+  EXPECT_EQ(support::KeysOf(page->result()), std::vector<int>({2, 3}));
+  auto* sets = find<QTableWidget>(QStringLiteral("tblMergeSets"));
+
+  sets->clearSelection();
+  dialogs.reset();
+  clickName("cmdMergeRemove");
+  EXPECT_EQ(dialogs.calls.size(), 1u);
+  EXPECT_EQ(page->setCount(), 3);
+
+  // The middle set out: 00002 is in both left, the others in one; the range keeps its
+  // lower end and its upper end follows the count of sets.
+  sets->selectRow(1);
+  clickName("cmdMergeRemove");
+  ASSERT_EQ(page->setCount(), 2);
+  EXPECT_EQ(cell("tblMergeSets", 0, 0), QStringLiteral("粘贴1"));
+  EXPECT_EQ(cell("tblMergeSets", 1, 0), QStringLiteral("粘贴3"));
+  EXPECT_EQ(page->minBox()->value(), 2);
+  EXPECT_EQ(page->maxBox()->value(), 2);
+  const QStringList votes = {"1", "1", "3", "4", "99996", ""};
+  for (int i = 0; i < 6; ++i) EXPECT_EQ(cell("tblMergeVotes", i / 2, 1 + i % 2), votes[i]) << i;
+  EXPECT_EQ(support::KeysOf(page->result()), std::vector<int>({2}));
+
+  window->show();
+  QApplication::setActiveWindow(window.get());
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  sets->setFocus();
+  sets->selectRow(0);
+  QTest::keyClick(sets, Qt::Key_Delete);
+  ASSERT_EQ(page->setCount(), 1);
+  EXPECT_EQ(cell("tblMergeSets", 0, 0), QStringLiteral("粘贴3"));
+  EXPECT_EQ(support::KeysOf(page->result()), std::vector<int>({2, 3, 4}));
+
+  clickName("cmdMergeClear");
+  EXPECT_EQ(page->setCount(), 0);
+  EXPECT_EQ(find<QTableWidget>(QStringLiteral("tblMergeSets"))->rowCount(), 0);
+  EXPECT_EQ(find<QTableWidget>(QStringLiteral("tblMergeVotes"))->rowCount(), 0);
+  EXPECT_FALSE(page->minBox()->isEnabled());
+  EXPECT_EQ(page->resultCount(), 0);
+  EXPECT_EQ(find<QLabel>(QStringLiteral("lblMergeCount"))->text(),
+            QStringLiteral("合并结果：请先导入或粘贴大底"));
 }
 
 }  // namespace

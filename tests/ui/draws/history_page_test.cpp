@@ -269,7 +269,8 @@ TEST_F(HistoryPageTest, ExportsWhatTheCommandLineExports) {
   QFile f(path);
   ASSERT_TRUE(f.open(QIODevice::ReadOnly));
   EXPECT_EQ(f.readAll(),
-            "period,date,number\n2024001,2024-01-01,01740\n2024002,2024-01-02,78901\n");
+            "period,date,number,sales,winners,prize\n2024001,2024-01-01,01740,,,\n"
+            "2024002,2024-01-02,78901,,,\n");
   EXPECT_EQ(page()->statusLabel()->text(), QStringLiteral("已导出 2 期到 out.csv"));
 }
 
