@@ -108,7 +108,12 @@ void DrawStore::follow() {
     switch (store_->CheckFile()) {
       case FileState::Same:
         if (store_->HasChanged()) {
-          reload();
+          // A store read while another program was still making it may need opening anew
+          // to show what that program then wrote.
+          if (store_->readOnly())
+            reopen();
+          else
+            reload();
           return;
         }
         break;

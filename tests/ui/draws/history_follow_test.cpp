@@ -243,6 +243,24 @@ TEST_F(HistoryFollowTest, ARemovedStoreIsSaidAndOnlyRemadeAfterThePlayerWasTold)
   }
 }
 
+TEST_F(HistoryFollowTest, AStoreAnotherProgramMakesIsShown) {
+  for (bool emptyFileFirst : {false, true}) {
+    SCOPED_TRACE(emptyFileFirst ? "seen while still an empty file" : "made at once");
+    window = std::make_unique<MainWindow>(dialogs);
+    std::filesystem::remove_all(std::filesystem::path(dbPath.toStdString()).parent_path());
+    showHistory();
+    if (emptyFileFirst) {
+      QDir().mkpath(QFileInfo(dbPath).path());
+      writeFile(QStringLiteral("store/history.db"), {});
+      activate();
+      EXPECT_EQ(model()->rowCount(), 0);
+    }
+    other().Import(GeneratedHistory(5));
+    activate();
+    EXPECT_EQ(model()->rowCount(), 5);
+  }
+}
+
 TEST_F(HistoryFollowTest, AReadOnlyStoreIsReadAndWritesSayWhy) {
   namespace fs = std::filesystem;
   showHistory();
