@@ -10,6 +10,7 @@ bool IsDigit(char c) {
 // Length in bytes of a delimiter at s[i], 0 if none.
 size_t DelimiterAt(std::string_view s, size_t i) {
   if (s[i] == ',' || s[i] == ';') return 1;
+  if (s[i] != '\xEF' && s[i] != '\xE3') return 0;
   std::string_view three = s.substr(i, 3);
   if (three == "\xEF\xBC\x8C" || three == "\xEF\xBC\x9B" || three == "\xE3\x80\x81")  // ， ； 、
     return 3;
@@ -93,6 +94,7 @@ std::vector<std::string> SplitAtBlanks(std::string_view line) {
 
 size_t BlankAt(std::string_view s, size_t i) {
   if (s[i] == ' ' || s[i] == '\t') return 1;
+  if (s[i] != '\xE3' && s[i] != '\xC2') return 0;
   if (s.substr(i, 3) == "\xE3\x80\x80") return 3;
   if (s.substr(i, 2) == "\xC2\xA0") return 2;
   return 0;

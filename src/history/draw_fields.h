@@ -3,7 +3,6 @@
 // tab-separated table keeps "9,916,601" as one amount and a CSV file keeps a quoted field
 // whole, as RFC 4180 says.
 
-#include <algorithm>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,7 +22,8 @@ void ForEachLine(std::string_view text, F&& f) {
   int number = 0;
   size_t i = 0;
   while (i < text.size()) {
-    size_t end = std::min(text.find_first_of("\r\n", i), text.size());
+    size_t end = i;
+    while (end < text.size() && text[end] != '\n' && text[end] != '\r') ++end;
     if (!f(++number, text.substr(i, end - i))) return;
     i = end + (text.substr(end, 2) == "\r\n" ? 2 : 1);
   }

@@ -58,7 +58,7 @@ DrawFileResult ParseDrawText(std::string_view text) {
   ForEachLine(text, [&](int lineNo, std::string_view line) {
     DrawLine parsed = ParseDrawLine(line, separator);
     if (parsed.kind == LineKind::Blank) return true;
-    const std::string where = "第 " + std::to_string(lineNo) + " 行";
+    auto where = [lineNo] { return "第 " + std::to_string(lineNo) + " 行"; };
     if (parsed.kind == LineKind::NotADraw) {
       if (r.draws.empty() && LooksLikeHeader(line)) {
         ++r.skippedHeaders;
@@ -66,7 +66,7 @@ DrawFileResult ParseDrawText(std::string_view text) {
         if (auto t = ReadColumnTitles(SplitLine(line, separator).fields)) titles = std::move(t);
         return true;
       }
-      return refuse(where + "不是开奖记录（" + parsed.reason + "）：" + Quoted(line));
+      return refuse(where() + "不是开奖记录（" + parsed.reason + "）：" + Quoted(line));
     }
     Draw& d = parsed.draw;
     ReadFigures(parsed.trailing, titles ? &*titles : nullptr, d);
@@ -77,7 +77,7 @@ DrawFileResult ParseDrawText(std::string_view text) {
     }
     Draw& kept = r.draws[it->second.index];
     const std::string both =
-        "第 " + std::to_string(it->second.line) + " 行与" + where + "是同一期 " + d.period;
+        "第 " + std::to_string(it->second.line) + " 行与" + where() + "是同一期 " + d.period;
     if (kept.digits != d.digits)
       return refuse(both + "，号码却不同（" + kept.NumberText() + " 与 " + d.NumberText() + "）");
     if (const char* figure = MergeFigures(kept, d)) return refuse(both + "，" + figure + "却不同");

@@ -1,5 +1,6 @@
 #include "history/draw_line.h"
 
+#include <iterator>
 #include <vector>
 
 namespace torvane::history {
@@ -35,6 +36,7 @@ bool AllDigits(std::string_view s) {
 size_t TokenSeparatorAt(std::string_view s, size_t i) {
   if (size_t n = BlankAt(s, i)) return n;
   if (s[i] == ',' || s[i] == ';') return 1;
+  if (s[i] != '\xEF' && s[i] != '\xE3') return 0;
   std::string_view three = s.substr(i, 3);
   if (three == "\xEF\xBC\x8C" || three == "\xEF\xBC\x9B" || three == "\xE3\x80\x81")  // ， ； 、
     return 3;
@@ -151,6 +153,7 @@ DrawLine NotADraw(std::string reason) {
 }  // namespace
 
 std::string FoldFullWidthDigits(std::string_view line) {
+  if (line.find('\xEF') == std::string_view::npos) return std::string(line);
   std::string out;
   out.reserve(line.size());
   for (size_t i = 0; i < line.size(); ++i) {
@@ -217,7 +220,7 @@ DrawLine ParseDrawLine(std::string_view raw, Separator separator) {
   Digits digits{};
   size_t got = 0;
   bool anything = false;
-  const std::vector<std::string>& fields = split.fields;
+  std::vector<std::string>& fields = split.fields;
   for (size_t f = 0; f < fields.size(); ++f) {
     for (std::string_view token : SplitTokens(fields[f])) {
       anything = true;
@@ -264,7 +267,9 @@ DrawLine ParseDrawLine(std::string_view raw, Separator separator) {
         r.draw.period = std::string(period);
         r.draw.date = std::move(date);
         r.draw.digits = digits;
-        r.trailing.assign(fields.begin() + static_cast<std::ptrdiff_t>(f) + 1, fields.end());
+        r.trailing.assign(
+            std::make_move_iterator(fields.begin() + static_cast<std::ptrdiff_t>(f) + 1),
+            std::make_move_iterator(fields.end()));
         return r;
       }
     }

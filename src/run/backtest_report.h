@@ -67,6 +67,8 @@ std::vector<double> SchemePHolm(std::span<const SchemeBacktest> schemes);
 // nothing was bought) and pHolm fractions with 6 decimals, ratio 4 decimals or empty, cost and
 // won whole yuan.
 std::string CompareText(std::span<const SchemeBacktest> schemes);
+// That sentence alone; empty when there is nothing to warn of.
+std::string BestSchemeLuckText(std::span<const SchemeBacktest> schemes);
 std::string CompareCsv(std::span<const SchemeBacktest> schemes);
 
 }  // namespace torvane

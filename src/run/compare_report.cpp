@@ -42,6 +42,16 @@ std::vector<double> SchemePHolm(std::span<const SchemeBacktest> schemes) {
   return HolmAdjust(p);
 }
 
+std::string BestSchemeLuckText(std::span<const SchemeBacktest> schemes) {
+  size_t best = 0;
+  if (schemes.size() < 2 || !BestLooking(schemes, &best)) return {};
+  const std::vector<double> holm = SchemePHolm(schemes);
+  if (holm[best] < 0.05) return {};
+  return "看起来最好的方案 " + schemes[best].name + " 按 Holm 方法校正（比了 " +
+         std::to_string(schemes.size()) + " 个方案）后 p = " + PValueText(holm[best]) +
+         "，不低于 0.05：它领先可能只是运气。";
+}
+
 std::string CompareText(std::span<const SchemeBacktest> schemes) {
   std::string head;
   if (!schemes.empty()) {
@@ -71,12 +81,8 @@ std::string CompareText(std::span<const SchemeBacktest> schemes) {
   }
   std::vector<bool> right(rows[0].size(), true);
   right[0] = right.back() = false;
-  std::string tail;
-  size_t best = 0;
-  if (schemes.size() > 1 && BestLooking(schemes, &best) && holm[best] >= 0.05)
-    tail = "看起来最好的方案 " + schemes[best].name + " 按 Holm 方法校正（比了 " +
-           std::to_string(schemes.size()) + " 个方案）后 p = " + PValueText(holm[best]) +
-           "，不低于 0.05：它领先可能只是运气。\n";
+  std::string tail = BestSchemeLuckText(schemes);
+  if (!tail.empty()) tail += "\n";
   return head + AlignedTable(rows, right) + tail + TuningWarningText() + "\n";
 }
 

@@ -54,6 +54,12 @@ QString QtDialogs::openFile(QWidget* parent, const QString& filter) {
   return RunFileDialog(*MakeFileDialog(parent, QFileDialog::AcceptOpen, filter));
 }
 
+QStringList QtDialogs::chooseOpenFiles(QWidget* parent, const QString& filter) {
+  const auto dialog = MakeFileDialog(parent, QFileDialog::AcceptOpen, filter);
+  dialog->setFileMode(QFileDialog::ExistingFiles);
+  return dialog->exec() == QDialog::Accepted ? dialog->selectedFiles() : QStringList();
+}
+
 QString QtDialogs::saveFile(QWidget* parent, const QString& filter, const QString& suggested) {
   return RunFileDialog(*MakeFileDialog(parent, QFileDialog::AcceptSave, filter, suggested));
 }

@@ -2,6 +2,7 @@
 // Every modal thing the window shows goes through here, so tests can script it.
 
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -27,6 +28,8 @@ class Dialogs {
 
   // Empty when cancelled. filter in Qt form, e.g. "文本文件 (*.txt)".
   virtual QString openFile(QWidget* parent, const QString& filter) = 0;
+  // Several files at once; empty when cancelled.
+  virtual QStringList chooseOpenFiles(QWidget* parent, const QString& filter) = 0;
   virtual QString saveFile(QWidget* parent, const QString& filter, const QString& suggested) = 0;
 
   // The self-closing "复制成功" notice.
@@ -46,6 +49,7 @@ class QtDialogs : public Dialogs {
                 bool warningIcon) override;
   Answer questionWithCancel(QWidget* parent, const QString& title, const QString& text) override;
   QString openFile(QWidget* parent, const QString& filter) override;
+  QStringList chooseOpenFiles(QWidget* parent, const QString& filter) override;
   QString saveFile(QWidget* parent, const QString& filter, const QString& suggested) override;
   void copyNotice(QWidget* parent) override;
   void openTextEditor(QWidget* parent, const QString& title, const QString& text) override;

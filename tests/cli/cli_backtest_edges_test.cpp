@@ -73,20 +73,26 @@ TEST_F(CliBacktestEdges, CompareAsText) {
   const Outcome o = Cli({"compare", scheme_, none, empty, "--history", draws_});
   ASSERT_EQ(o.code, kExitDone) << o.err;
   const std::vector<std::string> lines = Lines(o.out);
-  ASSERT_EQ(lines.size(), 6u) << o.out;
+  ASSERT_EQ(lines.size(), 7u) << o.out;
   EXPECT_EQ(lines[0], "回测 5 期：2024001 至 2024005");
   EXPECT_EQ(Words(lines[1]),
             (std::vector<std::string>{"方案", "注数", "占比", "保留", "命中率", "95%", "区间",
-                                      "命中率÷占比", "p", "值", "结论"}));
+                                      "命中率÷占比", "p", "值", "Holm", "校正", "p", "投入（元）",
+                                      "中奖（元）", "返还率", "结论"}));
   EXPECT_EQ(Words(lines[2]),
             (std::vector<std::string>{scheme_, "96753", "96.75%", "2", "40.00%", "11.76%-76.93%",
-                                      "0.41", "<", "0.001", "低于随机"}));
+                                      "0.41", "<", "0.001", "<", "0.001", "967530", "200000",
+                                      "20.67%", "低于随机"}));
   EXPECT_EQ(Words(lines[3]),
             (std::vector<std::string>{none, "100000", "100.00%", "5", "100.00%", "56.55%-100.00%",
-                                      "1.00", "1.00", "无显著差别"}));
+                                      "1.00", "1.00", "1.00", "1000000", "500000", "50.00%",
+                                      "无显著差别"}));
   EXPECT_EQ(Words(lines[4]), (std::vector<std::string>{empty, "0", "0.00%", "0", "0.00%",
-                                                       "0.00%-43.45%", "无", "1.00", "无法比较"}));
-  EXPECT_EQ(lines[5], "注意：若条件是看着这些开奖挑出来的，它们在这里的成绩会好于今后的开奖。");
+                                                       "0.00%-43.45%", "无", "无", "无", "0", "0",
+                                                       "无", "无法比较"}));
+  // The best-looking scheme does not survive Holm's adjustment over the three.
+  EXPECT_NE(lines[5].find("它领先可能只是运气"), std::string::npos) << lines[5];
+  EXPECT_EQ(lines[6], "注意：若条件是看着这些开奖挑出来的，它们在这里的成绩会好于今后的开奖。");
   // The counts line up at their right edge, whatever the length of the file names.
   const auto countEnd = [&](size_t line, const std::string& count) {
     return lines[line].find(" " + count + " ") + 1 + count.size();
@@ -113,7 +119,7 @@ TEST_F(CliBacktestEdges, OneDrawHistory) {
   // No condition is missing: the scheme has one, there was only nothing to judge.
   EXPECT_EQ(relative.out.find("没有设置任何条件"), std::string::npos) << relative.out;
   EXPECT_EQ(Cli({"backtest", relative_, "--history", oneDraw_, "--csv"}).out,
-            "period,date,number,inBase,failed,kept,conditions\n");
+            "period,date,number,inBase,failed,kept,conditions,results,cost,won,balance\n");
 }
 
 struct LastCase {

@@ -2,6 +2,7 @@
 // Scripted dialogs: records every box and answers from queues, never blocks.
 
 #include <QString>
+#include <QStringList>
 #include <deque>
 #include <functional>
 #include <vector>
@@ -12,7 +13,7 @@ namespace torvane::widgets {
 
 struct DialogCall {
   QString kind;  // "information", "warning", "plain", "question", "questionWithCancel",
-                 // "openFile", "saveFile", "copyNotice", "editor"
+                 // "openFile", "chooseOpenFiles", "saveFile", "copyNotice", "editor"
   QString title;
   QString text;
 };
@@ -20,9 +21,10 @@ struct DialogCall {
 class FakeDialogs : public Dialogs {
  public:
   std::vector<DialogCall> calls;
-  std::deque<bool> answers;     // question(); Yes when empty
-  std::deque<Answer> threeWay;  // questionWithCancel(); Cancel when empty
-  std::deque<QString> files;    // openFile()/saveFile(); cancelled when empty
+  std::deque<bool> answers;           // question(); Yes when empty
+  std::deque<Answer> threeWay;        // questionWithCancel(); Cancel when empty
+  std::deque<QString> files;          // openFile()/saveFile(); cancelled when empty
+  std::deque<QStringList> fileLists;  // chooseOpenFiles(); cancelled when empty
   // Runs while a question is up, as the player's hand does while a modal box shows.
   std::function<void()> whileAsking;
 
@@ -54,6 +56,13 @@ class FakeDialogs : public Dialogs {
   QString openFile(QWidget*, const QString& filter) override {
     calls.push_back({"openFile", QString(), filter});
     return next();
+  }
+  QStringList chooseOpenFiles(QWidget*, const QString& filter) override {
+    calls.push_back({"chooseOpenFiles", QString(), filter});
+    if (fileLists.empty()) return {};
+    QStringList f = fileLists.front();
+    fileLists.pop_front();
+    return f;
   }
   QString saveFile(QWidget*, const QString& filter, const QString&) override {
     calls.push_back({"saveFile", QString(), filter});

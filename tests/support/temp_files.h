@@ -12,12 +12,12 @@
 
 namespace torvane::testing {
 
-// A fresh folder under the system's temporary folder, removed with everything in it.
+// A fresh folder under the system's temporary folder (or under base), removed with everything
+// in it.
 class TempDir {
  public:
-  TempDir() {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "torvane_history_XXXXXX").string();
+  explicit TempDir(const std::filesystem::path& base = std::filesystem::temp_directory_path()) {
+    std::string pattern = (base / "torvane_history_XXXXXX").string();
     if (!mkdtemp(pattern.data())) ADD_FAILURE() << "mkdtemp failed";
     path_ = pattern;
   }

@@ -162,10 +162,10 @@ void BacktestCharts::buildRateChart(QWidget* viewParent) {
       return;
     }
     const ConditionRecord& c = report_->conditions[n - 1 - bar];
-    QToolTip::showText(QCursor::pos(), QStringLiteral("%1：杀中 %2 期，%3%")
+    QToolTip::showText(QCursor::pos(), QStringLiteral("%1：杀中 %2 期，%3")
                                            .arg(QString::fromStdString(c.name))
                                            .arg(c.killed)
-                                           .arg(c.killRate * 100, 0, 'f', 2));
+                                           .arg(PercentText(c.killRate)));
   });
   rateView_ = View(chart, viewParent, "chtBacktestRates");
   // Every name gets a line of its own: with many conditions the chart grows and scrolls.

@@ -4,6 +4,8 @@
 #include <QFont>
 #include <algorithm>
 
+#include "core/figure_text.h"
+
 namespace torvane::ui {
 
 namespace {
@@ -52,12 +54,22 @@ QVariant ConditionStatsModel::data(const QModelIndex& index, int role) const {
     case Qt::DisplayRole:
       return ConditionCell(*report_, row, index.column());
     case SortRole: {
-      const bool worth = report_->decision.worth.size() == report_->conditions.size();
-      const ConditionWorth* w = worth ? &report_->decision.worth[row] : nullptr;
+      const std::vector<ConditionWorth>& shown = ShownWorth(*report_);
+      const bool worth = shown.size() == report_->conditions.size();
+      const ConditionWorth* w = worth ? &shown[row] : nullptr;
+      const ConditionWorth* check =
+          worth && report_->heldOut ? &report_->heldOut->check.decision.worth[row] : nullptr;
       switch (index.column()) {
         case Killed:
         case Rate:
-          return c.killed;
+          return report_->heldOut && w ? w->killedWinners : c.killed;
+        case PValue:
+          return w ? w->pValue : 1.0;
+        case PHolm:
+          return w ? w->pHolm : 1.0;
+        case CheckKilled:
+        case CheckRate:
+          return check ? check->killedWinners : 0;
         case CurrentStreak:
           return c.currentStreak;
         case LongestStreak:
@@ -189,8 +201,7 @@ int ToleranceTableModel::rowOf(ToleranceRange range) const {
 }
 
 int ToleranceTableModel::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() || !report_ ? 0
-                                      : static_cast<int>(report_->decision.toleranceTable.size());
+  return parent.isValid() || !report_ ? 0 : static_cast<int>(ShownTolerance(*report_).size());
 }
 
 int ToleranceTableModel::columnCount(const QModelIndex& parent) const {
@@ -215,7 +226,13 @@ QVariant ToleranceTableModel::data(const QModelIndex& index, int role) const {
       case HitRate:
         return PercentText(t.hitRate);
       case Ratio:
-        return t.ratio ? QString::number(*t.ratio, 'f', 2) : QStringLiteral("无");
+        return t.ratio ? QString::fromStdString(FixedText(*t.ratio, 2)) : QStringLiteral("无");
+      case CheckKept:
+      case CheckHitRate: {
+        if (!report_->heldOut) return {};
+        const ToleranceRow& c = report_->heldOut->check.decision.toleranceTable[index.row()];
+        return index.column() == CheckKept ? QVariant(c.kept) : QVariant(PercentText(c.hitRate));
+      }
     }
   } else if (role == Qt::BackgroundRole) {
     return index.row() == used_ ? QVariant(kHighlight) : QVariant();
@@ -231,8 +248,9 @@ QVariant ToleranceTableModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant ToleranceTableModel::headerData(int section, Qt::Orientation o, int role) const {
-  static const char* const kHeaders[Count] = {"最小容错", "最大容错", "注数",       "占比",
-                                              "中奖期数", "命中率",   "命中率÷占比"};
+  static const char* const kHeaders[Count] = {"最小容错",    "最大容错",     "注数",
+                                              "占比",        "中奖期数",     "命中率",
+                                              "命中率÷占比", "检验中奖期数", "检验命中率"};
   if (o != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= Count)
     return QAbstractTableModel::headerData(section, o, role);
   return QString::fromUtf8(kHeaders[section]);

@@ -25,8 +25,12 @@ class ConditionStatsModel : public QAbstractTableModel {
     LongestStreak = kCondLongestStreak,
     KillShare = kCondKillShare,
     Ratio = kCondRatio,
+    PValue = kCondPValue,
+    PHolm = kCondPHolm,
     ResultsWithout = kCondResultsWithout,
     KeptWithout = kCondKeptWithout,
+    CheckKilled = kCondCheckKilled,
+    CheckRate = kCondCheckRate,
     Count = kConditionColumns
   };
   static constexpr int SortRole = Qt::UserRole;
@@ -75,15 +79,16 @@ class DrawVerdictModel : public QAbstractTableModel {
 };
 
 // Every tolerance range of the report's conditions, by min then max; the range the report
-// used is marked.
+// used is marked. With draws held out the rows are the choosing part's, the check part's kept
+// draws and hit rate beside them.
 class ToleranceTableModel : public QAbstractTableModel {
   Q_OBJECT
  public:
-  enum Column { Min, Max, Results, Share, Kept, HitRate, Ratio, Count };
+  enum Column { Min, Max, Results, Share, Kept, HitRate, Ratio, CheckKept, CheckHitRate, Count };
 
   explicit ToleranceTableModel(QObject* parent = nullptr);
   void setReport(BacktestPtr report);
-  const ToleranceRow& range(int row) const { return report_->decision.toleranceTable[row]; }
+  const ToleranceRow& range(int row) const { return ShownTolerance(*report_)[row]; }
   int rowOf(ToleranceRange range) const;  // -1 when the table has no such row
 
   int rowCount(const QModelIndex& parent = {}) const override;

@@ -6,13 +6,19 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPointer>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSortFilterProxyModel>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTableView>
+#include <QThread>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <atomic>
+#include <exception>
 #include <optional>
 #include <span>
 
@@ -20,6 +26,8 @@
 #include "run/filter_run.h"
 #include "ui/backtest/backtest_charts.h"
 #include "ui/backtest/backtest_summary.h"
+#include "ui/backtest/money_box.h"
+#include "ui/backtest/money_chart.h"
 #include "ui/backtest/scheme_compare.h"
 #include "ui/host/draw_store.h"
 #include "ui/host/page_host.h"
@@ -28,7 +36,38 @@
 
 namespace torvane::ui {
 
+// A back-test on another thread: what it reads is its own copy; what it gives back is read
+// on the window's thread after the thread has finished.
+struct BacktestJob {
+  Conditions conditions;
+  DigitTable baseSet;
+  std::vector<history::Draw> draws;
+  std::optional<history::Draw> previous;
+  BacktestOptions options;
+  std::atomic<bool> cancelled{false};
+  std::atomic<int> done{0}, total{0};
+  BacktestPtr report;
+  std::exception_ptr error;
+};
+
 namespace {
+
+// The same conditions, base set and tolerance as read (a run writes "01" back as "1").
+bool SameSettings(const Conditions& made, const DigitTable& madeOn, const Conditions& shown,
+                  const DigitTable& baseSet) {
+  auto read = [](const ToleranceState& t) -> std::optional<ToleranceRange> {
+    try {
+      return ReadTolerance(t);
+    } catch (...) {
+      return std::nullopt;
+    }
+  };
+  Conditions a = shown;
+  a.tolerance = made.tolerance;
+  const auto before = read(made.tolerance), now = read(shown.tolerance);
+  const bool sameTolerance = now && before && now->min == before->min && now->max == before->max;
+  return sameTolerance && a == made && baseSet == madeOn;
+}
 
 // The ranges offered, in draws; 0 is the whole history.
 constexpr int kRanges[] = {30, 50, 100, 300, 0};
@@ -94,7 +133,13 @@ BacktestPage::BacktestPage(PageHost& host, QWidget* parent)
   explanation_->setObjectName(QStringLiteral("lblBacktestExplanation"));
   explanation_->setWordWrap(true);
   explanation_->setStyleSheet(QStringLiteral("color: rgb(96,96,96);"));
+  heldOut_ = new QLabel(this);
+  heldOut_->setObjectName(QStringLiteral("lblBacktestHeldOut"));
+  heldOut_->setTextFormat(Qt::RichText);
+  heldOut_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  heldOut_->hide();
   column->addWidget(summary_);
+  column->addWidget(heldOut_);
   column->addWidget(staleNote_);
   column->addWidget(explanation_);
 
@@ -103,6 +148,8 @@ BacktestPage::BacktestPage(PageHost& host, QWidget* parent)
   // The rest of the page's height, whatever the tables would like: the page never scrolls.
   parts_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Ignored);
   parts_->addTab(buildResultTab(), QStringLiteral("条件与各期"));
+  moneyChart_ = new MoneyChart(this);
+  parts_->addTab(moneyChart_, QStringLiteral("累计盈亏"));
   parts_->addTab(buildToleranceTab(), QStringLiteral("容错表"));
   compare_ = new SchemeCompare(dialogs_, this);
   parts_->addTab(compare_, QStringLiteral("方案对比"));
@@ -112,11 +159,21 @@ BacktestPage::BacktestPage(PageHost& host, QWidget* parent)
 
   connect(&store_, &DrawStore::changed, this, [this] {
     if (report_) historyChanged_ = true;
+    if (comparedWith_) compare_->setStale(true);
     showStoreState();
   });
   connect(&host_, &PageHost::conditionsTouched, this,
           [this] { compareConditions(host_.gatherConditions(), host_.baseSet()); });
   showStoreState();
+}
+
+BacktestPage::~BacktestPage() {
+  // The thread reads nothing of the page, but its end is delivered here: stop and wait.
+  if (job_) job_->cancelled = true;
+  if (thread_) {
+    thread_->wait();
+    delete thread_;
+  }
 }
 
 void BacktestPage::runShownConditions() {
@@ -146,6 +203,9 @@ QWidget* BacktestPage::buildToleranceTab() {
   toleranceModel_ = new ToleranceTableModel(this);
   toleranceView_ = Table(toleranceModel_, "grdBacktestTolerance", tab);
   toleranceView_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  // The row in use shows yellow; a selection would paint it over in the system's blue. The
+  // current row (keys, Enter) still moves.
+  toleranceView_->setSelectionMode(QAbstractItemView::NoSelection);
   column->addWidget(toleranceNote_);
   column->addWidget(toleranceView_, 1);
   // A click or Enter; queued, as the back-test it starts resets this very table.
@@ -221,13 +281,32 @@ QWidget* BacktestPage::buildControls() {
   copyButton_->setToolTip(QStringLiteral("把摘要和两张表以制表符分隔复制，可直接粘贴到电子表格"));
   historyCount_ = new QLabel(row);
   historyCount_->setObjectName(QStringLiteral("lblBacktestHistory"));
+  moneyBox_ = new MoneyBox(row);
+  progress_ = new QProgressBar(row);
+  progress_->setObjectName(QStringLiteral("prgBacktest"));
+  progress_->setMaximumWidth(160);
+  progress_->hide();
+  cancelButton_ = new QPushButton(QStringLiteral("取消"), row);
+  cancelButton_->setObjectName(QStringLiteral("cmdBacktestCancel"));
+  cancelButton_->hide();
   h->addWidget(new QLabel(QStringLiteral("回测范围"), row));
   h->addWidget(range_);
+  h->addWidget(moneyBox_);
   h->addWidget(runButton_);
-  h->addSpacing(12);
+  h->addWidget(progress_);
+  h->addWidget(cancelButton_);
+  h->addSpacing(8);
   h->addWidget(historyCount_, 1);
   h->addWidget(copyButton_);
   connect(runButton_, &QPushButton::clicked, this, &BacktestPage::runShownConditions);
+  connect(cancelButton_, &QPushButton::clicked, this, &BacktestPage::cancel);
+  progressTimer_ = new QTimer(this);
+  progressTimer_->setInterval(100);
+  connect(progressTimer_, &QTimer::timeout, this, [this] {
+    if (!job_) return;
+    progress_->setRange(0, std::max(1, job_->total.load()));
+    progress_->setValue(job_->done);
+  });
   connect(copyButton_, &QPushButton::clicked, this, &BacktestPage::copyReport);
   return row;
 }
@@ -272,7 +351,7 @@ void BacktestPage::showEvent(QShowEvent* e) {
 void BacktestPage::showStoreState() {
   showStaleNote();
   const bool failed = !store_.error().isEmpty();
-  runButton_->setEnabled(!failed);
+  runButton_->setEnabled(!failed && !job_);
   const int n = static_cast<int>(store_.draws().size());
   historyCount_->setText(
       store_.path().isEmpty() || failed ? QString() : QStringLiteral("历史库共 %1 期").arg(n));
@@ -306,37 +385,120 @@ void BacktestPage::showStaleNote() {
 }
 
 void BacktestPage::compareConditions(const Conditions& shown, const DigitTable& baseSet) {
+  if (comparedWith_ && !SameSettings(comparedWith_->first, comparedWith_->second, shown, baseSet))
+    compare_->setStale(true);
   if (!report_) return;
-  // The tolerance boxes as read: a run writes "01" back as "1".
-  auto read = [](const ToleranceState& t) -> std::optional<ToleranceRange> {
-    try {
-      return ReadTolerance(t);
-    } catch (...) {
-      return std::nullopt;
-    }
-  };
-  Conditions a = shown;
-  a.tolerance = madeWith_.tolerance;
-  const auto before = read(madeWith_.tolerance), now = read(shown.tolerance);
-  const bool sameTolerance = now && before && now->min == before->min && now->max == before->max;
-  conditionsChanged_ = !(sameTolerance && a == madeWith_ && baseSet == madeOn_);
+  conditionsChanged_ = !SameSettings(madeWith_, madeOn_, shown, baseSet);
   showStaleNote();
 }
 
 bool BacktestPage::run(const Conditions& conditions, const DigitTable& baseSet) {
-  if (!store_.ensureOpen()) return false;
+  if (job_ || !store_.ensureOpen()) return false;
   const std::vector<history::Draw>& all = store_.draws();
   if (all.empty()) {
     // Nothing to judge: the page keeps saying where draws come from.
     showStoreState();
     return false;
   }
+  const ChoicesRead read = moneyBox_->read();
+  if (!read.choices) {
+    dialogs_.warning(this, QStringLiteral("Torvane"), read.problem);
+    return false;
+  }
+  moneyBox_->remember();
+  BacktestOptions options;
+  options.money = read.choices->money;
+  options.holdout = read.choices->holdout;
   const std::span<const history::Draw> draws = chosenDraws();
+  const history::Draw* previous = drawBefore(draws);
+  const int tested = TestedDrawCount(conditions, draws.size(), previous != nullptr);
+  if (const std::string problem = HoldoutProblem(options.holdout, tested); !problem.empty()) {
+    dialogs_.warning(this, QStringLiteral("Torvane"),
+                     QString::fromStdString(problem) + QStringLiteral("。"));
+    return false;
+  }
+  if (RelativeApplied(conditions.relative) && tested > kForegroundDraws) {
+    ReadTolerance(conditions.tolerance);  // a refused tolerance says so now, not later
+    startJob(conditions, baseSet, draws, previous, options);
+    return true;
+  }
   showReport(std::make_shared<const BacktestReport>(
-      Backtest(conditions, baseSet, draws, drawBefore(draws))));
+      Backtest(conditions, baseSet, draws, previous, options)));
   madeWith_ = conditions;
   madeOn_ = baseSet;
   return true;
+}
+
+void BacktestPage::startJob(const Conditions& conditions, const DigitTable& baseSet,
+                            std::span<const history::Draw> draws, const history::Draw* previous,
+                            const BacktestOptions& options) {
+  auto job = std::make_shared<BacktestJob>();
+  job->conditions = conditions;
+  job->baseSet = baseSet;
+  job->draws.assign(draws.begin(), draws.end());
+  if (previous) job->previous = *previous;
+  job->options = options;
+  job->total = static_cast<int>(draws.size());
+  BacktestJob* j = job.get();
+  j->options.progress = [j](int done, int total) {
+    j->done = done;
+    j->total = total;
+    return !j->cancelled;
+  };
+  job_ = job;
+  thread_ = QThread::create([job] {
+    try {
+      job->report = std::make_shared<const BacktestReport>(
+          Backtest(job->conditions, job->baseSet, job->draws,
+                   job->previous ? &*job->previous : nullptr, job->options));
+    } catch (const BacktestCancelled&) {
+    } catch (...) {
+      job->error = std::current_exception();
+    }
+  });
+  connect(thread_, &QThread::finished, this, &BacktestPage::finishJob);
+  progress_->setRange(0, std::max(1, job->total.load()));
+  progress_->setValue(0);
+  progress_->show();
+  cancelButton_->show();
+  cancelButton_->setEnabled(true);
+  runButton_->setEnabled(false);
+  historyCount_->setText(QStringLiteral("正在回测（按上期条件要逐期计算注数）…"));
+  progressTimer_->start();
+  thread_->start();
+}
+
+void BacktestPage::cancel() {
+  if (!job_) return;
+  job_->cancelled = true;
+  cancelButton_->setEnabled(false);
+}
+
+void BacktestPage::finishJob() {
+  thread_->deleteLater();
+  thread_ = nullptr;
+  progressTimer_->stop();
+  progress_->hide();
+  cancelButton_->hide();
+  const std::shared_ptr<BacktestJob> job = std::move(job_);
+  job_.reset();
+  showStoreState();
+  // Once 取消 is pressed nothing of this back-test shows, even if it had just finished.
+  if (job->cancelled) {
+    historyCount_->setText(QStringLiteral("回测已取消，下面仍是上一次的结果。"));
+    return;
+  }
+  if (job->error) {
+    try {
+      std::rethrow_exception(job->error);
+    } catch (...) {
+      host_.showRunFailure();
+    }
+    return;
+  }
+  showReport(job->report);
+  madeWith_ = job->conditions;
+  madeOn_ = job->baseSet;
 }
 
 std::span<const history::Draw> BacktestPage::chosenDraws() {
@@ -358,8 +520,14 @@ bool BacktestPage::compareSchemes(const Conditions& current, const DigitTable& b
         QStringLiteral("历史库里还没有开奖号码，无法对比。请先到“开奖历史”页导入。"));
     return false;
   }
+  const ChoicesRead read = moneyBox_->read();
+  if (!read.choices) {
+    dialogs_.warning(this, QStringLiteral("Torvane"), read.problem);
+    return false;
+  }
   const std::span<const history::Draw> draws = chosenDraws();
-  compare_->compare(current, baseSet, draws, drawBefore(draws));
+  compare_->compare(current, baseSet, draws, drawBefore(draws), read.choices->money);
+  comparedWith_.emplace(current, baseSet);
   return true;
 }
 
@@ -369,7 +537,13 @@ void BacktestPage::showReport(BacktestPtr report) {
   conditionModel_->setReport(report_);
   drawModel_->setReport(report_);
   charts_->setReport(report_);
+  moneyChart_->setReport(report_);
   toleranceModel_->setReport(report_);
+  for (int c : {ConditionStatsModel::CheckKilled, ConditionStatsModel::CheckRate})
+    conditionView_->setColumnHidden(c, !report_->heldOut);
+  for (int c : {ToleranceTableModel::CheckKept, ToleranceTableModel::CheckHitRate})
+    toleranceView_->setColumnHidden(c, !report_->heldOut);
+  showHeldOut();
   const ToleranceRange used = report_->judged.tolerance;
   toleranceNote_->setText(
       chosenTolerance_ && chosenTolerance_->min == used.min && chosenTolerance_->max == used.max
@@ -383,6 +557,31 @@ void BacktestPage::showReport(BacktestPtr report) {
   toleranceView_->setCurrentIndex(toleranceModel_->index(toleranceModel_->rowOf(used), 0));
   FitColumns(conditionView_);
   showStoreState();
+}
+
+// Both parts side by side, one figure a row.
+void BacktestPage::showHeldOut() {
+  heldOut_->setVisible(report_ && report_->heldOut);
+  if (!heldOut_->isVisible()) return;
+  QString html =
+      QStringLiteral(
+          "<table cellspacing='0' cellpadding='2' border='1' "
+          "style='border-color:#bbb;border-collapse:collapse'>")
+          .append(QStringLiteral("<tr><td colspan='12'>留出最近 %1 期检验：条件和容错只看"
+                                 "前 %2 期（选择部分），最近 %1 期只用来检验</td></tr>")
+                      .arg(report_->heldOut->size)
+                      .arg(report_->heldOut->fit.count));
+  // Parts as rows, figures as columns: two lines of height at 1366x768.
+  const QStringList rows = HeldOutRows(*report_);
+  QStringList cells[3];
+  for (const QString& row : rows) {
+    const QStringList c = row.split(QLatin1Char('\t'));
+    for (int i = 0; i < 3; ++i) cells[i] << c.value(i).toHtmlEscaped();
+  }
+  for (const QStringList& line : cells)
+    html += QStringLiteral("<tr><td>") + line.join(QStringLiteral("</td><td>")) +
+            QStringLiteral("</td></tr>");
+  heldOut_->setText(html + QStringLiteral("</table>"));
 }
 
 void BacktestPage::drawSelected(const QModelIndex& current) {

@@ -3,6 +3,7 @@
 // summary, a table per condition, a table per draw and two charts.
 
 #include <QWidget>
+#include <memory>
 #include <optional>
 #include <span>
 
@@ -12,7 +13,10 @@
 
 class QComboBox;
 class QLabel;
+class QProgressBar;
 class QPushButton;
+class QThread;
+class QTimer;
 class QSortFilterProxyModel;
 class QTabWidget;
 class QTableView;
@@ -27,17 +31,27 @@ using widgets::Dialogs;
 
 class BacktestCharts;
 class DrawStore;
+class MoneyBox;
+class MoneyChart;
 class PageHost;
 class SchemeCompare;
+struct BacktestJob;
 
 class BacktestPage : public QWidget {
   Q_OBJECT
  public:
   BacktestPage(PageHost& host, QWidget* parent = nullptr);
+  ~BacktestPage() override;
 
-  // Back-tests the chosen range of the history. False when there is nothing to test (the
-  // page says why); throws RunError as a run does, leaving the last report shown.
+  // Back-tests the chosen range of the history with the money and holdout boxes. False when
+  // there is nothing to test or a box is refused (the page says why); throws RunError as a
+  // run does, leaving the last report shown. A long back-test (按上期 rows over more than
+  // kForegroundDraws draws) runs on another thread: run() returns at once and the report
+  // shows when it is done, unless 取消 stops it first.
   bool run(const Conditions& conditions, const DigitTable& baseSet);
+  static constexpr int kForegroundDraws = 100;
+  bool busy() const { return job_ != nullptr; }
+  void cancel();  // 取消: the back-test in progress stops, the last report stays
   // "回测当前条件": the conditions, base set and tolerance 开始缩水 would use, with its message
   // when a box cannot be read.
   void runShownConditions();
@@ -68,6 +82,11 @@ class BacktestPage : public QWidget {
   ToleranceTableModel* toleranceModel() const { return toleranceModel_; }
   QLabel* toleranceNote() const { return toleranceNote_; }
   SchemeCompare* schemeCompare() const { return compare_; }
+  MoneyBox* moneyBox() const { return moneyBox_; }
+  MoneyChart* moneyChart() const { return moneyChart_; }
+  QLabel* heldOutLabel() const { return heldOut_; }
+  QPushButton* cancelButton() const { return cancelButton_; }
+  QProgressBar* progressBar() const { return progress_; }
 
  protected:
   void showEvent(QShowEvent* e) override;
@@ -82,6 +101,11 @@ class BacktestPage : public QWidget {
   void chooseTolerance(const QModelIndex& index);
   void compareShownConditions();
   void showReport(BacktestPtr report);
+  void startJob(const Conditions& conditions, const DigitTable& baseSet,
+                std::span<const history::Draw> draws, const history::Draw* previous,
+                const BacktestOptions& options);
+  void finishJob();
+  void showHeldOut();
   void showStoreState();
   void showStaleNote();
   void drawSelected(const QModelIndex& current);
@@ -95,11 +119,21 @@ class BacktestPage : public QWidget {
   DigitTable madeOn_;
   bool historyChanged_ = false;  // since the report was made
   bool conditionsChanged_ = false;
+  // 方案对比 was made with these; it says it is stale as the report does.
+  std::optional<std::pair<Conditions, DigitTable>> comparedWith_;
+  std::shared_ptr<BacktestJob> job_;
+  QThread* thread_ = nullptr;
+  QTimer* progressTimer_ = nullptr;
   std::optional<ToleranceRange> chosenTolerance_;  // from the table, until the next report
 
   QComboBox* range_ = nullptr;
   QPushButton* runButton_ = nullptr;
   QPushButton* copyButton_ = nullptr;
+  QPushButton* cancelButton_ = nullptr;
+  QProgressBar* progress_ = nullptr;
+  MoneyBox* moneyBox_ = nullptr;
+  MoneyChart* moneyChart_ = nullptr;
+  QLabel* heldOut_ = nullptr;
   QLabel* historyCount_ = nullptr;
   QLabel* summary_ = nullptr;
   QLabel* explanation_ = nullptr;

@@ -45,21 +45,34 @@ SummaryText BacktestSummary(const BacktestReport& r) {
                        .arg(start)
                        .arg(r.resultCount)
                        .arg(PercentText(r.share));
-  second += r.hitRateOverShare
-                ? QStringLiteral("；命中率 ÷ 占比 = %1。").arg(*r.hitRateOverShare, 0, 'f', 2)
-                : QStringLiteral("，没有一期能保留。");
+  second +=
+      r.hitRateOverShare
+          ? QStringLiteral("；命中率 ÷ 占比 = %1。").arg(Text(FixedText(*r.hitRateOverShare, 2)))
+          : QStringLiteral("，没有一期能保留。");
   if (const std::string note = RelativeNote(r); !note.empty())
     second += Text(note) + QStringLiteral("。");
-  return {{first, second, Text(SignificanceText(r)) + QStringLiteral("。")},
+  QStringList figures = {first, second, Text(SignificanceText(r)) + QStringLiteral("。")};
+  if (r.tested > 0 && !ShownWorth(r).empty() && ShownWorth(r).size() == r.conditions.size())
+    figures << Text(HolmText(ShownWorth(r))) + QStringLiteral("。");
+  const MoneyRules& rules = r.moneyRules;
+  const QString prize = rules.prize ? QStringLiteral("%1 元").arg(*rules.prize)
+                                    : QStringLiteral("按开奖记录（无记录 100000 元）");
+  figures << QStringLiteral("每期买下全部缩水结果（每注 %1 元，%2 倍，直选奖金%3）：%4。")
+                 .arg(rules.price)
+                 .arg(rules.multiple)
+                 .arg(prize, Text(MoneyText(r.moneySummary)));
+  figures << Text(FairReturnText(r.moneySummary)) + QStringLiteral("；") +
+                 Text(RandomBandText(r.moneySummary)) + QStringLiteral("。");
+  return {figures,
           {QStringLiteral("命中率 ÷ 占比为 1，表示不比随机买同样多的号码强；大于 1 "
                           "才说明这些条件比随机好，小于 1 说明还不如随机。"),
            Text(TuningWarningText())}};
 }
 
 QString ConditionHeader(int column) {
-  static const char* const kHeaders[kConditionColumns] = {"条件",      "杀中期数",   "误杀率",
-                                                          "当前未杀",  "最长未杀",   "杀号率",
-                                                          "误杀÷杀号", "去掉后注数", "去掉后中奖"};
+  static const char* const kHeaders[kConditionColumns] = {
+      "条件", "杀中期数",  "误杀率",     "当前未杀",   "最长未杀", "杀号率",    "误杀÷杀号",
+      "p值",  "Holm校正p", "去掉后注数", "去掉后保留", "检验杀中", "检验误杀率"};
   return QString::fromUtf8(kHeaders[column]);
 }
 
@@ -73,33 +86,59 @@ QString ConditionHeaderTip(int column) {
       "杀号率：这个条件杀掉的号码占起始号码（大底或全部 100000 注）的比例",
       "误杀率 ÷ 杀号率：小于 1 表示它杀开奖号码比杀一般号码少，值得留；大于 1 "
       "表示它更容易杀掉开奖号码",
+      "p 值：随机地杀号的话，杀中开奖号的期数偏离到这么远的机会；小于 0.05 才算与随机不同",
+      "按 Holm 方法校正后的 p 值：同时看了许多条件，总会有几个碰巧显得不同；校正后仍小于 "
+      "0.05 才可信",
       "去掉这个条件（其他条件和容错不变）后缩水剩几注",
-      "去掉这个条件后，回测的各期里能保留几期"};
+      "去掉这个条件后，回测的各期里能保留几期",
+      "留出检验的最近几期里，这个条件杀掉了几期的开奖号码",
+      "留出检验的最近几期里的误杀率"};
   return QString::fromUtf8(kTips[column]);
+}
+
+const std::vector<ConditionWorth>& ShownWorth(const BacktestReport& r) {
+  return r.heldOut ? r.heldOut->fit.decision.worth : r.decision.worth;
+}
+
+const std::vector<ToleranceRow>& ShownTolerance(const BacktestReport& r) {
+  return r.heldOut ? r.heldOut->fit.decision.toleranceTable : r.decision.toleranceTable;
 }
 
 QString ConditionCell(const BacktestReport& r, int i, int column) {
   const ConditionRecord& c = r.conditions[i];
+  // The worth columns only when the back-test filled them for these very conditions.
+  const std::vector<ConditionWorth>& worth = ShownWorth(r);
+  const bool withWorth = worth.size() == r.conditions.size();
+  const bool fitOnly = r.heldOut && withWorth;
   switch (column) {
     case kCondName:
       return Text(c.name);
     case kCondKilled:
-      return QString::number(c.killed);
+      return QString::number(fitOnly ? worth[i].killedWinners : c.killed);
     case kCondRate:
-      return PercentText(c.killRate);
+      return PercentText(fitOnly ? worth[i].winnerKillShare : c.killRate);
     case kCondCurrentStreak:
       return QString::number(c.currentStreak);
     case kCondLongestStreak:
       return QString::number(c.longestStreak);
   }
-  // The worth columns only when the back-test filled them for these very conditions.
-  if (r.decision.worth.size() != r.conditions.size()) return {};
-  const ConditionWorth& w = r.decision.worth[i];
+  if (!withWorth) return {};
+  const ConditionWorth& w = worth[i];
+  if (column == kCondCheckKilled || column == kCondCheckRate) {
+    if (!fitOnly) return {};
+    const ConditionWorth& check = r.heldOut->check.decision.worth[i];
+    return column == kCondCheckKilled ? QString::number(check.killedWinners)
+                                      : PercentText(check.winnerKillShare);
+  }
   switch (column) {
     case kCondKillShare:
       return PercentText(w.killShare);
     case kCondRatio:
-      return w.ratio ? QString::number(*w.ratio, 'f', 2) : QStringLiteral("无");
+      return w.ratio ? Text(FixedText(*w.ratio, 2)) : QStringLiteral("无");
+    case kCondPValue:
+      return r.tested > 0 ? Text(PValueText(w.pValue)) : QStringLiteral("无");
+    case kCondPHolm:
+      return r.tested > 0 ? Text(PValueText(w.pHolm)) : QStringLiteral("无");
     case kCondResultsWithout:
       return QString::number(w.resultsWithout);
     case kCondKeptWithout:
@@ -119,16 +158,66 @@ QString KilledText(const BacktestReport& r, const DrawVerdict& v) {
   return names.join(QStringLiteral("、"));
 }
 
+QStringList HeldOutRows(const BacktestReport& r) {
+  if (!r.heldOut) return {};
+  const HeldOutDraws& h = *r.heldOut;
+  QStringList rows;
+  auto add = [&](const QString& label, auto cell) {
+    rows << label + QLatin1Char('\t') + cell(h.fit) + QLatin1Char('\t') + cell(h.check);
+  };
+  add(QString(), [](const BacktestPart& p) {
+    return p.first == 0 ? QStringLiteral("选择部分") : QStringLiteral("检验部分");
+  });
+  add(QStringLiteral("期号"), [&](const BacktestPart& p) {
+    return p.count > 0 ? QStringLiteral("%1 至 %2")
+                             .arg(Text(r.draws[p.first].period),
+                                  Text(r.draws[p.first + p.count - 1].period))
+                       : QStringLiteral("-");
+  });
+  add(QStringLiteral("回测期数"), [](const BacktestPart& p) { return QString::number(p.count); });
+  add(QStringLiteral("保留期数"), [](const BacktestPart& p) { return QString::number(p.kept); });
+  add(QStringLiteral("命中率（95% 区间）"), [](const BacktestPart& p) {
+    return QStringLiteral("%1（%2 至 %3）")
+        .arg(PercentText(p.hitRate), PercentText(p.confidence.low), PercentText(p.confidence.high));
+  });
+  add(QStringLiteral("p 值"), [&](const BacktestPart& p) {
+    return r.resultCount == 0 || p.count == 0 ? QStringLiteral("无")
+                                              : Text(PValueText(p.confidence.pValue));
+  });
+  add(QStringLiteral("投入"),
+      [](const BacktestPart& p) { return QStringLiteral("%1 元").arg(p.money.cost); });
+  add(QStringLiteral("中奖"), [](const BacktestPart& p) {
+    return QStringLiteral("%1 次 %2 元").arg(p.money.wins).arg(p.money.won);
+  });
+  add(QStringLiteral("净输赢"),
+      [](const BacktestPart& p) { return QStringLiteral("%1 元").arg(p.money.net); });
+  add(QStringLiteral("返还率"), [](const BacktestPart& p) {
+    return p.money.returnRate ? PercentText(*p.money.returnRate) : QStringLiteral("无");
+  });
+  add(QStringLiteral("随机 95% 范围"), [](const BacktestPart& p) {
+    return QStringLiteral("%1 至 %2 元")
+        .arg(Text(FixedText(p.money.band.low, 0)), Text(FixedText(p.money.band.high, 0)));
+  });
+  return rows;
+}
+
 QString BacktestReportTsv(const BacktestReport& r) {
   const SummaryText summary = BacktestSummary(r);
   QStringList lines = summary.figures + summary.notes;
+  if (r.heldOut)
+    lines << QString()
+          << QStringLiteral("留出最近 %1 期检验：条件和容错按选择部分计，检验部分没有参与选择")
+                 .arg(r.heldOut->size)
+          << HeldOutRows(r);
   lines << QString();
+  // The check columns only hold figures with draws held out.
+  const int columns = r.heldOut ? kConditionColumns : kCondCheckKilled;
   QStringList header;
-  for (int c = 0; c < kConditionColumns; ++c) header << ConditionHeader(c);
+  for (int c = 0; c < columns; ++c) header << ConditionHeader(c);
   lines << header.join(QLatin1Char('\t'));
   for (int i = 0; i < static_cast<int>(r.conditions.size()); ++i) {
     QStringList cells;
-    for (int c = 0; c < kConditionColumns; ++c) cells << ConditionCell(r, i, c);
+    for (int c = 0; c < columns; ++c) cells << ConditionCell(r, i, c);
     lines << cells.join(QLatin1Char('\t'));
   }
   lines << QString();

@@ -10,10 +10,19 @@
 namespace torvane::ui {
 
 struct SummaryText {
-  QStringList figures;  // what was tested and kept, the result count and share, the streaks
+  QStringList figures;  // what was tested and kept, the result count and share, the streaks,
+                        // the money and how many conditions differ from random
   QStringList notes;    // how to read them
 };
 SummaryText BacktestSummary(const BacktestReport& report);
+
+// With draws held out: the choosing and the check part side by side, one row a figure, cells
+// separated by tabs (a label, then the two parts); empty without.
+QStringList HeldOutRows(const BacktestReport& report);
+
+// The worth the condition table and 容错表 show: the choosing part's when draws are held out.
+const std::vector<ConditionWorth>& ShownWorth(const BacktestReport& report);
+const std::vector<ToleranceRow>& ShownTolerance(const BacktestReport& report);
 
 // 保留, 淘汰 or 不在大底.
 QString OutcomeText(const DrawVerdict& verdict);
@@ -30,13 +39,18 @@ enum ConditionColumn {
   kCondLongestStreak,
   kCondKillShare,  // 杀号率
   kCondRatio,
+  kCondPValue,
+  kCondPHolm,
   kCondResultsWithout,
   kCondKeptWithout,
+  kCondCheckKilled,  // the check part's, with draws held out
+  kCondCheckRate,
   kConditionColumns
 };
 QString ConditionHeader(int column);
 QString ConditionHeaderTip(int column);
-// Empty for a worth column when the report has no worth figures.
+// Empty for a worth column when the report has no worth figures, and for the check columns
+// without draws held out. With draws held out, 杀中期数 and 误杀率 are the choosing part's.
 QString ConditionCell(const BacktestReport& report, int condition, int column);
 
 // The summary, the per-condition table (run order) and the per-draw table (newest first),

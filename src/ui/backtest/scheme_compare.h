@@ -4,6 +4,7 @@
 // scheme against its own random expectation (its share × draws).
 
 #include <QAbstractTableModel>
+#include <QColor>
 #include <QList>
 #include <QPointF>
 #include <QWidget>
@@ -15,6 +16,7 @@
 #include "run/backtest_report.h"
 
 class QChartView;
+class QLabel;
 class QListWidget;
 class QPushButton;
 class QTableView;
@@ -28,10 +30,26 @@ namespace torvane::ui {
 class SchemeCompareModel : public QAbstractTableModel {
   Q_OBJECT
  public:
-  enum Column { Scheme, Results, Share, Kept, Tested, HitRate, Ratio, PValue, Count };
+  enum Column {
+    Scheme,
+    Results,
+    Share,
+    Kept,
+    Tested,
+    HitRate,
+    Ratio,
+    PValue,
+    PHolm,
+    Cost,
+    Won,
+    Return,
+    Count
+  };
 
   explicit SchemeCompareModel(QObject* parent = nullptr);
   void setSchemes(std::vector<SchemeBacktest> schemes);
+  // The colour of scheme `row`'s name and of its lines.
+  static QColor colour(int row);
   const std::vector<SchemeBacktest>& schemes() const { return schemes_; }
 
   int rowCount(const QModelIndex& parent = {}) const override;
@@ -41,6 +59,7 @@ class SchemeCompareModel : public QAbstractTableModel {
 
  private:
   std::vector<SchemeBacktest> schemes_;
+  std::vector<double> pHolm_;
 };
 
 // Kept draws so far after each draw (x from 1), at most about 1000 points: a
@@ -52,23 +71,32 @@ class SchemeCompare : public QWidget {
  public:
   SchemeCompare(widgets::Dialogs& dialogs, QWidget* parent = nullptr);
 
-  // 添加方案文件…: a file through the open-file dialog, read at once; false after a message.
-  bool addSchemeFile();
+  // 添加方案文件…: files through the open-file dialog (several at once), each read at once;
+  // the ones refused are named with their reasons in one message. Returns how many were added.
+  int addSchemeFiles();
   void removeSelected();
-  // Back-tests "当前条件" (current) and every added scheme on the draws, same base set;
-  // previous is the draw before them that 按上期 rows read, if the history has it.
+  // Back-tests "当前条件" (current) and every added scheme on the draws, same base set, money
+  // bought by `money`; previous is the draw before them that 按上期 rows read, if any.
   void compare(const Conditions& current, const DigitTable& baseSet,
-               std::span<const history::Draw> draws, const history::Draw* previous = nullptr);
+               std::span<const history::Draw> draws, const history::Draw* previous = nullptr,
+               const MoneyRules& money = {});
+  // The table no longer holds for what the window shows: a red line says so until the next
+  // 开始对比.
+  void setStale(bool stale);
 
   QListWidget* schemeList() const { return list_; }
   SchemeCompareModel* model() const { return model_; }
   QChartView* chart() const { return chart_; }
+  QChartView* balanceChart() const { return balanceChart_; }
+  QLabel* luckLabel() const { return luck_; }
+  QLabel* staleLabel() const { return stale_; }
 
  signals:
   void compareRequested();  // the window gathers 当前条件 and calls compare()
 
  private:
   void fillChart();
+  void fillBalanceChart();
 
   widgets::Dialogs& dialogs_;
   struct SchemeFile {
@@ -81,6 +109,9 @@ class SchemeCompare : public QWidget {
   SchemeCompareModel* model_ = nullptr;
   QTableView* table_ = nullptr;
   QChartView* chart_ = nullptr;
+  QChartView* balanceChart_ = nullptr;
+  QLabel* luck_ = nullptr;
+  QLabel* stale_ = nullptr;
 };
 
 }  // namespace torvane::ui
