@@ -1,5 +1,7 @@
 #include "widgets/dialogs.h"
 
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -71,6 +73,13 @@ void QtDialogs::copyNotice(QWidget* parent) {
 void QtDialogs::openTextEditor(QWidget* parent, const QString& title, const QString& text) {
   auto* w = new TextEditorWindow(*this, title, text, parent);
   w->show();
+}
+
+QString QtDialogs::askText(QWidget* parent, const QString& title, const QString& label,
+                           const QString& initial) {
+  bool ok = false;
+  const QString text = QInputDialog::getText(parent, title, label, QLineEdit::Normal, initial, &ok);
+  return ok ? text : QString();
 }
 
 }  // namespace torvane::widgets

@@ -37,6 +37,10 @@ class Dialogs {
 
   // Opens text in the program's own plain-text editor window (modeless).
   virtual void openTextEditor(QWidget* parent, const QString& title, const QString& text) = 0;
+
+  // One line of text, prefilled with `initial`; a null QString when cancelled.
+  virtual QString askText(QWidget* parent, const QString& title, const QString& label,
+                          const QString& initial) = 0;
 };
 
 // The real thing: QMessageBox, QFileDialog and friends.
@@ -53,6 +57,8 @@ class QtDialogs : public Dialogs {
   QString saveFile(QWidget* parent, const QString& filter, const QString& suggested) override;
   void copyNotice(QWidget* parent) override;
   void openTextEditor(QWidget* parent, const QString& title, const QString& text) override;
+  QString askText(QWidget* parent, const QString& title, const QString& label,
+                  const QString& initial) override;
 };
 
 }  // namespace torvane::widgets

@@ -135,6 +135,15 @@ void HintedTextEdit::insertFromMimeData(const QMimeData* source) {
   pasteHandler_(all.left(start) + pasted + all.mid(end));
 }
 
+QString HintedTextEdit::pasteKeptApart(const QString& merged) const {
+  const QTextCursor c = textCursor();
+  const QString all = toPlainText();
+  const QString left = all.left(c.selectionStart());
+  const QString right = all.mid(c.selectionEnd());
+  const QString pasted = merged.mid(left.size(), merged.size() - left.size() - right.size());
+  return left + QLatin1Char(' ') + pasted + QLatin1Char(' ') + right;
+}
+
 void HintedTextEdit::mouseDoubleClickEvent(QMouseEvent* e) {
   if (clearOnDoubleClick_) {
     setPlainText(QString());

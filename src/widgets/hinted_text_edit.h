@@ -27,6 +27,10 @@ class HintedTextEdit : public QPlainTextEdit {
   // With a handler, a paste is not inserted: the handler gets the box text with the pasted
   // text in place of the selection, and sets the box itself.
   void setPasteHandler(std::function<void(const QString& merged)> handler);
+  // For a number box's paste handler: `merged` with blanks around the pasted text, so a
+  // pasted list never glues onto the numbers beside the caret ("22222" pasted right after
+  // "11111 " before "33333" stays three numbers).
+  QString pasteKeptApart(const QString& merged) const;
   // Runs when the box is left; false keeps the focus in the box.
   void setLeaveCheck(std::function<bool()> check);
   void setClearOnDoubleClick(bool on) { clearOnDoubleClick_ = on; }

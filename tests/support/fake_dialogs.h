@@ -13,7 +13,7 @@ namespace torvane::widgets {
 
 struct DialogCall {
   QString kind;  // "information", "warning", "plain", "question", "questionWithCancel",
-                 // "openFile", "chooseOpenFiles", "saveFile", "copyNotice", "editor"
+                 // "openFile", "chooseOpenFiles", "saveFile", "copyNotice", "editor", "askText"
   QString title;
   QString text;
 };
@@ -25,6 +25,7 @@ class FakeDialogs : public Dialogs {
   std::deque<Answer> threeWay;        // questionWithCancel(); Cancel when empty
   std::deque<QString> files;          // openFile()/saveFile(); cancelled when empty
   std::deque<QStringList> fileLists;  // chooseOpenFiles(); cancelled when empty
+  std::deque<QString> texts;          // askText(); cancelled when empty
   // Runs while a question is up, as the player's hand does while a modal box shows.
   std::function<void()> whileAsking;
 
@@ -71,6 +72,14 @@ class FakeDialogs : public Dialogs {
   void copyNotice(QWidget*) override { calls.push_back({"copyNotice", QString(), QString()}); }
   void openTextEditor(QWidget*, const QString& title, const QString& text) override {
     calls.push_back({"editor", title, text});
+  }
+  QString askText(QWidget*, const QString& title, const QString& label,
+                  const QString& initial) override {
+    calls.push_back({"askText", title, label + QLatin1Char('|') + initial});
+    if (texts.empty()) return QString();
+    QString t = texts.front();
+    texts.pop_front();
+    return t;
   }
 
   const DialogCall* last() const { return calls.empty() ? nullptr : &calls.back(); }

@@ -96,12 +96,7 @@ void BasePage::parseIntoBox(const QString& text) {
 // A paste is a whole list of numbers: it is kept apart from the numbers beside the caret,
 // so "22222" pasted right after "11111 " does not glue onto a following "33333".
 void BasePage::pasteMerged(const QString& merged) {
-  const QTextCursor c = box_->textCursor();
-  const QString all = box_->toPlainText();
-  const QString left = all.left(c.selectionStart());
-  const QString right = all.mid(c.selectionEnd());
-  const QString pasted = merged.mid(left.size(), merged.size() - left.size() - right.size());
-  parseIntoBox(left + QChar(' ') + pasted + QChar(' ') + right);
+  parseIntoBox(box_->pasteKeptApart(merged));
 }
 
 void BasePage::commit() {

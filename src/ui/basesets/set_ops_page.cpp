@@ -130,7 +130,10 @@ void SetOpsPage::buildControls() {
   for (int i = 0; i < 2; ++i) {
     HintedTextEdit* box = boxes_[static_cast<size_t>(i)];
     box->installEventFilter(this);
-    box->setPasteHandler([this, i](const QString& merged) { parseInto(i, merged, false); });
+    // A paste is a whole list of numbers, never glued onto the numbers beside the caret.
+    box->setPasteHandler([this, i, box](const QString& merged) {
+      parseInto(i, box->pasteKeptApart(merged), false);
+    });
   }
   // The result box is only ever written by the operations.
   boxes_[2]->setReadOnly(true);
@@ -286,6 +289,12 @@ void SetOpsPage::importOperand(int which) {
 }
 
 void SetOpsPage::runOperation(SetOp op) {
+  // What the boxes show now, typed or not: a box need not have been left to count (the focus
+  // a warning below puts into a box never leaves it before the next button).
+  const int selector = selector_;
+  commitBox(0);
+  commitBox(1);
+  selector_ = selector;
   if (operands_[0].empty()) {
     dialogs_.warning(this, kTitle, QStringLiteral("请粘贴或导入大底A号码！"));
     boxes_[0]->setFocus(Qt::OtherFocusReason);

@@ -1,6 +1,7 @@
 #include "ui/draws/draw_table_model.h"
 
 #include <QFont>
+#include <QLocale>
 #include <algorithm>
 #include <numeric>
 
@@ -11,8 +12,20 @@ namespace torvane::ui {
 namespace {
 
 const char* const kHeaders[DrawTableModel::Count] = {
-    "期号", "日期", "开奖号码", "和值", "跨度", "大小比", "奇偶比", "质合比", "012路",
+    "期号",   "日期",   "开奖号码", "和值",   "跨度",     "大小比",
+    "奇偶比", "质合比", "012路",    "销售额", "中奖注数", "单注奖金",
 };
+
+const std::optional<std::int64_t>& Amount(const history::Draw& d, int column) {
+  return column == DrawTableModel::Sales     ? d.sales
+         : column == DrawTableModel::Winners ? d.winners
+                                             : d.prize;
+}
+
+bool IsAmount(int column) {
+  return column == DrawTableModel::Sales || column == DrawTableModel::Winners ||
+         column == DrawTableModel::Prize;
+}
 
 QString Figure(const history::Draw& d, int column) {
   switch (column) {
@@ -34,6 +47,12 @@ QString Figure(const history::Draw& d, int column) {
       return QString::fromStdString(history::PrimeCompositeRatio(d.digits));
     case DrawTableModel::Route:
       return QString::fromStdString(history::RouteText(d.digits));
+    case DrawTableModel::Sales:
+    case DrawTableModel::Winners:
+    case DrawTableModel::Prize:
+      // Grouped by thousands, as the lottery's own pages print them.
+      if (const auto& v = Amount(d, column)) return QLocale(QLocale::English).toString(*v);
+      return {};
   }
   return {};
 }
@@ -53,6 +72,11 @@ int Compare(const history::Draw& a, const history::Draw& b, int column) {
       return cmp(history::DigitSpan(a.digits), history::DigitSpan(b.digits));
     case DrawTableModel::Period:
       return 0;
+    case DrawTableModel::Sales:
+    case DrawTableModel::Winners:
+    case DrawTableModel::Prize:
+      // Unknown sorts below every amount.
+      return cmp(Amount(a, column), Amount(b, column));
     default:
       // The ratios and the routes read in digit order as text.
       return cmp(Figure(a, column), Figure(b, column));
@@ -109,6 +133,12 @@ int DrawTableModel::rowOf(const std::string& period) const {
   return -1;
 }
 
+bool DrawTableModel::anyFigure(int column) const {
+  if (!IsAmount(column)) return false;
+  return std::any_of(history_.begin(), history_.end(),
+                     [&](const history::Draw& d) { return Amount(d, column).has_value(); });
+}
+
 int DrawTableModel::rowCount(const QModelIndex& parent) const {
   return parent.isValid() ? 0 : static_cast<int>(history_.size());
 }
@@ -120,7 +150,9 @@ int DrawTableModel::columnCount(const QModelIndex& parent) const {
 QVariant DrawTableModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || index.row() >= rowCount()) return {};
   if (role == Qt::DisplayRole) return Figure(draw(index.row()), index.column());
-  if (role == Qt::TextAlignmentRole) return Qt::AlignCenter;
+  if (role == Qt::TextAlignmentRole)
+    return IsAmount(index.column()) ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
+                                    : QVariant(Qt::AlignCenter);
   if (role == Qt::FontRole && index.column() == Number) {
     QFont bold;
     bold.setBold(true);

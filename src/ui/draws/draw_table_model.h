@@ -12,7 +12,21 @@ namespace torvane::ui {
 class DrawTableModel : public QAbstractTableModel {
   Q_OBJECT
  public:
-  enum Column { Period, Date, Number, Sum, Span, BigSmall, OddEven, PrimeComposite, Route, Count };
+  enum Column {
+    Period,
+    Date,
+    Number,
+    Sum,
+    Span,
+    BigSmall,
+    OddEven,
+    PrimeComposite,
+    Route,
+    Sales,  // what the lottery published, empty when unknown
+    Winners,
+    Prize,
+    Count
+  };
 
   explicit DrawTableModel(QObject* parent = nullptr);
 
@@ -22,6 +36,8 @@ class DrawTableModel : public QAbstractTableModel {
   const history::Draw& draw(int row) const;
   // The row that shows `period`, or -1.
   int rowOf(const std::string& period) const;
+  // Whether any draw carries the figure of a Sales, Winners or Prize column.
+  bool anyFigure(int column) const;
 
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;

@@ -41,6 +41,10 @@ class StretchColumns : public QObject {
   StretchColumns(QTableView* view, std::vector<int> least)
       : QObject(view), view_(view), least_(std::move(least)) {
     view->viewport()->installEventFilter(this);
+    // Hiding or showing a column resizes its section: the others share the room again.
+    connect(view->horizontalHeader(), &QHeaderView::sectionResized, this, [this] {
+      if (!fitting_) fit();
+    });
     fit();
   }
 
@@ -52,22 +56,29 @@ class StretchColumns : public QObject {
 
  private:
   void fit() {
-    int total = 0;
-    for (int w : least_) total += w;
+    QHeaderView* header = view_->horizontalHeader();
+    fitting_ = true;
+    int total = 0, last = -1;
+    for (int c = 0; c < static_cast<int>(least_.size()); ++c) {
+      if (header->isSectionHidden(c)) continue;
+      total += least_[c];
+      last = c;
+    }
     const int room = std::max(0, view_->viewport()->width() - total);
     int given = 0;
-    for (int c = 0; c < static_cast<int>(least_.size()); ++c) {
+    for (int c = 0; c <= last; ++c) {
+      if (header->isSectionHidden(c)) continue;
       // The last column takes what rounding left.
-      const int extra = c + 1 < static_cast<int>(least_.size())
-                            ? room * least_[c] / std::max(1, total)
-                            : room - given;
+      const int extra = c < last ? room * least_[c] / std::max(1, total) : room - given;
       given += extra;
-      view_->horizontalHeader()->resizeSection(c, least_[c] + extra);
+      header->resizeSection(c, least_[c] + extra);
     }
+    fitting_ = false;
   }
 
   QTableView* view_;
   std::vector<int> least_;
+  bool fitting_ = false;
 };
 
 // Rows of one text line; the table never measures rows it does not show.
@@ -106,6 +117,15 @@ HistoryPage::HistoryPage(PageHost& host, QWidget* parent)
   notice_->setStyleSheet(QStringLiteral("color: rgb(192,0,0);"));
   notice_->hide();
   column->addWidget(notice_);
+  missing_ = new QLabel(this);
+  missing_->setObjectName(QStringLiteral("lblHistoryMissing"));
+  missing_->setWordWrap(true);
+  missing_->setStyleSheet(QStringLiteral("color: rgb(176,96,0); font-weight: bold;"));
+  missing_->setToolTip(
+      QStringLiteral("期号按年连续编号（如 2026001、2026002…），缺了的期会让"
+                     "遗漏、统计和回测算错；请补上这些期"));
+  missing_->hide();
+  column->addWidget(missing_);
 
   auto* body = new QHBoxLayout;
   drawView_ = new QTableView(this);
@@ -121,7 +141,7 @@ HistoryPage::HistoryPage(PageHost& host, QWidget* parent)
   QHeaderView* header = drawView_->horizontalHeader();
   header->setSectionResizeMode(QHeaderView::Fixed);
   const int unit = fontMetrics().horizontalAdvance(QStringLiteral("0"));
-  const int widths[DrawTableModel::Count] = {10, 11, 8, 5, 5, 6, 6, 6, 6};
+  const int widths[DrawTableModel::Count] = {10, 11, 8, 5, 5, 6, 6, 6, 6, 12, 8, 9};
   std::vector<int> least;
   for (int c = 0; c < DrawTableModel::Count; ++c) least.push_back(widths[c] * unit + 12);
   new StretchColumns(drawView_, least);
@@ -136,6 +156,7 @@ HistoryPage::HistoryPage(PageHost& host, QWidget* parent)
   body->addWidget(buildOmission());
   column->addLayout(body, 1);
 
+  installPasteKey();
   connect(&store_, &DrawStore::changed, this, &HistoryPage::refresh);
   refresh();
 }
@@ -145,6 +166,12 @@ QWidget* HistoryPage::buildActionRow() {
   auto* h = new QHBoxLayout(row);
   h->setContentsMargins(0, 0, 0, 0);
   import_ = Button(QStringLiteral("导入开奖文件…"), "cmdHistoryImport", row);
+  paste_ = Button(QStringLiteral("粘贴开奖"), "cmdHistoryPaste", row);
+  paste_->setToolTip(
+      QStringLiteral("把剪贴板中的开奖记录（从网页或表格复制的）导入历史库；"
+                     "在表格上按 Ctrl+V 也可以"));
+  update_ = Button(QStringLiteral("从网址更新…"), "cmdHistoryUpdate", row);
+  update_->setToolTip(QStringLiteral("从一个网址下载开奖文件并导入历史库"));
   export_ = Button(QStringLiteral("导出…"), "cmdHistoryExport", row);
   export_->setToolTip(
       QStringLiteral("把历史库的全部开奖号码写成 CSV 文件（期号、日期、号码），可再导入"));
@@ -163,6 +190,8 @@ QWidget* HistoryPage::buildActionRow() {
   copy_->setToolTip(QStringLiteral("把所选各期的期号、日期和号码复制到剪贴板"));
   delete_ = Button(QStringLiteral("删除所选"), "cmdHistoryDelete", row);
   h->addWidget(import_);
+  h->addWidget(paste_);
+  h->addWidget(update_);
   h->addWidget(export_);
   h->addSpacing(12);
   h->addWidget(count_, 1);
@@ -173,6 +202,8 @@ QWidget* HistoryPage::buildActionRow() {
   h->addWidget(copy_);
   h->addWidget(delete_);
   connect(import_, &QPushButton::clicked, this, &HistoryPage::importFile);
+  connect(paste_, &QPushButton::clicked, this, &HistoryPage::pasteDraws);
+  connect(update_, &QPushButton::clicked, this, &HistoryPage::updateFromAddress);
   connect(copy_, &QPushButton::clicked, this, &HistoryPage::copySelected);
   connect(export_, &QPushButton::clicked, this, &HistoryPage::exportDraws);
   connect(jump_, &QLineEdit::returnPressed, this, &HistoryPage::jumpToPeriod);
@@ -292,7 +323,8 @@ void HistoryPage::refresh() {
   recomputeOmission();
 
   const bool failed = !store_.error().isEmpty();
-  for (QWidget* w : {static_cast<QWidget*>(import_), static_cast<QWidget*>(add_),
+  for (QWidget* w : {static_cast<QWidget*>(import_), static_cast<QWidget*>(paste_),
+                     static_cast<QWidget*>(update_), static_cast<QWidget*>(add_),
                      static_cast<QWidget*>(delete_), static_cast<QWidget*>(period_),
                      static_cast<QWidget*>(number_), static_cast<QWidget*>(date_)})
     w->setEnabled(!failed);
@@ -326,6 +358,7 @@ void HistoryPage::refresh() {
   notice_->setText(notice);
   notice_->setVisible(!notice.isEmpty());
 
+  showHistoryGaps();
   proposeNext(false);
 }
 

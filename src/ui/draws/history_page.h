@@ -5,11 +5,15 @@
 
 #include <QDate>
 #include <QWidget>
+#include <memory>
+
+#include "history/draw_file.h"
 
 class QComboBox;
 class QDateEdit;
 class QLabel;
 class QLineEdit;
+class QProgressDialog;
 class QPushButton;
 class QTableView;
 
@@ -42,6 +46,13 @@ class HistoryPage : public QWidget {
   QLabel* countLabel() const { return count_; }
   QLabel* noticeLabel() const { return notice_; }
   QLabel* statusLabel() const { return status_; }
+  // "缺 3 期：…" while the history has holes; hidden otherwise.
+  QLabel* missingLabel() const { return missing_; }
+  QPushButton* pasteButton() const { return paste_; }
+  QPushButton* updateButton() const { return update_; }
+  // While 从网址更新… downloads: its progress box (取消 stops the download).
+  QProgressDialog* downloadProgress() const { return progress_; }
+  bool downloading() const { return download_ != nullptr; }
 
   // The store is opened the first time the page is shown or an action needs it.
   void importFile();      // 导入开奖文件…
@@ -50,6 +61,10 @@ class HistoryPage : public QWidget {
   void copySelected();    // 复制
   void exportDraws();     // 导出…
   void jumpToPeriod();    // 跳到
+  void pasteDraws();      // 粘贴开奖, Ctrl+V on the draw table
+  // 从网址更新…: returns at once; the download runs on a worker thread and the draws are
+  // merged when it ends.
+  void updateFromAddress();
 
  protected:
   void showEvent(QShowEvent* e) override;
@@ -66,6 +81,14 @@ class HistoryPage : public QWidget {
   bool openStore();
   QStringList selectedPeriods() const;
   void selectPeriod(const QString& period);
+  // Merges a read draw text (a file, the clipboard, a download) as one import, asking first
+  // when figures differ from the stored ones; source names it in the status line.
+  void mergeDraws(const history::DrawFileResult& read, const QString& source);
+  void installPasteKey();
+  // The missing-period line and the figure columns, after every change of the draws.
+  void showHistoryGaps();
+  struct Download;
+  void finishDownload();
 
   PageHost& host_;
   Dialogs& dialogs_;
@@ -87,6 +110,11 @@ class HistoryPage : public QWidget {
   QPushButton* delete_ = nullptr;
   QPushButton* copy_ = nullptr;
   QPushButton* export_ = nullptr;
+  QPushButton* paste_ = nullptr;
+  QPushButton* update_ = nullptr;
+  QLabel* missing_ = nullptr;
+  QProgressDialog* progress_ = nullptr;
+  std::shared_ptr<Download> download_;  // the download in flight
   // What the period and date boxes were last given, so typing is never overwritten.
   QString proposedPeriod_;
   QDate proposedDate_;

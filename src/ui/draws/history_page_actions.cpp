@@ -24,7 +24,6 @@ using store::StoreError;
 namespace {
 
 const QString kTitle = QStringLiteral("Torvane");
-const QString kImportTitle = QStringLiteral("导入提示");
 
 QString Text(const std::string& s) {
   return QString::fromStdString(s);
@@ -51,29 +50,7 @@ void HistoryPage::importFile() {
       dialogs_.openFile(this, QStringLiteral("开奖文件 (*.txt *.csv *.tsv);;所有文件 (*)"));
   if (path.isEmpty()) return;
   // The whole file is read before the store is touched, so a refused file creates nothing.
-  const history::DrawFileResult file = history::ReadDrawFile(path.toStdString());
-  if (!file.ok) {
-    dialogs_.warning(this, kImportTitle,
-                     QStringLiteral("没有导入：%1\n历史库没有改动。").arg(Text(file.error)));
-    return;
-  }
-  store::ImportCounts counts;
-  try {
-    counts = store_.write([&](HistoryStore& s) { return s.Import(file.draws); });
-  } catch (const StoreError& e) {
-    dialogs_.warning(this, kImportTitle, Text(e.what()));
-    return;
-  }
-  QString text = QStringLiteral("导入完成：新增 %1 期，已有 %2 期，历史库现共 %3 期。")
-                     .arg(counts.added)
-                     .arg(counts.alreadyThere)
-                     .arg(counts.total);
-  if (file.skippedHeaders > 0)
-    text += QStringLiteral("\n跳过了开头的表头 %1 行。").arg(file.skippedHeaders);
-  if (file.duplicates > 0)
-    text += QStringLiteral("\n文件中重复的 %1 行只算了一次。").arg(file.duplicates);
-  status_->setText(QStringLiteral("已导入 %1").arg(path.section(QLatin1Char('/'), -1)));
-  dialogs_.information(this, kImportTitle, text);
+  mergeDraws(history::ReadDrawFile(path.toStdString()), path.section(QLatin1Char('/'), -1));
 }
 
 void HistoryPage::addDraw() {

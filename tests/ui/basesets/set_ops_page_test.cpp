@@ -353,5 +353,51 @@ TEST_F(SetOpsPageTest, ResultsAreShownFiveToALineAndCopiedWhole) {
             12);
 }
 
+struct BoxPasteCase {
+  int box;
+  int caret;
+  QString pasted;
+};
+
+class SetOpsBoxPasteTest : public SetOpsPageTest,
+                           public ::testing::WithParamInterface<BoxPasteCase> {};
+
+// A paste at a caret touching a number keeps both numbers: nothing is glued or lost.
+TEST_P(SetOpsBoxPasteTest, PasteNeverGluesOntoANeighbour) {
+  const BoxPasteCase& c = GetParam();
+  Enter(c.box, QStringLiteral("00001 00002 00003"));
+  QTextCursor cursor = page.box(c.box)->textCursor();
+  cursor.setPosition(c.caret);
+  page.box(c.box)->setTextCursor(cursor);
+  QApplication::clipboard()->setText(c.pasted);
+  page.box(c.box)->paste();
+  EXPECT_EQ(Text(c.box), QStringLiteral("00001 00002 00003 00009"));
+  EXPECT_EQ(Count(c.box), "4");
+  EXPECT_EQ(page.operandCount(c.box), 4);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Carets, SetOpsBoxPasteTest,
+    ::testing::Values(BoxPasteCase{0, 6, QStringLiteral("00009")},  // before 00002
+                      BoxPasteCase{0, 5, QStringLiteral("00009")},  // right after 00001
+                      BoxPasteCase{1, 6, QStringLiteral("00009")},
+                      BoxPasteCase{1, 17, QStringLiteral("\n00009")},  // at the end
+                      BoxPasteCase{1, 0, QStringLiteral("00009")}));   // before 00001
+
+// Numbers typed into box A after the warning put the focus there count at the next button,
+// though the box was never left.
+TEST_F(SetOpsPageTest, NumbersTypedAfterTheWarningAreReadByTheNextButton) {
+  ShowActive();
+  Enter(1, QStringLiteral("00003 00004"));
+  page.button(3)->click();
+  ASSERT_EQ(dialogs.lastText(), QStringLiteral("请粘贴或导入大底A号码！"));
+  ASSERT_TRUE(page.box(0)->hasFocus());
+  QTest::keyClicks(page.box(0), QStringLiteral("00001 00003"));
+  page.button(3)->click();
+  EXPECT_EQ(dialogs.lastText(), QStringLiteral("交集运算完成！最后结果注数 1"));
+  EXPECT_EQ(Count(0), "2");
+  EXPECT_EQ(Text(2), QStringLiteral("00003"));
+}
+
 }  // namespace
 }  // namespace torvane::ui

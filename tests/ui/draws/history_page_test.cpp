@@ -32,8 +32,7 @@ TEST_F(HistoryPageTest, ImportsAGeneratedFileNewestOnTop) {
   ASSERT_NE(dialogs.last(), nullptr);
   EXPECT_EQ(dialogs.last()->kind, QStringLiteral("information"));
   EXPECT_EQ(dialogs.lastText(),
-            QStringLiteral("导入完成：新增 730 期，已有 0 期，历史库现共 730 期。\n"
-                           "跳过了开头的表头 1 行。"));
+            QStringLiteral("导入完成：新增 730 期，已有 0 期，共 730 期；跳过表头 1 行"));
   EXPECT_TRUE(page()->countLabel()->text().startsWith(QStringLiteral("共 730 期")));
   EXPECT_EQ(stored().size(), 730u);
 
@@ -51,8 +50,8 @@ TEST_F(HistoryPageTest, ImportsAGeneratedFileNewestOnTop) {
 
   // The same file again adds nothing.
   importDraws(draws);
-  EXPECT_TRUE(dialogs.lastText().startsWith(
-      QStringLiteral("导入完成：新增 0 期，已有 730 期，历史库现共 730 期。")));
+  EXPECT_TRUE(
+      dialogs.lastText().startsWith(QStringLiteral("导入完成：新增 0 期，已有 730 期，共 730 期")));
 }
 
 TEST_F(HistoryPageTest, RefusedFileNamesTheLineAndChangesNothing) {
@@ -310,6 +309,7 @@ TEST_F(HistoryPageTest, ColumnsShareAWideWindowAndKeepTheirWidthInANarrowOne) {
     QApplication::processEvents();
     int total = 0;
     for (int c = 0; c < DrawTableModel::Count; ++c) {
+      if (header->isSectionHidden(c)) continue;  // a figure no draw has
       total += header->sectionSize(c);
       // Never narrower than its title.
       EXPECT_GE(header->sectionSize(c),
