@@ -335,17 +335,28 @@ void HistoryPage::refresh() {
     count += QStringLiteral("　%1").arg(range);
   count_->setText(failed ? QString() : count);
 
+  QString notice;
   if (failed) {
-    notice_->setText(QStringLiteral("开奖历史库打不开：%1\n开奖历史和条件回测暂时不能使用，"
-                                    "软件的其他功能照常。")
-                         .arg(store_.error()));
+    notice = QStringLiteral(
+                 "开奖历史库打不开：%1\n开奖历史和条件回测暂时不能使用，"
+                 "软件的其他功能照常。")
+                 .arg(store_.error());
+  } else if (!store_.gone().isEmpty()) {
+    notice = store_.gone() + QStringLiteral("再添加或导入时会先提示一次，然后新建一个历史库。");
   } else if (n == 0 && !store_.path().isEmpty()) {
-    notice_->setText(
-        QStringLiteral("历史库里还没有开奖号码。请点“导入开奖文件…”导入开奖文件"
-                       "（每行：期号 日期 号码），或在上面一期一期地添加。\n历史库：%1")
-            .arg(store_.path()));
+    notice = QStringLiteral(
+                 "历史库里还没有开奖号码。请点“导入开奖文件…”导入开奖文件"
+                 "（每行：期号 日期 号码），或在上面一期一期地添加。\n历史库：%1")
+                 .arg(store_.path());
   }
-  notice_->setVisible(failed || (n == 0 && !store_.path().isEmpty()));
+  // Said before a write is tried; the writes still refuse with the same words.
+  const QString block = failed ? QString() : store_.writeBlock();
+  if (!block.isEmpty())
+    notice += (notice.isEmpty() ? QString() : QStringLiteral("\n")) +
+              QStringLiteral("只能查看和导出，不能添加、导入或删除。%1").arg(block);
+  for (QPushButton* b : {import_, add_, delete_}) b->setToolTip(block);
+  notice_->setText(notice);
+  notice_->setVisible(!notice.isEmpty());
 
   showHistoryGaps();
   proposeNext(false);
@@ -353,6 +364,9 @@ void HistoryPage::refresh() {
 
 void HistoryPage::proposeNext(bool force) {
   const std::vector<history::Draw>& draws = store_.draws();
+  // A history emptied under the page (the store removed) proposes nothing: the boxes keep what
+  // the player was about to add.
+  if (draws.empty() && !force && !proposedPeriod_.isEmpty()) return;
   if (force || period_->text().isEmpty() || period_->text() == proposedPeriod_) {
     proposedPeriod_ =
         draws.empty() ? QString() : QString::fromStdString(NextPeriod(draws.back().period));

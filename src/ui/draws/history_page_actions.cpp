@@ -29,6 +29,14 @@ QString Text(const std::string& s) {
   return QString::fromStdString(s);
 }
 
+// Another program may change the period again and again; the player is not asked forever.
+constexpr int kMaxAsks = 5;
+
+// What the add row can type: the period's number and date. Figures stay as stored.
+bool SameDraw(const history::Draw& stored, const history::Draw& typed) {
+  return stored.digits == typed.digits && stored.date == typed.date;
+}
+
 QString DrawText(const history::Draw& d) {
   return d.date.empty() ? Text(d.NumberText())
                         : QStringLiteral("%1（%2）").arg(Text(d.NumberText()), Text(d.date));
@@ -46,10 +54,11 @@ void HistoryPage::importFile() {
 }
 
 void HistoryPage::addDraw() {
-  if (!openStore()) return;
+  // Read before the store is followed: a reread proposes another period.
   const DrawEntry entry =
       ReadDrawEntry(period_->text().toStdString(), number_->text().toStdString(),
                     date_->date().toString(QStringLiteral("yyyy-MM-dd")).toStdString());
+  if (!openStore()) return;
   if (!entry.draw) {
     // What was typed stays, so it can be corrected.
     dialogs_.warning(this, kTitle, Text(entry.error));
@@ -58,31 +67,51 @@ void HistoryPage::addDraw() {
   const history::Draw& draw = *entry.draw;
   const QString period = Text(draw.period);
 
-  bool replace = false;
-  const auto& draws = store_.draws();
-  const auto stored = std::find_if(draws.begin(), draws.end(),
-                                   [&](const history::Draw& d) { return d.period == draw.period; });
-  if (stored != draws.end()) {
-    if (*stored == draw) {
+  // The question names what the store holds now, and the write happens only if it still
+  // holds that when the player answers; otherwise the question comes again with the new value.
+  std::optional<history::Draw> shown;
+  try {
+    shown = store_.storedNow(draw.period);
+  } catch (const StoreError& e) {
+    dialogs_.warning(this, kTitle, Text(e.what()));
+    return;
+  }
+  store::ReplaceOutcome outcome;
+  for (int asked = 0;; ++asked) {
+    if (shown && SameDraw(*shown, draw)) {
       dialogs_.information(
           this, kTitle,
           QStringLiteral("第 %1 期 %2 已在历史库中，没有改动。").arg(period, DrawText(draw)));
       return;
     }
-    const QString question = QStringLiteral("历史库中已有第 %1 期：%2。\n要改为 %3 吗？")
-                                 .arg(period, DrawText(*stored), DrawText(draw));
-    if (!dialogs_.question(this, kTitle, question, true)) return;
-    replace = true;
+    if (asked == kMaxAsks) {
+      dialogs_.warning(this, kTitle,
+                       QStringLiteral("第 %1 期在历史库中一再被另一个程序改动（现在是 %2），"
+                                      "没有写入。请稍后再试。")
+                           .arg(period, shown ? DrawText(*shown) : QStringLiteral("没有这一期")));
+      return;
+    }
+    if (shown) {
+      const QString question = QStringLiteral("历史库中已有第 %1 期：%2。\n要改为 %3 吗？")
+                                   .arg(period, DrawText(*shown), DrawText(draw));
+      if (!dialogs_.question(this, kTitle, question, true)) return;
+    }
+    try {
+      outcome = store_.write([&](HistoryStore& s) { return s.AddIfUnchanged(draw, shown); });
+    } catch (const StoreError& e) {
+      dialogs_.warning(this, kTitle, Text(e.what()));
+      return;
+    }
+    if (outcome.result != store::ReplaceResult::Changed) break;
+    shown = outcome.present;
   }
-  try {
-    store_.write([&](HistoryStore& s) { return s.Add(draw, replace); });
-  } catch (const StoreError& e) {
-    dialogs_.warning(this, kTitle, Text(e.what()));
-    return;
-  }
-  status_->setText(
-      (replace ? QStringLiteral("已把第 %1 期改为 %2") : QStringLiteral("已添加第 %1 期：%2"))
-          .arg(period, Text(draw.NumberText())));
+  const QString done[] = {QStringLiteral("已添加第 %1 期：%2"),
+                          QStringLiteral("已把第 %1 期改为 %2"),
+                          QStringLiteral("第 %1 期已是 %2（另一个程序刚写入），没有改动")};
+  const int said = outcome.result == store::ReplaceResult::Added      ? 0
+                   : outcome.result == store::ReplaceResult::Replaced ? 1
+                                                                      : 2;
+  status_->setText(done[said].arg(period, Text(draw.NumberText())));
   number_->clear();
   proposeNext(true);
   selectPeriod(period);
@@ -90,8 +119,9 @@ void HistoryPage::addDraw() {
 }
 
 void HistoryPage::deleteSelected() {
-  if (!openStore()) return;
+  // Taken before the store is followed: a reread resets the table's selection.
   const QStringList periods = selectedPeriods();
+  if (!openStore()) return;
   if (periods.isEmpty()) {
     dialogs_.information(
         this, kTitle, QStringLiteral("请先在表格中选中要删除的期（按住 Ctrl 或 Shift 可多选）。"));
@@ -106,13 +136,24 @@ void HistoryPage::deleteSelected() {
   std::vector<std::string> list;
   for (const QString& p : periods) list.push_back(p.toStdString());
   int removed = 0;
+  QStringList goneAlready;
   try {
-    removed = store_.write([&](HistoryStore& s) { return s.Delete(list); });
+    removed = store_.write([&](HistoryStore& s) {
+      for (const std::string& p : list)
+        if (!s.Contains(p)) goneAlready << Text(p);
+      return s.Delete(list);
+    });
   } catch (const StoreError& e) {
     dialogs_.warning(this, kTitle, Text(e.what()));
     return;
   }
   status_->setText(QStringLiteral("已删除 %1 期").arg(removed));
+  if (!goneAlready.isEmpty())
+    dialogs_.information(
+        this, kTitle,
+        QStringLiteral("第 %1 期已不在历史库中（已被另一个程序删除），不用再删。%2")
+            .arg(goneAlready.join(QStringLiteral("、")),
+                 removed > 0 ? QStringLiteral("其余 %1 期已删除。").arg(removed) : QString()));
 }
 
 void HistoryPage::exportDraws() {

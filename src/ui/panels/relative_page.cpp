@@ -27,6 +27,8 @@ void RelativePage::showReference() {
   if (!store.error().isEmpty()) {
     panel_->setNoReference(
         QStringLiteral("开奖历史库打不开：%1\n按上期条件没有参照，不能使用。").arg(store.error()));
+  } else if (store.draws().empty() && !store.gone().isEmpty()) {
+    panel_->setNoReference(QStringLiteral("%1\n按上期条件没有参照，不能使用。").arg(store.gone()));
   } else if (store.draws().empty()) {
     panel_->setNoReference(
         QStringLiteral("还没有开奖历史，按上期条件没有参照，不能使用。"
@@ -42,14 +44,17 @@ bool RelativePage::readReference(const RelativeState& rows, DigitTable& referenc
   reference.clear();
   DrawStore& store = host_.drawStore();
   if (!RelativeApplied(rows)) return true;
+  // Follows the store first: another program may have added or deleted the newest draw.
   store.ensureOpen();
   if (!store.error().isEmpty() || store.draws().empty()) {
+    QString why = QStringLiteral("但开奖历史里还没有号码。");
+    if (!store.error().isEmpty())
+      why = QStringLiteral("但开奖历史库打不开：%1。").arg(store.error());
+    else if (!store.gone().isEmpty())
+      why = QStringLiteral("但%1").arg(store.gone());
     host_.dialogs().warning(
         window(), QStringLiteral("错误提示"),
-        QStringLiteral("“按上期条件”页勾选了条件，它们以最新一期开奖号码为参照，") +
-            (store.error().isEmpty()
-                 ? QStringLiteral("但开奖历史里还没有号码。")
-                 : QStringLiteral("但开奖历史库打不开：%1。").arg(store.error())) +
+        QStringLiteral("“按上期条件”页勾选了条件，它们以最新一期开奖号码为参照，") + why +
             QStringLiteral("\n请先到“开奖历史”页导入开奖号码，或取消这些勾选，再开始缩水。"));
     return false;
   }

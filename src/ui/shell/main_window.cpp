@@ -70,6 +70,7 @@ MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent),
   host_ = new WindowHost(*this);
   // The store is only opened when a page is shown, so a bad store never stops the window.
   drawStore_ = new DrawStore(this);
+  drawStore_->followWindow(this);
   buildLayout();
   buildSchemeMenu();
   watchConditions();
