@@ -83,13 +83,13 @@ TEST_F(CliBacktestEdges, CompareAsText) {
             (std::vector<std::string>{scheme_, "96753", "96.75%", "2", "40.00%", "11.76%-76.93%",
                                       "0.41", "<", "0.001", "<", "0.001", "967530", "200000",
                                       "20.67%", "低于随机"}));
-  EXPECT_EQ(Words(lines[3]),
-            (std::vector<std::string>{none, "100000", "100.00%", "5", "100.00%", "56.55%-100.00%",
-                                      "1.00", "1.00", "1.00", "1000000", "500000", "50.00%",
-                                      "无显著差别"}));
-  EXPECT_EQ(Words(lines[4]), (std::vector<std::string>{empty, "0", "0.00%", "0", "0.00%",
-                                                       "0.00%-43.45%", "无", "无", "无", "0", "0",
-                                                       "无", "无法比较"}));
+  EXPECT_EQ(
+      Words(lines[3]),
+      (std::vector<std::string>{none, "100000", "100.00%", "5", "100.00%", "56.55%-100.00%", "1.00",
+                                "1.00", "1.00", "1000000", "500000", "50.00%", "无显著差别"}));
+  EXPECT_EQ(Words(lines[4]),
+            (std::vector<std::string>{empty, "0", "0.00%", "0", "0.00%", "0.00%-43.45%", "无", "无",
+                                      "无", "0", "0", "无", "无法比较"}));
   // The best-looking scheme does not survive Holm's adjustment over the three.
   EXPECT_NE(lines[5].find("它领先可能只是运气"), std::string::npos) << lines[5];
   EXPECT_EQ(lines[6], "注意：若条件是看着这些开奖挑出来的，它们在这里的成绩会好于今后的开奖。");

@@ -1,5 +1,8 @@
 #include "ui/backtest/money_box.h"
 
+#include <algorithm>
+
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -64,7 +67,11 @@ MoneyBox::MoneyBox(QWidget* parent) : QWidget(parent) {
     edit->setObjectName(QLatin1String(name));
     edit->setPlaceholderText(QString::fromUtf8(hint));
     edit->setToolTip(QString::fromUtf8(tip));
-    edit->setMaximumWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")));
+    // Wide enough for ten digits and for the grey hint, with the frame's margins.
+    const QFontMetrics fm = edit->fontMetrics();
+    edit->setMaximumWidth(std::max(fm.horizontalAdvance(QStringLiteral("0000000000")),
+                                   fm.horizontalAdvance(edit->placeholderText()) +
+                                       fm.horizontalAdvance(QLatin1Char('0')) * 2));
     auto* caption = new QLabel(QString::fromUtf8(label), this);
     caption->setBuddy(edit);
     row->addWidget(caption);

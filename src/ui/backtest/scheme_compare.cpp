@@ -297,7 +297,7 @@ void SchemeCompare::compare(const Conditions& current, const DigitTable& baseSet
 
 // The tested draws along the bottom, oldest left, and the figure up the left side.
 static std::pair<QValueAxis*, QValueAxis*> DrawAxes(QChart* chart, const QString& yTitle,
-                                             const QString& yFormat) {
+                                                    const QString& yFormat) {
   auto* x = new QValueAxis(chart);
   x->setTitleText(QStringLiteral("回测的第几期（左旧右新）"));
   x->setLabelFormat(QStringLiteral("%d"));

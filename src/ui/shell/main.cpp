@@ -3,6 +3,8 @@
 #include <QFontDatabase>
 #include <QIcon>
 
+#include <csignal>
+
 #include "ui/shell/main_window.h"
 #include "widgets/dialogs.h"
 #include "widgets/qt_translation.h"
@@ -34,6 +36,9 @@ void ChooseFont(QApplication& app) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Past a file-size limit a store write or an export fails with a message; the kernel's
+  // default would end the window and lose what the player typed.
+  std::signal(SIGXFSZ, SIG_IGN);
   QApplication app(argc, argv);
   // Where QSettings keeps the recent schemes and the window's place.
   QCoreApplication::setOrganizationName(QStringLiteral("torvane"));
