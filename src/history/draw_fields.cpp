@@ -76,21 +76,27 @@ std::string_view TrimBlanksOf(std::string_view s) {
 }
 
 std::vector<std::string> SplitAtBlanks(std::string_view line) {
-  std::vector<std::string> fields;
-  size_t i = 0;
-  while (i < line.size()) {
-    if (size_t n = BlankAt(line, i)) {
-      i += n;
-      continue;
-    }
-    size_t start = i;
-    while (i < line.size() && !BlankAt(line, i)) ++i;
-    fields.emplace_back(line.substr(start, i - start));
-  }
-  return fields;
+  const std::vector<std::string_view> pieces = SplitWhere(line, BlankAt);
+  return {pieces.begin(), pieces.end()};
 }
 
 }  // namespace
+
+std::vector<std::string_view> SplitWhere(std::string_view s,
+                                         size_t (*separatorAt)(std::string_view, size_t)) {
+  std::vector<std::string_view> pieces;
+  size_t i = 0;
+  while (i < s.size()) {
+    if (size_t n = separatorAt(s, i)) {
+      i += n;
+      continue;
+    }
+    const size_t start = i;
+    while (i < s.size() && !separatorAt(s, i)) ++i;
+    pieces.push_back(s.substr(start, i - start));
+  }
+  return pieces;
+}
 
 size_t BlankAt(std::string_view s, size_t i) {
   if (s[i] == ' ' || s[i] == '\t') return 1;

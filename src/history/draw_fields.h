@@ -48,4 +48,9 @@ LineFields SplitLine(std::string_view line, Separator separator);
 // Length in bytes of a blank at s[i] (space, tab, ideographic or no-break space), 0 if none.
 size_t BlankAt(std::string_view s, size_t i);
 
+// The non-empty pieces of s between separators; separatorAt(s, i) gives the length in bytes of
+// a separator at s[i], 0 where there is none.
+std::vector<std::string_view> SplitWhere(std::string_view s,
+                                         size_t (*separatorAt)(std::string_view, size_t));
+
 }  // namespace torvane::history

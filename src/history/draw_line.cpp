@@ -44,18 +44,7 @@ size_t TokenSeparatorAt(std::string_view s, size_t i) {
 }
 
 std::vector<std::string_view> SplitTokens(std::string_view s) {
-  std::vector<std::string_view> tokens;
-  size_t i = 0;
-  while (i < s.size()) {
-    if (size_t sep = TokenSeparatorAt(s, i)) {
-      i += sep;
-      continue;
-    }
-    size_t start = i;
-    while (i < s.size() && !TokenSeparatorAt(s, i)) ++i;
-    tokens.push_back(s.substr(start, i - start));
-  }
-  return tokens;
+  return SplitWhere(s, TokenSeparatorAt);
 }
 
 // "20:30" or "20:30:00", a drawing time beside the date.
