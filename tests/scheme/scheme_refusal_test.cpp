@@ -49,7 +49,7 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"ToleranceLongerThanItsBox", R"({"tolerance": ["0", "100"]})", "tolerance[1]",
                     R"("100")"},
         RefusalCase{"ToleranceNumberNotText", R"({"tolerance": [0, "1"]})", "tolerance[0]", "0"},
-        // The box takes only typed digits and ".": a letter, a sign or a blank never gets in.
+        // The box takes only typed digits and ".": a letter, a sign or a wide digit never gets in.
         RefusalCase{"ToleranceLetter", R"({"tolerance": ["a", "1"]})", "tolerance[0]",
                     R"("a" 不是数字)"},
         RefusalCase{"ToleranceMinus", R"({"tolerance": ["0", "-1"]})", "tolerance[1]", R"("-1")"},
