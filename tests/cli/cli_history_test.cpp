@@ -135,9 +135,10 @@ TEST_F(CliHistory, DbOptionLeavesTheDefaultStoreAlone) {
 
 TEST_F(CliHistory, AddressImportsAsTheFileDoes) {
   const std::string text = "2024003 2024-01-03 3 3 3 3 3 26,455,603 7 100,000\n2024001 11111\n";
-  torvane::testing::LocalHttpServer server([&](const std::string&) {
+  torvane::testing::LocalHttpServer server([&](const std::string& path) {
     torvane::testing::HttpAnswer a;
-    a.body = text;
+    a.body = path == "/draws.txt" ? text : path == "/page" ? "<!DOCTYPE html><html></html>" : "";
+    if (a.body.empty()) a.status = 404;
     return a;
   });
   const Outcome fromFile = Cli({"history", "import", DrawFile("draws.txt", text)});
@@ -145,8 +146,24 @@ TEST_F(CliHistory, AddressImportsAsTheFileDoes) {
       Cli({"history", "import", server.Url("/draws.txt"), "--db", File("web.db")});
   ASSERT_EQ(fromAddress.code, kExitDone) << fromAddress.err;
   EXPECT_EQ(fromAddress.out, fromFile.out);
-  EXPECT_EQ(fromAddress.out, "导入完成：新增 2 期，已有 0 期，共 2 期\n缺 1 期：2024002\n");
   EXPECT_EQ(Cli({"history", "export", "--db", File("web.db")}).out, Cli({"history", "export"}).out);
+
+  const struct {
+    std::string address;
+    int code;
+    const char* says;
+  } refused[] = {
+      {server.Url("/x"), kExitDownloadFailed, "HTTP 404"},
+      {"http://127.0.0.1:1/x", kExitDownloadFailed, "无法连接"},
+      {server.Url("/page"), kExitBadFile, "网页"},
+      {"ftp://127.0.0.1/x", kExitUsage, "http:// and https://"},
+  };
+  for (const auto& c : refused) {
+    const Outcome o = Cli({"history", "import", c.address, "--db", File("web.db")});
+    EXPECT_EQ(o.code, c.code) << o.err;
+    EXPECT_EQ(o.out, "");
+    EXPECT_NE(o.err.find(c.says), std::string::npos) << o.err;
+  }
 }
 
 TEST_F(CliHistory, FileFiguresWinAndTheAnswerCountsThem) {
