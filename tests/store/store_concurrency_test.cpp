@@ -8,7 +8,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <iostream>
 
 #include "store/history_store.h"
@@ -62,20 +61,29 @@ bool Reader(const std::string& path, bool kept, Clock::time_point end) {
   return true;
 }
 
-void InProcesses(int n, const std::function<bool(int role)>& role) {
+TEST(StoreConcurrency, TwoWritersTwoReadersLoseNothing) {
+  torvane::testing::TempDir dir(Folder());
+  const std::string path = dir.File("history.db");
+  const char* seconds = std::getenv("TORVANE_STRESS_SECONDS");
+  const auto end = Clock::now() + std::chrono::milliseconds(
+                                      static_cast<int>(1000 * (seconds ? std::atof(seconds) : 1)));
   std::vector<pid_t> children;
-  for (int r = 0; r < n; ++r) {
+  for (int role = 0; role < 4; ++role) {  // writers 0 and 1, readers 2 and 3
     const pid_t child = fork();
     ASSERT_GE(child, 0);
     if (child > 0) {
       children.push_back(child);
       continue;
     }
-    bool ok = false;
+    bool ok = true;
     try {
-      ok = role(r);
+      if (role >= 2)
+        ok = Reader(path, role == 3, end);
+      else
+        Writer(path, role, end, dir.File("writer" + std::to_string(role)));
     } catch (const std::exception& e) {
-      std::cerr << "process " << r << ": " << e.what() << "\n";
+      ok = false;
+      std::cerr << "process " << role << ": " << e.what() << "\n";
     }
     _exit(ok ? 0 : 1);
   }
@@ -84,19 +92,6 @@ void InProcesses(int n, const std::function<bool(int role)>& role) {
     ASSERT_EQ(waitpid(child, &status, 0), child);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
   }
-}
-
-TEST(StoreConcurrency, TwoWritersTwoReadersLoseNothing) {
-  torvane::testing::TempDir dir(Folder());
-  const std::string path = dir.File("history.db");
-  const char* seconds = std::getenv("TORVANE_STRESS_SECONDS");
-  const auto end = Clock::now() + std::chrono::milliseconds(
-                                      static_cast<int>(1000 * (seconds ? std::atof(seconds) : 1)));
-  InProcesses(4, [&](int role) {
-    if (role >= 2) return Reader(path, role == 3, end);
-    Writer(path, role, end, dir.File("writer" + std::to_string(role)));
-    return true;
-  });
   std::vector<Draw> expected;
   for (int writer = 0; writer < 2; ++writer) {
     int committed = 0;
