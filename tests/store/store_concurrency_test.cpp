@@ -1,6 +1,5 @@
-// Two writer and two reader processes of short transactions on one store, which does not exist
-// at the start: no operation may fail and no committed draw may be lost. One second in the
-// default run; `ctest -C Stress -R StoreStress` gives it TORVANE_STRESS_SECONDS (10).
+// Two writer and two reader processes on one store that does not exist yet: no operation may
+// fail, no committed draw be lost. `ctest -C Stress -R StoreStress` runs it longer.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -9,7 +8,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <iostream>
 
 #include "store/history_store.h"
@@ -27,8 +25,7 @@ Draw Numbered(int writer, int i) {
               {1, 2, 3, static_cast<uint8_t>(i % 10), static_cast<uint8_t>(writer)}};
 }
 
-// In memory when the machine has a RAM disk: a disk busy with other work can hold one commit's
-// fsync for seconds, past the 5 s any program waits, and that is no fault of the store.
+// On a RAM disk if there is one: a busy disk can hold an fsync past the 5 s any program waits.
 std::filesystem::path Folder() {
   std::error_code ec;
   return std::filesystem::is_directory("/dev/shm", ec) && access("/dev/shm", W_OK) == 0
@@ -36,8 +33,7 @@ std::filesystem::path Folder() {
              : std::filesystem::temp_directory_path();
 }
 
-// Opens the store for each step, as torvane-cli does: an add, every fifth an import of three.
-// Leaves the number of draws it committed in the file `done`.
+// Opens the store per step as torvane-cli does: adds, every fifth an import of three.
 void Writer(const std::string& path, int writer, Clock::time_point end, const std::string& done) {
   int committed = 0;
   for (int step = 0; Clock::now() < end; ++step) {
@@ -50,8 +46,7 @@ void Writer(const std::string& path, int writer, Clock::time_point end, const st
   std::ofstream(done) << committed;
 }
 
-// One reader opens the store for each read (torvane-cli export), the other keeps it open and
-// reads when it reports a change (the window). Draws are only added, so counts never fall.
+// One reader opens per read (the CLI), the other keeps it open (the window); counts never fall.
 bool Reader(const std::string& path, bool kept, Clock::time_point end) {
   std::optional<HistoryStore> open;
   size_t seen = 0;
@@ -66,21 +61,29 @@ bool Reader(const std::string& path, bool kept, Clock::time_point end) {
   return true;
 }
 
-// Runs role(0..n-1) in n processes at once; each must finish without an exception.
-void InProcesses(int n, const std::function<bool(int role)>& role) {
+TEST(StoreConcurrency, TwoWritersTwoReadersLoseNothing) {
+  torvane::testing::TempDir dir(Folder());
+  const std::string path = dir.File("history.db");
+  const char* seconds = std::getenv("TORVANE_STRESS_SECONDS");
+  const auto end = Clock::now() + std::chrono::milliseconds(
+                                      static_cast<int>(1000 * (seconds ? std::atof(seconds) : 1)));
   std::vector<pid_t> children;
-  for (int r = 0; r < n; ++r) {
+  for (int role = 0; role < 4; ++role) {  // writers 0 and 1, readers 2 and 3
     const pid_t child = fork();
     ASSERT_GE(child, 0);
     if (child > 0) {
       children.push_back(child);
       continue;
     }
-    bool ok = false;
+    bool ok = true;
     try {
-      ok = role(r);
+      if (role >= 2)
+        ok = Reader(path, role == 3, end);
+      else
+        Writer(path, role, end, dir.File("writer" + std::to_string(role)));
     } catch (const std::exception& e) {
-      std::cerr << "process " << r << ": " << e.what() << "\n";
+      ok = false;
+      std::cerr << "process " << role << ": " << e.what() << "\n";
     }
     _exit(ok ? 0 : 1);
   }
@@ -89,19 +92,6 @@ void InProcesses(int n, const std::function<bool(int role)>& role) {
     ASSERT_EQ(waitpid(child, &status, 0), child);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
   }
-}
-
-TEST(StoreConcurrency, TwoWritersTwoReadersLoseNothing) {
-  torvane::testing::TempDir dir(Folder());
-  const std::string path = dir.File("history.db");
-  const char* seconds = std::getenv("TORVANE_STRESS_SECONDS");
-  const auto end = Clock::now() + std::chrono::milliseconds(
-                                      static_cast<int>(1000 * (seconds ? std::atof(seconds) : 1)));
-  InProcesses(4, [&](int role) {
-    if (role >= 2) return Reader(path, role == 3, end);
-    Writer(path, role, end, dir.File("writer" + std::to_string(role)));
-    return true;
-  });
   std::vector<Draw> expected;
   for (int writer = 0; writer < 2; ++writer) {
     int committed = 0;

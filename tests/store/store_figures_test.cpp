@@ -1,5 +1,4 @@
-// Sales, winners and prize in the store: the upgrade of a version-1 store and how an import
-// merges figures.
+// Sales, winners and prize in the store: the version-1 upgrade and how an import merges them.
 #include <SQLiteCpp/SQLiteCpp.h>
 #include <gtest/gtest.h>
 
@@ -55,12 +54,10 @@ TEST(StoreUpgrade, Version1StoreKeepsEveryDraw) {
     EXPECT_EQ(reader.All(), h);
   }
   EXPECT_EQ(ReadBytes(path), before);
-
   { HistoryStore writer(path, OpenMode::ReadWrite); }
   const std::vector<Draw> after = HistoryStore(path, OpenMode::ReadOnly).All();
   ASSERT_EQ(after.size(), h.size());
   for (size_t i = 0; i < h.size(); ++i) ASSERT_EQ(after[i], h[i]) << i;
-
   const std::string fresh = dir.File("fresh.db");
   { HistoryStore s(fresh, OpenMode::ReadWrite); }
   EXPECT_EQ(TableSql(path), TableSql(fresh));
@@ -75,8 +72,7 @@ TEST(StoreUpgrade, RowAgainstTheRulesMovesAlong) {
       .exec("PRAGMA ignore_check_constraints = ON; INSERT INTO draws VALUES ('x1', NULL, '1234')");
   HistoryStore s(path, OpenMode::ReadWrite);
   ASSERT_EQ(s.BadRows().size(), 1u);
-  const std::vector<std::string> bad = {"x1"};
-  EXPECT_EQ(s.Delete(bad), 1);
+  EXPECT_EQ(s.Delete(std::vector<std::string>{"x1"}), 1);
   EXPECT_EQ(s.All(), h);
 }
 
@@ -86,50 +82,40 @@ Draw WithFigures(Amount sales, Amount winners, Amount prize) {
   return Draw{"2026257", "2026-09-24", {4, 9, 3, 3, 0}, sales, winners, prize};
 }
 
-struct MergeCase {
-  const char* name;
-  Draw incoming;
-  bool replace;
-  Draw stored;  // afterwards
-  int gained;
-  int changed;
-  size_t conflicts;
-};
-
-class FigureMergeTest : public ::testing::TestWithParam<MergeCase> {};
-
-TEST_P(FigureMergeTest, GainsAlwaysReplacesOnlyWhenAsked) {
-  TempDir dir;
-  const std::string path = dir.File("history.db");
-  HistoryStore s(path, OpenMode::ReadWrite);
-  s.Import(std::vector<Draw>{WithFigures(100, {}, 5)});
-  const MergeCase& c = GetParam();
-  const std::vector<Draw> incoming = {c.incoming};
-
-  const std::string before = ReadBytes(path);
-  const ImportCounts plan = s.PlanImport(incoming, {.replaceFigures = c.replace});
-  EXPECT_EQ(ReadBytes(path), before);
-
-  const ImportCounts done = s.Import(incoming, {.replaceFigures = c.replace});
-  for (const ImportCounts& counts : {plan, done}) {
-    EXPECT_EQ(counts.alreadyThere, 1);
-    EXPECT_EQ(counts.figuresGained, c.gained);
-    EXPECT_EQ(counts.figuresChanged, c.changed);
-    EXPECT_EQ(counts.figureConflicts.size(), c.conflicts);
+TEST(StoreFigures, ImportGainsAlwaysReplacesOnlyWhenAsked) {
+  const struct {
+    const char* name;
+    Draw incoming;
+    bool replace;
+    Draw stored;  // afterwards
+    int gained, changed;
+    size_t conflicts;
+  } cases[] = {
+      {"none changes nothing", WithFigures({}, {}, {}), false, WithFigures(100, {}, 5), 0, 0, 0},
+      {"gains", WithFigures(100, 7, {}), false, WithFigures(100, 7, 5), 1, 0, 0},
+      {"keeps what differs", WithFigures(200, 7, 5), false, WithFigures(100, 7, 5), 1, 0, 1},
+      {"replaces when asked", WithFigures(200, {}, 5), true, WithFigures(200, {}, 5), 0, 1, 1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    TempDir dir;
+    const std::string path = dir.File("history.db");
+    HistoryStore s(path, OpenMode::ReadWrite);
+    s.Import(std::vector<Draw>{WithFigures(100, {}, 5)});
+    const std::vector<Draw> incoming = {c.incoming};
+    const std::string before = ReadBytes(path);
+    const ImportCounts plan = s.PlanImport(incoming, {.replaceFigures = c.replace});
+    EXPECT_EQ(ReadBytes(path), before);
+    const ImportCounts done = s.Import(incoming, {.replaceFigures = c.replace});
+    for (const ImportCounts& counts : {plan, done}) {
+      EXPECT_EQ(counts.alreadyThere, 1);
+      EXPECT_EQ(counts.figuresGained, c.gained);
+      EXPECT_EQ(counts.figuresChanged, c.changed);
+      EXPECT_EQ(counts.figureConflicts.size(), c.conflicts);
+    }
+    EXPECT_EQ(s.Find("2026257"), c.stored);
   }
-  EXPECT_EQ(s.Find("2026257"), c.stored);
 }
-
-INSTANTIATE_TEST_SUITE_P(Merges, FigureMergeTest,
-                         ::testing::Values(MergeCase{"NoneChangesNothing", WithFigures({}, {}, {}),
-                                                     false, WithFigures(100, {}, 5), 0, 0, 0},
-                                           MergeCase{"Gains", WithFigures(100, 7, {}), false,
-                                                     WithFigures(100, 7, 5), 1, 0, 0},
-                                           MergeCase{"KeepsWhatDiffers", WithFigures(200, 7, 5),
-                                                     false, WithFigures(100, 7, 5), 1, 0, 1},
-                                           MergeCase{"ReplacesWhenAsked", WithFigures(200, {}, 5),
-                                                     true, WithFigures(200, {}, 5), 0, 1, 1}),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(StoreFigures, AddReplaceKeepsFiguresItDoesNotCarry) {
   TempDir dir;

@@ -1,6 +1,4 @@
-// A store kept open (as the window keeps it) while another program writes the same file: it
-// notices every change, never writes into a removed or replaced file, and replaces a draw
-// only when the store still holds what the player was shown.
+// A store kept open (as the window does) while another program writes the file.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -33,8 +31,7 @@ TEST(StoreFollow, OtherProgramsChangesAreNoticedAndAGoneFileIsNeverWritten) {
        FileState::Same},
       {"deletes",
        [](auto& p, auto&) {
-         std::vector<std::string> gone = {"2004002"};
-         HistoryStore(p, OpenMode::ReadWrite).Delete(gone);
+         HistoryStore(p, OpenMode::ReadWrite).Delete(std::vector<std::string>{"2004002"});
        },
        FileState::Same},
       {"removes", [](auto& p, auto&) { std::filesystem::remove(p); }, FileState::Removed},

@@ -1,6 +1,5 @@
-// A store where it cannot be written: read with nothing left beside it, and a write refused
-// with words that say what is read-only. Each place is made in a child process, so a mount
-// namespace or a dropped privilege ends with it; one this machine cannot make is skipped.
+// A store that cannot be written: read leaving nothing beside it, a write refused saying what
+// is read-only. Each place is made in a child process; one this machine cannot make is skipped.
 #include <gtest/gtest.h>
 #include <sched.h>
 #include <sys/mount.h>

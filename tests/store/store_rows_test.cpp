@@ -1,5 +1,5 @@
-// Rows another tool wrote against the store's rules (SQLite with its checks off): never read as
-// another draw, named in the refusal with the command that removes them, listed, deletable.
+// Rows another tool wrote against the store's rules: never read as a draw, named with the
+// command that removes them, listed, deletable.
 #include <SQLiteCpp/SQLiteCpp.h>
 #include <gtest/gtest.h>
 
@@ -19,18 +19,18 @@ TEST(StoreRows, RowsAgainstTheRulesAreNamedListedAndDeletable) {
     const char* date;  // nullptr: NULL
     const char* number;
     F field;
-    const char* deleteCommand;  // the command the message gives
     const char* sales = nullptr;
+    const char* deleteCommand = "history delete 2026001";  // as the message gives it
   } cases[] = {
-      {"2026001", nullptr, "1234", F::Number, "history delete 2026001"},
-      {"2026001", nullptr, "abcde", F::Number, "history delete 2026001"},
-      {"2026001", nullptr, "１２３４５", F::Number, "history delete 2026001"},
-      {"2026001", "2026-13-45", "12345", F::Date, "history delete 2026001"},
-      {"2026001", "2026-02-30", "12345", F::Date, "history delete 2026001"},
-      {"2026001", "", "12345", F::Date, "history delete 2026001"},
-      {"2026 001", nullptr, "12345", F::Period, "history delete '2026 001'"},
-      {"2026001", nullptr, "12345", F::Figure, "history delete 2026001", "-5"},
-      {"2026001", nullptr, "12345", F::Figure, "history delete 2026001", "lots"},
+      {"2026001", nullptr, "1234", F::Number},
+      {"2026001", nullptr, "abcde", F::Number},
+      {"2026001", nullptr, "１２３４５", F::Number},
+      {"2026001", "2026-13-45", "12345", F::Date},
+      {"2026001", "2026-02-30", "12345", F::Date},
+      {"2026001", "", "12345", F::Date},
+      {"2026 001", nullptr, "12345", F::Period, nullptr, "history delete '2026 001'"},
+      {"2026001", nullptr, "12345", F::Figure, "-5"},
+      {"2026001", nullptr, "12345", F::Figure, "lots"},
   };
   for (const auto& c : cases) {
     const std::string value = c.field == F::Period   ? c.period
@@ -67,8 +67,7 @@ TEST(StoreRows, RowsAgainstTheRulesAreNamedListedAndDeletable) {
     EXPECT_EQ(bad[0].field, c.field);
     EXPECT_EQ(bad[0].value, value);
 
-    std::vector<std::string> periods = {c.period};
-    EXPECT_EQ(s.Delete(periods), 1);
+    EXPECT_EQ(s.Delete(std::vector<std::string>{c.period}), 1);
     EXPECT_EQ(s.All(), GeneratedHistory(3));
   }
 }

@@ -1,6 +1,5 @@
 #pragma once
-// A small HTTP/1.1 server on 127.0.0.1 and an ephemeral port, one connection at a time, for
-// download tests that never leave the machine. Every answer closes its connection.
+// An HTTP/1.1 server on 127.0.0.1, one connection at a time, each answer closing it.
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
@@ -50,10 +49,9 @@ class LocalHttpServer {
   }
 
   ~LocalHttpServer() {
-    {
-      std::lock_guard lock(mutex_);
-      stop_ = true;
-    }
+    std::unique_lock lock(mutex_);
+    stop_ = true;
+    lock.unlock();
     wake_.notify_all();
     thread_.join();
     close(listener_);
@@ -64,7 +62,6 @@ class LocalHttpServer {
   }
 
  private:
-  // Waits up to `wait`; true once the server is stopping.
   bool Stopping(std::chrono::milliseconds wait) {
     std::unique_lock lock(mutex_);
     return wake_.wait_for(lock, wait, [this] { return stop_; });
@@ -90,11 +87,8 @@ class LocalHttpServer {
   }
 
   static void Send(int client, const std::string& data) {
-    for (size_t sent = 0; sent < data.size();) {
-      ssize_t n = send(client, data.data() + sent, data.size() - sent, MSG_NOSIGNAL);
-      if (n <= 0) return;
-      sent += static_cast<size_t>(n);
-    }
+    for (ssize_t sent = 0, n = 1; n > 0 && sent < ssize_t(data.size()); sent += n)
+      n = send(client, data.data() + sent, data.size() - sent, MSG_NOSIGNAL);
   }
 
   std::function<HttpAnswer(const std::string&)> handler_;
