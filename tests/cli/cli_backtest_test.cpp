@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <sstream>
+#include <string>
+#include <vector>
 
 #include "cli/cli_test_support.h"
 
@@ -27,6 +30,23 @@ const char* const kCsv =
     "2024003,2024-01-03,22222,1,0,1,,96753,193506,100000,-480518\n"
     "2024004,2024-01-04,90000,1,0,1,,96753,193506,100000,-574024\n"
     "2024005,2024-01-05,54321,1,1,0,杀和值,96753,193506,0,-767530\n";
+
+// Keeps only the reference itself.
+const char* const kRelative = R"({"relative": {"repeats": {"apply": true, "counts": "5"}}})";
+
+std::vector<std::string> Words(const std::string& line) {
+  std::istringstream in(line);
+  std::vector<std::string> words;
+  for (std::string w; in >> w;) words.push_back(w);
+  return words;
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
 
 class CliBacktest : public CliWithStore {
  protected:
@@ -80,16 +100,13 @@ TEST_F(CliBacktest, TextReport) {
     EXPECT_NE(o.out.find(part), std::string::npos) << part << "\n" << o.out;
 }
 
-// 2 of 5 kept with 96753 numbers a draw: Binomial(5, 0.96753) puts 4 hits at 2.5% (P(<=3) =
-// 0.0099, P(<=4) = 0.152) and 5 at 97.5%.
+// The figures are the engine's (tested there); the text report carries them.
 TEST_F(CliBacktest, TextReportCountsTheMoney) {
   const Outcome o = Cli({"backtest", scheme_, "--history", draws_});
   ASSERT_EQ(o.code, kExitDone) << o.err;
-  for (const char* part :
-       {"投入 967530 元，中奖 2 次共 200000 元，净输赢 -767530 元，返还率 20.67%\n",
-        "随机选同样多的号码，长期每投入 100 元返还 50 元\n",
-        "随机选同样多的号码，净输赢 95% 落在 -567530 至 -467530 元之间（平均 -483765 元）\n"})
-    EXPECT_NE(o.out.find(part), std::string::npos) << part << "\n" << o.out;
+  EXPECT_NE(o.out.find("投入 967530 元，中奖 2 次共 200000 元，净输赢 -767530 元，返还率 20.67%\n"),
+            std::string::npos)
+      << o.out;
 }
 
 // A number costs 3 × 2 yuan; a hit pays 50000 × 2.
@@ -106,18 +123,6 @@ TEST_F(CliBacktest, PricePrizeAndMultiple) {
 // The newest two draws are the check part: the tolerance table is figured on the first three
 // (one kept) with the check part's kept draws beside it (one of two).
 TEST_F(CliBacktest, HoldoutSplitsTheDraws) {
-  const Outcome csv = Cli({"backtest", scheme_, "--history", draws_, "--holdout", "2", "--csv"});
-  ASSERT_EQ(csv.code, kExitDone) << csv.err;
-  EXPECT_NE(csv.out.find(",won,balance,part\n"), std::string::npos) << csv.out;
-  EXPECT_NE(csv.out.find("-387012,fit\n2024003,2024-01-03,22222,1,0,1,,96753,193506,100000,"
-                         "-480518,fit\n2024004"),
-            std::string::npos)
-      << csv.out;
-  EXPECT_TRUE(
-      csv.out.ends_with(",-574024,test\n2024005,2024-01-05,54321,1,1,0,杀和值,96753,"
-                        "193506,0,-767530,test\n"))
-      << csv.out;
-
   const Outcome table = Cli(
       {"backtest", scheme_, "--history", draws_, "--holdout", "2", "--tolerance-table", "--csv"});
   ASSERT_EQ(table.code, kExitDone) << table.err;
@@ -129,9 +134,8 @@ TEST_F(CliBacktest, HoldoutSplitsTheDraws) {
 
   const Outcome text = Cli({"backtest", scheme_, "--history", draws_, "--holdout", "2"});
   ASSERT_EQ(text.code, kExitDone) << text.err;
-  for (const char* part : {"留出最近 2 期检验：条件和容错只看前 3 期", "选择部分", "检验部分",
-                           "2024001 至 2024003", "2024004 至 2024005", "检验误杀率"})
-    EXPECT_NE(text.out.find(part), std::string::npos) << part << "\n" << text.out;
+  EXPECT_NE(text.out.find("留出最近 2 期检验：条件和容错只看前 3 期"), std::string::npos)
+      << text.out;
 }
 
 TEST_F(CliBacktest, BaseFileDecidesInBase) {
@@ -194,6 +198,20 @@ TEST_F(CliBacktest, CompareOneRowPerSchemeOnTheSameDraws) {
                           "p = 1.00，不低于 0.05"),
             std::string::npos)
       << text.out;
+  // As text: a scheme that keeps nothing has 无 for what it cannot have, and the counts line
+  // up at their right edge whatever the length of the file names.
+  const std::vector<std::string> lines = Lines(text.out);
+  ASSERT_EQ(lines.size(), 7u) << text.out;
+  EXPECT_EQ(lines[0], "回测 5 期：2024001 至 2024005");
+  EXPECT_EQ(Words(lines[4].substr(lines[4].find(empty) + empty.size())),
+            (std::vector<std::string>{"0", "0.00%", "0", "0.00%", "0.00%-43.45%", "无", "无", "无",
+                                      "0", "0", "无", "无法比较"}));
+  EXPECT_EQ(lines[6], "注意：若条件是看着这些开奖挑出来的，它们在这里的成绩会好于今后的开奖。");
+  const auto countEnd = [&](size_t line, const std::string& count) {
+    return lines[line].find(" " + count + " ") + 1 + count.size();
+  };
+  EXPECT_EQ(countEnd(3, "100000"), countEnd(2, "96753"));
+  EXPECT_EQ(countEnd(4, "0"), countEnd(2, "96753"));
   EXPECT_EQ(
       o.out,
       "scheme,results,share,kept,tested,hitRate,ratio,pValue,cost,won,return,pHolm\n" + scheme_ +
@@ -201,6 +219,55 @@ TEST_F(CliBacktest, CompareOneRowPerSchemeOnTheSameDraws) {
           ",100000,1.000000,5,5,1.000000,1.0000,1.000000,1000000,500000,0.500000,"
           "1.000000\n\"" +
           empty + "\",0,0.000000,0,5,0.000000,,1.000000,0,0,,1.000000\n");
+}
+
+// The text form of the tolerance table: the CSV rows as percentages.
+TEST_F(CliBacktest, ToleranceTableAsText) {
+  const Outcome o = Cli({"backtest", scheme_, "--history", draws_, "--tolerance-table"});
+  ASSERT_EQ(o.code, kExitDone) << o.err;
+  EXPECT_TRUE(
+      o.out.starts_with("容错    注数     占比  保留   命中率  命中率÷占比\n"
+                        "0-0    96753   96.75%     2   40.00%         0.41\n"))
+      << o.out;
+  EXPECT_TRUE(o.out.ends_with("2-2        1    0.00%     1   20.00%     20000.00\n")) << o.out;
+}
+
+// One draw: it is tested; with 按上期 rows it has no draw before it, so nothing is.
+TEST_F(CliBacktest, OneDrawHistory) {
+  const std::string one = DrawFile("one.txt", "2024001 2024-01-01 11111\n");
+  const std::string relative = DrawFile("relative.json", kRelative);
+  const Outcome plain = Cli({"backtest", scheme_, "--history", one});
+  ASSERT_EQ(plain.code, kExitDone) << plain.err;
+  for (const char* part :
+       {"回测 1 期：2024001 至 2024001\n", "2024001  2024-01-01  11111  在           1  杀直选\n"})
+    EXPECT_NE(plain.out.find(part), std::string::npos) << part << "\n" << plain.out;
+
+  const Outcome none = Cli({"backtest", relative, "--history", one});
+  ASSERT_EQ(none.code, kExitDone) << none.err;
+  for (const char* part : {"回测 0 期\n", "第 2024001 期之前没有开奖，只作参照，不参加回测",
+                           "命中率 ÷ 占比 无（没有可回测的开奖）\n"})
+    EXPECT_NE(none.out.find(part), std::string::npos) << part << "\n" << none.out;
+  // No condition is missing: the scheme has one, there was only nothing to judge.
+  EXPECT_EQ(none.out.find("没有设置任何条件"), std::string::npos) << none.out;
+  EXPECT_EQ(Cli({"backtest", relative, "--history", one, "--csv"}).out,
+            "period,date,number,inBase,failed,kept,conditions,results,cost,won,balance\n");
+}
+
+// --last N with N at or past the history is the whole history; with 按上期 rows the oldest
+// draw is then only a reference.
+TEST_F(CliBacktest, LastAtOrPastTheHistoryIsTheWholeHistory) {
+  const std::string relative = DrawFile("relative.json", kRelative);
+  for (const auto& [scheme, firstJudged] :
+       {std::pair(scheme_, "2024001"), std::pair(relative, "2024002")}) {
+    const Outcome all = Cli({"backtest", scheme, "--history", draws_, "--csv"});
+    ASSERT_EQ(all.code, kExitDone) << all.err;
+    EXPECT_EQ(Lines(all.out).at(1).substr(0, 7), firstJudged);
+    for (const char* last : {"5", "6", "2147483647"}) {
+      const Outcome o = Cli({"backtest", scheme, "--history", draws_, "--csv", "--last", last});
+      EXPECT_EQ(o.code, kExitDone) << o.err;
+      EXPECT_EQ(o.out, all.out) << last;
+    }
+  }
 }
 
 }  // namespace
